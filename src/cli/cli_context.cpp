@@ -1,0 +1,53 @@
+#include "cli/cli_context.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include "common/text.h"
+#include "session/issuer_setting.h"
+
+namespace tavelao::cli {
+
+std::unique_ptr<session::Workspace> CliContext::OpenWorkspace() {
+  auto issuer = session::ReadInstalledIssuer();
+  if (!issuer) {
+    err << issuer.error() << "\n";
+    return nullptr;
+  }
+  std::optional<card::Password> password;
+  if (const char* env = std::getenv("TAVELAO_SENHA"); env && !Trim(env).empty()) {
+    password = card::Password::FromText(Trim(env));
+    if (!password) {
+      err << "A senha de autenticação em TAVELAO_SENHA deve ter 5 caracteres.\n";
+      return nullptr;
+    }
+  }
+  std::error_code ec;
+  auto ws = session::PrepareForCommand(std::filesystem::current_path(ec), *issuer);
+  if (!ws) {
+    err << ws.error() << "\n";
+    return nullptr;
+  }
+  for (const auto& warning : (*ws)->warnings) err << warning << "\n";
+  if (password) (*ws)->password = *password;
+  return std::move(*ws);
+}
+
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name) {
+  auto it = std::find(args.begin(), args.end(), "--" + name);
+  if (it == args.end() || it + 1 == args.end()) return std::nullopt;
+  std::string value = *(it + 1);
+  args.erase(it, it + 2);
+  return value;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+  auto it = std::find(args.begin(), args.end(), "--" + name);
+  if (it == args.end()) return false;
+  args.erase(it);
+  return true;
+}
+
+}  // namespace tavelao::cli

@@ -1,0 +1,46 @@
+// tavelao-cli cartela N: a card of the bank with its identity.
+
+#include <ostream>
+
+#include "card/card_identity.h"
+#include "cli/commands.h"
+#include "common/text.h"
+
+namespace tavelao::cli {
+
+int RunCartela(CliContext& context) {
+  if (context.args.size() != 1) {
+    context.err << "Uso: tavelao-cli cartela NÚMERO\n";
+    return kExitUsage;
+  }
+  const std::string& typed = context.args[0];
+  const auto card = ParseInt32(Trim(typed));
+  if (!card) {
+    context.err << ConversionErrorMessage(typed) << "\n";
+    return kExitUsage;
+  }
+  if (!card::CardBank::InRange(*card)) {
+    context.err << "A cartela " << *card << " não existe: o banco de cartelas vai de 1 a " << card::kBankCapacity
+                << ".\n";
+    return kExitRefused;
+  }
+  auto ws = context.OpenWorkspace();
+  if (!ws) return kExitUsage;
+  if (!ws->bank.HasRecord(*card)) {
+    context.err << "A cartela " << *card << " não está no banco de cartelas desta instalação.\n";
+    return kExitRefused;
+  }
+  const std::string code = card::CardAuthenticationCode(ws->bank, *card, ws->password, ws->issuer);
+  context.out << "Cartela " << SixDigits(*card) << "-" << card::CheckDigit(*card) << "\n";
+  for (int row = 1; row <= 5; ++row) {
+    for (int column = 0; column < 5; ++column) {
+      context.out << (column ? " " : "") << ws->bank.CardNumber(*card, row + 5 * column);
+    }
+    context.out << "\n";
+  }
+  if (!code.empty()) context.out << card::AuthenticationLine(code) << "\n";
+  context.out << "Código de barras: " << card::BarCodeText(*card, code) << "\n";
+  return kExitOk;
+}
+
+}  // namespace tavelao::cli

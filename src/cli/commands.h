@@ -1,0 +1,17 @@
+#pragma once
+// The commands of tavelao-cli, one file each.
+
+#include "cli/cli_context.h"
+
+namespace tavelao::cli {
+
+struct Command {
+  const char* name;
+  const char* usage;    // arguments, as --help shows them
+  const char* summary;  // one line
+  int (*run)(CliContext&);
+};
+
+int RunCartela(CliContext& context);
+
+}  // namespace tavelao::cli

@@ -1,0 +1,49 @@
+// tavelao-cli: the core of Tavelão from the command line, over the table
+// files of the working directory.
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+using tavelao::cli::Command;
+
+const Command kCommands[] = {
+    {"cartela", "NÚMERO", "mostra a cartela do banco com dígito, números, autenticação e código de barras",
+     tavelao::cli::RunCartela},
+};
+
+void PrintHelp(std::ostream& out) {
+  out << "Uso: tavelao-cli COMANDO [ARGUMENTOS]\n\n"
+         "Trabalha sobre as tabelas (*.cds) da pasta atual, como o Tavelão.\n"
+         "A senha de autenticação, quando usada, vem da variável TAVELAO_SENHA.\n\n"
+         "Comandos:\n";
+  for (const Command& c : kCommands) out << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    PrintHelp(std::cout);
+    return argc < 2 ? tavelao::cli::kExitUsage : tavelao::cli::kExitOk;
+  }
+  for (const Command& c : kCommands) {
+    if (argv[1] != std::string(c.name)) continue;
+    tavelao::cli::CliContext context{std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr};
+    for (const auto& arg : context.args) {
+      if (arg == "--help") {
+        std::cout << "Uso: tavelao-cli " << c.name << " " << c.usage << "\n" << c.summary << "\n";
+        return tavelao::cli::kExitOk;
+      }
+    }
+    return c.run(context);
+  }
+  std::cerr << "Comando desconhecido: " << argv[1] << "\n";
+  PrintHelp(std::cerr);
+  return tavelao::cli::kExitUsage;
+}

@@ -1,0 +1,107 @@
+#include "session/workspace.h"
+
+#include <system_error>
+
+#include "session/data_files.h"
+
+namespace tavelao::session {
+namespace {
+
+constexpr const char* kShortcut = "vortinel.lnk";
+
+std::string BankWarning(const std::string& reason) {
+  return reason + " Só as cartelas 1 a 10000 estão disponíveis nesta execução.";
+}
+
+bool Exists(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> PlatformDesktopFolder() {
+#ifdef _WIN32
+  return std::filesystem::path("\\windows\\desktop");
+#else
+  return std::nullopt;
+#endif
+}
+
+void CopyDesktopShortcut(const std::filesystem::path& folder, const std::optional<std::filesystem::path>& desktop) {
+  std::error_code ec;
+  const auto source = folder / kShortcut;
+  if (!desktop || !std::filesystem::is_directory(*desktop, ec) || !std::filesystem::exists(source, ec)) return;
+  std::filesystem::copy_file(source, *desktop / kShortcut, std::filesystem::copy_options::skip_existing, ec);
+}
+
+Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folder, const StartupSettings& settings) {
+  auto ws = std::make_unique<Workspace>();
+  ws->folder = folder;
+  ws->issuer = settings.issuer;
+
+  CopyDesktopShortcut(folder, settings.desktop);
+
+  auto options = OpenOptions(folder);
+  if (!options) return std::move(options).take_error();
+  ws->options = std::move(*options);
+
+  auto standings = RebuildStandings(folder);
+  if (!standings) return std::move(standings).take_error();
+  ws->standings = std::move(*standings);
+
+  if (Exists(folder / kEventFile)) {
+    // Only business bingo uses the event data, so a damaged file is
+    // reported without keeping the hall from playing.
+    if (auto event = store::Table::Open(folder / kEventFile); !event) {
+      ws->warnings.push_back(event.error() + " O Bingo Empresarial não poderá usá-la.");
+    }
+  } else if (auto status = EnsureEvent(folder); !status) {
+    return std::move(status).take_error();
+  }
+  if (auto status = EnsureSponsors(folder); !status) return std::move(status).take_error();
+
+  auto validation = OpenValidation(folder);
+  if (!validation) return std::move(validation).take_error();
+  ws->validation = std::move(*validation);
+
+  if (auto bank = card::LoadCardBank(ws->bank, folder); !bank) {
+    ws->warnings.push_back(BankWarning(bank.error()));
+  }
+
+  auto draw_type = RebuildDrawType(folder, ws->options);
+  if (!draw_type) return std::move(draw_type).take_error();
+  ws->draw_type = std::move(*draw_type);
+  return ws;
+}
+
+Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
+                                                     const card::IssuerNumber& issuer) {
+  auto ws = std::make_unique<Workspace>();
+  ws->folder = folder;
+  ws->issuer = issuer;
+  for (auto ensure : {EnsureOptions, EnsureEvent, EnsureSponsors, EnsureValidation}) {
+    if (auto status = ensure(folder); !status) return std::move(status).take_error();
+  }
+  if (!Exists(folder / kStandingsFile)) {
+    if (auto standings = RebuildStandings(folder); !standings) return std::move(standings).take_error();
+  }
+  if (!Exists(folder / kDrawTypeFile)) {
+    auto options = OpenOptions(folder);
+    if (!options) return std::move(options).take_error();
+    if (auto draw_type = RebuildDrawType(folder, *options); !draw_type) return std::move(draw_type).take_error();
+  }
+  if (auto bank = card::LoadCardBank(ws->bank, folder); !bank) {
+    ws->warnings.push_back(BankWarning(bank.error()));
+  }
+  return ws;
+}
+
+void CloseAtExit(Workspace& workspace) {
+  workspace.options.Close();
+  workspace.validation.Close();
+  workspace.standings.Close();
+  workspace.draw_type.Close();
+}
+
+}  // namespace tavelao::session

@@ -1,0 +1,113 @@
+#pragma once
+// A table file (*.cds): one SQLite database holding one table, whose field
+// definitions are kept in the file so that it reopens exactly as defined.
+// Every post is committed to disk when it returns, unless a Transaction
+// gathers several into one commit.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/result.h"
+#include "store/query.h"
+#include "store/record.h"
+#include "store/sqlite_db.h"
+#include "store/value.h"
+
+namespace tavelao::store {
+
+// Scratch tables, rebuilt by the operation that uses them, may give up the
+// wait for the disk on every commit; everything else keeps it.
+enum class Durability { Full, Scratch };
+
+class Table {
+ public:
+  Table() = default;
+  Table(Table&&) noexcept;
+  Table& operator=(Table&&) noexcept;
+  ~Table();
+
+  // Deletes the file (a failed deletion is ignored) and creates the table
+  // empty with the given fields.
+  static Result<Table> CreateAfresh(const std::filesystem::path& path, const Schema& schema,
+                                    Durability durability = Durability::Full);
+  // Opens an existing table file. A file that is not a readable table of
+  // this system is reported by name and left exactly as it was.
+  static Result<Table> Open(const std::filesystem::path& path, Durability durability = Durability::Full);
+
+  bool is_open() const { return db_.is_open(); }
+  void Close();
+  const std::filesystem::path& path() const { return path_; }
+  // The file name alone, as messages show it.
+  std::string file_name() const { return path_.filename().string(); }
+  const Schema& schema() const { return *schema_; }
+  bool HasField(std::string_view name) const { return FindField(*schema_, name).has_value(); }
+
+  // An empty record of this table's fields.
+  Record NewRecord() const { return Record(schema_); }
+
+  Result<std::int64_t> Insert(const Record& record);
+  Status Update(std::int64_t id, const Record& record);
+  Status Remove(std::int64_t id);
+  // Removes the records the filter selects; returns how many.
+  Result<std::int64_t> RemoveWhere(const std::string& filter);
+  Status RemoveAll();
+
+  Result<std::int64_t> Count(const std::string& filter = {});
+  // The first record, in insertion order, whose field holds the value.
+  Result<std::optional<Row>> Locate(std::string_view field, const Value& value);
+  Result<std::vector<Row>> Select(const Query& query = {});
+  // Visits the records in the query's order until the visitor returns false.
+  Status ForEach(const Query& query, const std::function<bool(const Row&)>& visit);
+  // The k-th record (1-based) in the query's order.
+  Result<std::optional<Row>> RowAt(const Query& query, std::int64_t k);
+  // The largest value of an integer field among the filtered records.
+  Result<std::optional<std::int32_t>> MaxInt(std::string_view field, const std::string& filter = {});
+
+  // A named index on one or more fields ("Lote;Lan"). A unique index refuses
+  // a record that repeats its key, with a message naming index and values.
+  Status AddIndex(const std::string& name, const std::string& fields, bool unique);
+
+  // Gathers the posts made while it lives into one commit; without Commit
+  // they are rolled back.
+  class Transaction {
+   public:
+    explicit Transaction(Table& table);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+    Status Commit();
+
+   private:
+    Table* table_;
+    bool active_ = false;
+  };
+
+ private:
+  struct UniqueIndex {
+    std::string name;
+    std::vector<std::size_t> fields;
+  };
+
+  static Result<Table> Attach(Database db, const std::filesystem::path& path, Durability durability);
+  Result<Statement*> Cached(const std::string& sql);
+  Status Bind(Statement& stmt, int first, const std::vector<Value>& values);
+  Record ReadRecord(Statement& stmt, int first_column) const;
+  Error Failure(const std::string& what) const;
+  Error WriteFailure(int rc, const Record* record) const;
+  Status Run(Statement& stmt, const std::vector<Value>& params, const Record* record = nullptr);
+
+  Database db_;
+  std::filesystem::path path_;
+  std::shared_ptr<const Schema> schema_;
+  std::vector<UniqueIndex> unique_indexes_;
+  std::map<std::string, Statement> statements_;
+  std::string column_list_;
+};
+
+}  // namespace tavelao::store
