@@ -1,0 +1,33 @@
+#include "support/cli_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/temp_folder.h"
+
+#ifndef TAVELAO_CLI
+#error "tests that run the CLI need TAVELAO_CLI"
+#endif
+
+namespace tavelao::testing {
+
+CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments, const std::string& environment) {
+  // Captured beside the folder, so the folder holds only what the CLI wrote.
+  const auto out = folder.parent_path() / (folder.filename().string() + ".out");
+  const auto err = folder.parent_path() / (folder.filename().string() + ".err");
+  // A fixed configuration folder keeps the user's issuer setting out of tests.
+  const std::string command = "cd '" + folder.string() + "' && env XDG_CONFIG_HOME='" + folder.string() +
+                              .config' " + environment + " '" TAVELAO_CLI "' " + arguments + " >'" +
+                              out.string() + "' 2>'" + err.string() + "'";
+  CliRun run;
+  const int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = ReadBytes(out);
+  run.err = ReadBytes(err);
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return run;
+}
+
+}  // namespace tavelao::testing

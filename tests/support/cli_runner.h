@@ -1,0 +1,19 @@
+#pragma once
+// Runs tavelao-cli in a folder and captures what it prints.
+
+#include <filesystem>
+#include <string>
+
+namespace tavelao::testing {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// `arguments` is passed to the shell as written; `environment` is a prefix
+// such as "TAVELAO_SENHA=ABCDE".
+CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments, const std::string& environment = {});
+
+}  // namespace tavelao::testing
