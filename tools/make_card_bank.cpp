@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
   for (const Card& card : cards) {
     std::string line;
     for (int b : card) {
-      char two[3];
+      char two[4];
       std::snprintf(two, sizeof two, "%02d", b % 100);
       line += two;
     }

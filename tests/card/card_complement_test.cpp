@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "card/card_bank.h"
+#include "store/table.h"
+#include "support/temp_folder.h"
+
+namespace tavelao::card {
+namespace {
+
+using testing::TempFolder;
+
+const std::string kRecord5 = "01020304052122232425414243444561626364658182838485";
+
+void WriteComplement(const std::filesystem::path& folder, const std::vector<std::pair<int, std::string>>& rows) {
+  auto t = store::Table::CreateAfresh(folder / kComplementFile,
+                                      {store::IntegerField("Cartela"), store::StringField("Todas", 80)});
+  ASSERT_TRUE(t) << t.error();
+  for (const auto& [card, todas] : rows) {
+    store::Record r = t->NewRecord();
+    r.Set("Cartela", card);
+    r.Set("Todas", todas);
+    ASSERT_TRUE(t->Insert(r));
+  }
+}
+
+TEST(Complement, WithoutTheFileOnlyBuiltInCardsExist) {
+  TempFolder dir;
+  CardBank bank;
+  auto report = LoadCardBank(bank, dir.path());
+  ASSERT_TRUE(report);
+  EXPECT_FALSE(report->present);
+  EXPECT_TRUE(bank.HasRecord(10000));
+  EXPECT_FALSE(bank.HasRecord(10001));
+}
+
+TEST(Complement, RowsReplaceAndFillRecordsLaterRowsWinning) {
+  TempFolder dir;
+  const std::string high = "20191817164039383736605958575680797877760099989796";
+  WriteComplement(dir.path(), {{5, kRecord5}, {110000, high}, {5, high}, {5, kRecord5 + "9999"}});
+  CardBank bank;
+  auto report = LoadCardBank(bank, dir.path());
+  ASSERT_TRUE(report) << report.error();
+  EXPECT_EQ(report->applied, 4);
+  EXPECT_EQ(bank.CardRecord(5), kRecord5) << "the last row for card 5 wins, cut to 50 characters";
+  EXPECT_EQ(bank.CardRecord(110000), high);
+  EXPECT_EQ(bank.CardNumber(110000, 21), "00");
+}
+
+TEST(Complement, RowsOutsideTheBankAreSkipped) {
+  TempFolder dir;
+  WriteComplement(dir.path(), {{0, kRecord5}, {-3, kRecord5}, {120001, kRecord5}, {120000, kRecord5}});
+  CardBank bank;
+  auto report = LoadCardBank(bank, dir.path());
+  ASSERT_TRUE(report);
+  EXPECT_EQ(report->skipped, 3);
+  EXPECT_EQ(bank.CardRecord(120000), kRecord5);
+}
+
+TEST(Complement, ShortOrNonDigitValuesAreStoredAsTheyAre) {
+  TempFolder dir;
+  WriteComplement(dir.path(), {{7, "1509"}, {8, "AB09xx"}, {9, ""}});
+  CardBank bank;
+  ASSERT_TRUE(LoadCardBank(bank, dir.path()));
+  EXPECT_EQ(bank.CardRecord(7), "1509");
+  EXPECT_TRUE(bank.CardNumber(7, 3).empty());
+  EXPECT_EQ(bank.CardNumber(8, 1), "AB");
+  EXPECT_FALSE(bank.HasRecord(9)) << "an empty value empties the record";
+}
+
+TEST(Complement, UnreadableFileIsReportedAndTheBankKept) {
+  TempFolder dir;
+  testing::WriteBytes(dir / kComplementFile, "não é uma tabela, só texto qualquer.........");
+  const std::string before = testing::ReadBytes(dir / kComplementFile);
+  CardBank bank;
+  auto report = LoadCardBank(bank, dir.path());
+  ASSERT_FALSE(report);
+  EXPECT_NE(report.error().find("compl110.cds"), std::string::npos);
+  EXPECT_EQ(bank.CardRecord(1), "15091402203736273023534450454876617371658183848987");
+  EXPECT_EQ(testing::ReadBytes(dir / kComplementFile), before);
+}
+
+TEST(Complement, TableWithoutItsFieldsIsReported) {
+  TempFolder dir;
+  { ASSERT_TRUE(store::Table::CreateAfresh(dir / kComplementFile, {store::IntegerField("Numero")})); }
+  CardBank bank;
+  auto report = LoadCardBank(bank, dir.path());
+  ASSERT_FALSE(report);
+  EXPECT_NE(report.error().find("Cartela"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavelao::card
