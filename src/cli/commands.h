@@ -13,5 +13,6 @@ struct Command {
 };
 
 int RunCartela(CliContext& context);
+int RunExporta(CliContext& context);
 
 }  // namespace tavelao::cli

@@ -15,6 +15,8 @@ using tavelao::cli::Command;
 const Command kCommands[] = {
     {"cartela", "NÚMERO", "mostra a cartela do banco com dígito, números, autenticação e código de barras",
      tavelao::cli::RunCartela},
+    {"exporta", "--inicial N --quantidade Q", "grava CARTGRAF.CSV para a gráfica com as cartelas N a N+Q-1",
+     tavelao::cli::RunExporta},
 };
 
 void PrintHelp(std::ostream& out) {
