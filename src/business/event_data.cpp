@@ -1,0 +1,83 @@
+#include "business/event_data.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/text.h"
+
+namespace tavelao::business {
+
+std::string FormatEventDate(const std::optional<store::Date>& date) {
+  if (!date) return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", date->day, date->month, date->year);
+  return text;
+}
+
+Result<std::optional<store::Date>> ParseEventDate(std::string_view text) {
+  text = Trim(text);
+  if (text.empty()) return std::optional<store::Date>();
+  const auto bad = [&] {
+    return Fail("\"" + std::string(text) + "\" não é uma data válida. Digite a data como dd/mm/aaaa, por exemplo 25/12/2026.");
+  };
+  const auto first = text.find('/');
+  const auto second = first == std::string_view::npos ? first : text.find('/', first + 1);
+  if (second == std::string_view::npos) return bad();
+  const auto day = ParseInt32(text.substr(0, first));
+  const auto month = ParseInt32(text.substr(first + 1, second - first - 1));
+  const auto year = ParseInt32(text.substr(second + 1));
+  if (!day || !month || !year || text.substr(second + 1).size() != 4) return bad();
+  const store::Date date{*year, *month, *day};
+  if (!store::IsValidDate(date)) return bad();
+  return std::optional<store::Date>(date);
+}
+
+std::string FormatEventValue(const std::optional<double>& value) {
+  if (!value) return {};
+  const double rounded = std::round(*value * 100) / 100;
+  if (rounded == 0) return {};
+  if (rounded < 0) return std::to_string(static_cast<long long>(std::llround(-rounded)));
+  const long long cents = std::llround(rounded * 100);
+  std::string whole = std::to_string(cents / 100);
+  for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), ".");
+  char fraction[4];
+  std::snprintf(fraction, sizeof fraction, "%02lld", cents % 100);
+  return whole + "," + fraction;
+}
+
+Result<std::optional<double>> ParseEventValue(std::string_view text) {
+  text = Trim(text);
+  if (text.empty()) return std::optional<double>();
+  const auto bad = [&] {
+    return Fail("\"" + std::string(text) + "\" não é um valor válido. Digite o valor como 1.234,56.");
+  };
+  const auto comma = text.find(',');
+  const std::string_view whole = text.substr(0, comma);
+  const std::string_view fraction = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+  // Thousands dots only in groups of three digits.
+  std::string digits;
+  std::size_t group = 0;
+  bool dotted = false;
+  for (char c : whole) {
+    if (c == '.') {
+      if (digits.empty() || (dotted && group != 3) || (!dotted && group > 3)) return bad();
+      dotted = true;
+      group = 0;
+    } else if (c >= '0' && c <= '9') {
+      digits += c;
+      ++group;
+    } else {
+      return bad();
+    }
+  }
+  if (digits.empty() || (dotted && group != 3) || digits.size() > 12) return bad();
+  if (comma != std::string_view::npos &&
+      (fraction.empty() || fraction.size() > 2 || fraction.find_first_not_of("0123456789") != std::string_view::npos)) {
+    return bad();
+  }
+  double value = std::stod(digits);
+  if (!fraction.empty()) value += std::stod(std::string(fraction)) / (fraction.size() == 1 ? 10.0 : 100.0);
+  return std::optional<double>(value);
+}
+
+}  // namespace tavelao::business
