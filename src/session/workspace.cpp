@@ -45,6 +45,9 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   auto options = OpenOptions(folder);
   if (!options) return std::move(options).take_error();
   ws->options = std::move(*options);
+  auto card_options = ReadCardOptions(ws->options);
+  if (!card_options) return std::move(card_options).take_error();
+  ws->card_options = std::move(*card_options);
 
   auto standings = RebuildStandings(folder);
   if (!standings) return std::move(standings).take_error();

@@ -12,6 +12,7 @@
 #include "card/card_bank.h"
 #include "card/card_identity.h"
 #include "common/result.h"
+#include "session/card_options.h"
 #include "store/table.h"
 
 namespace tavelao::session {
@@ -26,6 +27,10 @@ struct Workspace {
   store::Table validation;  // "Validadas.cds"
   store::Table standings;   // "sorteadas.cds"
   store::Table draw_type;   // "TiposSor.cds"
+
+  // Prizes and letters as the options record holds them, number colours
+  // for this run; what every layout and the draw screens read.
+  CardOptions card_options;
 
   // Problems that did not stop the start, to be shown to the operator.
   std::vector<std::string> warnings;
