@@ -14,5 +14,6 @@ struct Command {
 
 int RunCartela(CliContext& context);
 int RunExporta(CliContext& context);
+int RunSorteia(CliContext& context);
 
 }  // namespace tavelao::cli

@@ -1,0 +1,81 @@
+#include "draw/draw_pass.h"
+
+#include <algorithm>
+
+#include "common/text.h"
+#include "draw/near_wins.h"
+#include "draw/standings.h"
+
+namespace tavelao::draw {
+
+std::string PassResult::MemoText() const {
+  std::string text;
+  for (std::size_t i = 0; i < memo.size(); ++i) {
+    if (i) text += '\n';
+    text += memo[i];
+  }
+  return text;
+}
+
+std::optional<EvaluationRequest> PlanPass(const DrawChoice& choice, int drawn_count) {
+  if (!choice.card_size) return std::nullopt;
+  EvaluationRequest request;
+  request.size = *choice.card_size;
+  if (request.size != CardSize::TwentyFive) {
+    if (drawn_count < CardThreshold(request.size)) return std::nullopt;
+    return request;
+  }
+  if (drawn_count < kPatternPassThreshold && !choice.AnyPattern()) return std::nullopt;
+  request.test_card = drawn_count >= CardThreshold(CardSize::TwentyFive);
+  request.patterns = choice.patterns;
+  return request;
+}
+
+std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern) {
+  std::string line = "CARTELA " + std::string(entry.CardText()) + std::string(Info(pattern).suffix);
+  if (entry.HasBatch()) {
+    line += " Lote:" + std::string(Trim(entry.BatchText())) + " Seq:" + std::string(Trim(entry.EntryText()));
+  }
+  return line;
+}
+
+Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings, const std::filesystem::path& folder,
+                                WinnersSheet& sheet) {
+  PassResult result;
+  const auto request = PlanPass(input.choice, input.drawn_count);
+  if (!request) return result;
+  result.ran = true;
+
+  const CardFindings findings = EvaluateCards(input.cards.rows(), input.drawn, *request);
+  if (auto status = EmptyStandings(standings, folder); !status) return std::move(status).take_error();
+  if (auto status = WriteStandings(standings, input.cards, findings.standings); !status) {
+    return std::move(status).take_error();
+  }
+
+  for (const Completion& c : findings.completions) {
+    const DrawCardEntry& entry = input.cards.entry(c.card);
+    if (c.pattern == kWholeCard) {
+      result.memo_colour = MemoColour::White;
+    } else {
+      result.memo.push_back(AnnouncementLine(entry, static_cast<Pattern>(c.pattern)));
+    }
+    AddWinnerToSheet(sheet, result.winner_count, entry);
+  }
+  for (Pattern p : kUntickOrder) {
+    if (findings.won[Index(p)]) result.won.push_back(p);
+  }
+
+  ReportNearWins(findings.counters, result.memo);
+
+  if (result.winner_count > 0) {
+    sheet.visible_frames = std::min(result.winner_count, WinnersSheet::kFrames);
+    result.show_sheet = input.choice.show_winners;
+    result.show_mostra_button = !input.choice.show_winners;
+    if (auto status = AppendStandingsList(standings, input.cards, result.memo); !status) {
+      return std::move(status).take_error();
+    }
+  }
+  return result;
+}
+
+}  // namespace tavelao::draw

@@ -1,0 +1,67 @@
+#pragma once
+// `EvaluateDraw`: one evaluation pass after a ball is marked, unmarked or
+// drawn. It tests every card, writes the standings, fills the winners sheet
+// and returns everything `Memo1` and the follow-up panel show.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/result.h"
+#include "draw/ball_set.h"
+#include "draw/draw_cards.h"
+#include "draw/draw_evaluation.h"
+#include "draw/draw_type.h"
+#include "draw/winners_sheet.h"
+#include "store/table.h"
+
+namespace tavelao::draw {
+
+struct Rgb {
+  int red, green, blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// `Memo1` is light yellow, and white once a whole card is complete.
+enum class MemoColour { White, LightYellow };
+inline constexpr Rgb kMemoWhite{255, 255, 255};
+inline constexpr Rgb kMemoLightYellow{255, 250, 153};
+constexpr Rgb ColourOf(MemoColour c) { return c == MemoColour::White ? kMemoWhite : kMemoLightYellow; }
+
+struct PassInput {
+  const DrawCards& cards;
+  const BallSet& drawn;
+  int drawn_count;  // "Sorteadas": the drawn balls of the columns in play
+  const DrawChoice& choice;
+};
+
+struct PassResult {
+  bool ran = false;
+  std::vector<std::string> memo;  // the lines of Memo1
+  MemoColour memo_colour = MemoColour::LightYellow;
+  int winner_count = 0;
+  std::vector<Pattern> won;         // to untick, in this order
+  bool show_sheet = false;          // bring the winners sheet to the front
+  bool show_mostra_button = false;  // show ButtonMostra instead
+
+  // Memo1's lines joined by line breaks.
+  std::string MemoText() const;
+};
+
+// What the pass tests at this drawn count; nullopt when it does not run
+// (below the card size's threshold; a 25-number pass needs 22 balls or a
+// ticked pattern).
+std::optional<EvaluationRequest> PlanPass(const DrawChoice& choice, int drawn_count);
+
+// "CARTELA 000042 BATEU LINHA Lote:000007 Seq:001"; no Lote part for a card
+// validated directly.
+std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern);
+
+// The whole pass. "sorteadas.cds" (open in `standings`, in `folder`) is
+// rebuilt only when the pass runs. The won patterns are returned, not
+// unticked: the caller unticks them and refreshes the draw type.
+Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings, const std::filesystem::path& folder,
+                                WinnersSheet& sheet);
+
+}  // namespace tavelao::draw

@@ -1,0 +1,180 @@
+#include "draw/draw_run.h"
+
+#include <utility>
+
+#include "draw/random_ball.h"
+#include "draw/standings.h"
+
+namespace tavelao::draw {
+namespace {
+
+constexpr const char* kOrderHeading = "Ordem do sorteio:";
+
+// Sets the flag for the length of an evaluation pass.
+class BusyFlag {
+ public:
+  explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~BusyFlag() { flag_ = false; }
+  BusyFlag(const BusyFlag&) = delete;
+  BusyFlag& operator=(const BusyFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+std::string DrawState::MemoText() const {
+  std::string text;
+  for (std::size_t i = 0; i < memo.size(); ++i) {
+    if (i) text += '\n';
+    text += memo[i];
+  }
+  return text;
+}
+
+DrawRun::DrawRun(session::Workspace& workspace, Dialogs& dialogs, RandomFactory new_random)
+    : workspace_(workspace), dialogs_(dialogs), new_random_(std::move(new_random)), record_(workspace.draw_type) {}
+
+std::array<BallPanel, kBallCount> DrawRun::Board() const {
+  std::array<BallPanel, kBallCount> board;
+  for (int n = 1; n <= kBallCount; ++n) {
+    board[n - 1] = {state_.InPlay(n) ? BallLabel(n) : std::string(), state_.drawn.Has(n)};
+  }
+  return board;
+}
+
+Status DrawRun::ClickPattern(Pattern pattern, bool ticked) {
+  state_.choice.patterns[Index(pattern)] = ticked;
+  return RefreshDrawType();
+}
+
+Status DrawRun::ClickFullCard(bool ticked) {
+  state_.choice.full_card = ticked;
+  return RefreshDrawType();
+}
+
+Status DrawRun::RefreshDrawType() {
+  if (PlaysWholeBoard(state_.choice)) {
+    state_.columns = {true, true, true, true, true};
+    state_.balls_in_play = kBallCount;
+    return {};
+  }
+  const DrawTypeText text = DescribeDrawType(state_.choice);
+  state_.outros = text.outros;
+  state_.columns = text.columns;
+  // A drawn ball of a column out of play keeps its flag for the cards but no
+  // longer counts in "Sorteadas".
+  state_.balls_in_play = 0;
+  state_.drawn_count = 0;
+  for (int c = 1; c <= 5; ++c) {
+    if (!state_.columns[c - 1]) continue;
+    state_.balls_in_play += kBallsPerColumn;
+    state_.drawn_count += (state_.drawn & BallSet::Column(c)).Count();
+  }
+  return record_.WriteChoice(state_.choice, text);
+}
+
+std::optional<CardSizeLayout> DrawRun::ConfirmCardSize() {
+  if (!state_.choice.card_size) {
+    dialogs_.Inform(kNoCardSizeTitle, kNoCardSizeText);
+    return std::nullopt;
+  }
+  const CardSizeLayout& layout = LayoutOf(*state_.choice.card_size);
+  state_.outros = std::string(layout.outros);
+  return layout;
+}
+
+Status DrawRun::StartDraw(DrawMode mode) {
+  if (mode == DrawMode::None) return {};
+  auto loaded = LoadDrawCards(workspace_.validation, workspace_.bank);
+  if (!loaded) return std::move(loaded).take_error();
+  cards_ = std::move(loaded->cards);
+  if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
+
+  state_.drawn = {};
+  state_.drawn_count = 0;
+  state_.last_ball.clear();
+  state_.memo.clear();
+  state_.order_text = kOrderHeading;
+  state_.mode = mode;
+  state_.alea_enabled = mode == DrawMode::Electronic;
+  if (mode == DrawMode::Electronic) random_ = new_random_();
+  return {};
+}
+
+Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
+  if (state_.busy) return BallOutcome{};
+  if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
+  if (state_.mode != DrawMode::Manual || !state_.InPlay(ball)) return BallOutcome{};
+
+  BallOutcome outcome;
+  outcome.accepted = true;
+  outcome.ball = ball;
+  outcome.marked = !state_.drawn.Has(ball);
+  if (outcome.marked) {
+    state_.drawn.Add(ball);
+    ++state_.drawn_count;
+  } else {
+    state_.drawn.Remove(ball);
+    --state_.drawn_count;
+  }
+  state_.order_text += (outcome.marked ? "" : "-") + BallLabel(ball) + " ";
+  state_.last_ball = LastBallCaption(ball, letters);
+  return Evaluate(std::move(outcome));
+}
+
+Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
+  if (state_.busy || state_.mode != DrawMode::Electronic || !state_.alea_enabled) return BallOutcome{};
+  if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
+  if (!random_) random_ = new_random_();
+  const auto ball = PickRandomBall(state_.drawn, state_.columns, *random_);
+  if (!ball) return BallOutcome{};
+
+  BallOutcome outcome;
+  outcome.accepted = true;
+  outcome.ball = *ball;
+  outcome.marked = true;
+  state_.drawn.Add(*ball);
+  ++state_.drawn_count;
+  if (auto status = record_.MarkDrawn(*ball); !status) return std::move(status).take_error();
+  if (state_.drawn_count >= kBallCount) state_.alea_enabled = false;
+  state_.last_ball = LastBallCaption(*ball, letters);
+  state_.order_text += BallLabel(*ball) + " ";
+  return Evaluate(std::move(outcome));
+}
+
+Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
+  BusyFlag busy(state_.busy);
+  state_.memo.clear();
+  state_.memo_colour = MemoColour::LightYellow;
+  state_.mostra_visible = false;
+
+  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, workspace_.standings,
+                           workspace_.folder, state_.sheet);
+  if (!pass) return std::move(pass).take_error();
+  state_.memo = std::move(pass->memo);
+  state_.memo_colour = pass->memo_colour;
+  state_.mostra_visible = pass->show_mostra_button;
+  outcome.evaluated = pass->ran;
+  outcome.winners = pass->winner_count;
+  outcome.show_sheet = pass->show_sheet;
+  for (Pattern p : pass->won) {
+    state_.choice.patterns[Index(p)] = false;
+    outcome.unticked.push_back(p);
+    if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
+  }
+  return outcome;
+}
+
+Status DrawRun::EndDraw() {
+  if (auto status = record_.ClearDrawn(); !status) return status;
+  if (auto status = EmptyStandings(workspace_.standings, workspace_.folder); !status) return status;
+  state_.mostra_visible = false;
+  state_.mode = DrawMode::None;
+  state_.alea_enabled = false;
+  state_.order_text.clear();
+  return {};
+}
+
+}  // namespace tavelao::draw

@@ -1,0 +1,130 @@
+#pragma once
+// The draw as the screens run it (PanelTSor, TFormSorteios, PanelInicio,
+// PanelPedras, PanelAcompanha, TFormVenc): every handler calls one member
+// and shows `state()` and the returned outcome. Nothing of it survives a
+// restart except the two scratch tables it writes, "TiposSor.cds" and
+// "sorteadas.cds".
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "common/random_source.h"
+#include "common/result.h"
+#include "draw/ball.h"
+#include "draw/ball_set.h"
+#include "draw/draw_cards.h"
+#include "draw/draw_pass.h"
+#include "draw/draw_type.h"
+#include "draw/draw_type_record.h"
+#include "draw/winners_sheet.h"
+#include "session/workspace.h"
+
+namespace tavelao::draw {
+
+enum class DrawMode { None, Manual, Electronic };
+
+struct DrawState {
+  DrawChoice choice;
+  ColumnFlags columns{true, true, true, true, true};  // Col1..Col5 in play
+  int balls_in_play = 100;                            // LabelnoSorteio
+  int drawn_count = 0;                                // LabelSorteadas: drawn balls of the columns in play
+  BallSet drawn;                                      // every drawn ball, in play or not
+  std::string outros;                                 // LabelOutros
+  std::string order_text;                             // LabelOrdem and MemoOrdem
+  std::string last_ball;                              // ButtonUltima
+  std::vector<std::string> memo;                      // Memo1
+  MemoColour memo_colour = MemoColour::White;
+  bool mostra_visible = true;                         // ButtonMostra
+  DrawMode mode = DrawMode::None;                     // ButtonAlea is shown in electronic mode
+  bool alea_enabled = false;
+  bool busy = false;
+  WinnersSheet sheet;
+
+  int BallsLeft() const { return balls_in_play - drawn_count; }  // LabelRestam
+  bool InPlay(int ball) const { return IsBall(ball) && columns[BallColumn(ball) - 1]; }
+  std::string MemoText() const;
+};
+
+// A panel of the board: the label when its column is in play, red when drawn.
+struct BallPanel {
+  std::string caption;
+  bool red = false;
+};
+
+// What a ball click or "Sortear pedra" did beyond the state.
+struct BallOutcome {
+  bool accepted = false;  // false: nothing changed (busy, blank panel, no ball left, ...)
+  int ball = 0;
+  bool marked = false;     // false when a second click unmarked the ball
+  bool evaluated = false;  // the pass ran
+  int winners = 0;
+  std::vector<Pattern> unticked;  // boxes the pass unticked, in this order
+  bool show_sheet = false;        // bring the winners sheet to the front
+};
+
+class DrawRun {
+ public:
+  using RandomFactory = std::function<std::unique_ptr<RandomSource>()>;
+
+  // `new_random` makes the generator of each electronic draw
+  // (SeededRandomSource::FromClock in the program).
+  DrawRun(session::Workspace& workspace, Dialogs& dialogs, RandomFactory new_random);
+
+  const DrawState& state() const { return state_; }
+  const DrawCards& cards() const { return cards_; }
+  std::array<BallPanel, kBallCount> Board() const;
+
+  // Menu "Sorteio".
+  Status OpenDrawChoice() { return RefreshDrawType(); }
+  // CB5, CB15, CB20, CB25.
+  void ClickCardSize(CardSize size, bool ticked) { draw::ClickCardSize(state_.choice, size, ticked); }
+  // CBMostra.
+  void ClickShowWinners(bool ticked) { state_.choice.show_winners = ticked; }
+  // A box of TFormSorteios, and CBCheia; each refreshes the draw type.
+  Status ClickPattern(Pattern pattern, bool ticked);
+  Status ClickFullCard(bool ticked);
+
+  // Columns in play, the board's captions and the counters; writes the
+  // draw-type record unless 15 or 20 numbers play the whole board.
+  Status RefreshDrawType();
+
+  // ButtonOKTSor: what the chosen card size sets up, or nullopt after the
+  // message when no size is ticked.
+  std::optional<CardSizeLayout> ConfirmCardSize();
+
+  // ButtonManual, ButtonEletronico: loads the validated cards and clears the
+  // board. Cards without usable numbers are left out and reported.
+  Status StartDraw(DrawMode mode);
+
+  // A click on panel P<ball> of a manual draw: marks, or unmarks a drawn
+  // ball, then evaluates.
+  Result<BallOutcome> ToggleBall(int ball, const TitleLetters& letters);
+
+  // ButtonAlea: draws one of the balls left in play, then evaluates.
+  Result<BallOutcome> DrawRandomBall(const TitleLetters& letters);
+
+  // ButtonFim: clears P1..P100 of the draw-type record and empties the
+  // standings. The drawn set stays until the next StartDraw.
+  Status EndDraw();
+
+  // ButtonMostra pressed, or the winners sheet closed.
+  void HideWinnersButton() { state_.mostra_visible = false; }
+
+ private:
+  Result<BallOutcome> Evaluate(BallOutcome outcome);
+
+  session::Workspace& workspace_;
+  Dialogs& dialogs_;
+  RandomFactory new_random_;
+  std::unique_ptr<RandomSource> random_;
+  DrawTypeRecord record_;
+  DrawCards cards_;
+  DrawState state_;
+};
+
+}  // namespace tavelao::draw

@@ -1,0 +1,17 @@
+#pragma once
+// `ReportNearWins`: how many cards, columns, rows and patterns are one or
+// two balls away (whole cards one to five), for every family that nobody
+// completed in the pass.
+
+#include <string>
+#include <vector>
+
+#include "draw/draw_evaluation.h"
+
+namespace tavelao::draw {
+
+// Appends one line per level with a count above 0: the count, then the
+// message (" cartela(s) faltando 1 pedra.").
+void ReportNearWins(const NearWinCounters& counters, std::vector<std::string>& memo);
+
+}  // namespace tavelao::draw
