@@ -1,0 +1,190 @@
+// The evaluation pass of the draw over 120,000 validated 25-number cards,
+// every pattern ticked and the full card tested, at 30 and 60 drawn balls:
+// the bit-set evaluation alone, the whole pass (with "sorteadas.cds" and the
+// text of Memo1), and a per-cell evaluation as the baseline.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <numeric>
+#include <random>
+#include <unistd.h>
+#include <vector>
+
+#include "card/card_bank.h"
+#include "draw/draw_evaluation.h"
+#include "draw/draw_pass.h"
+#include "session/data_files.h"
+
+namespace {
+
+using namespace tavelao;
+using namespace tavelao::draw;
+
+constexpr int kCards = 120'000;
+
+// The built-in cards, then random ones valid in every column, in batches of
+// 100 as batch validation makes them.
+struct Cards {
+  DrawCards list;
+  std::vector<std::array<std::uint8_t, 25>> balls;  // for the baseline
+};
+
+const Cards& TheCards() {
+  static const Cards cards = [] {
+    Cards c;
+    card::CardBank bank;
+    bank.LoadBuiltIn();
+    std::mt19937 rng(2024);
+    for (int n = 1; n <= kCards; ++n) {
+      std::string record(bank.CardRecord(n));
+      if (record.empty()) {
+        for (int col = 0; col < 5; ++col) {
+          std::array<int, 20> column;
+          std::iota(column.begin(), column.end(), 20 * col + 1);
+          std::shuffle(column.begin(), column.end(), rng);
+          for (int r = 0; r < 5; ++r) record += BallLabel(column[r]);
+        }
+      }
+      if (!c.list.Add(DrawCardEntry::Make(record, n, n / 100 + 1, n % 100 + 1))) std::abort();
+      std::array<std::uint8_t, 25> b;
+      for (int k = 0; k < 25; ++k) b[k] = static_cast<std::uint8_t>(*BallOfNumber(record.substr(2 * k, 2)));
+      c.balls.push_back(b);
+    }
+    return c;
+  }();
+  return cards;
+}
+
+BallSet Drawn(int count) {
+  std::vector<int> balls(100);
+  std::iota(balls.begin(), balls.end(), 1);
+  std::shuffle(balls.begin(), balls.end(), std::mt19937(99));
+  BallSet set;
+  for (int i = 0; i < count; ++i) set.Add(balls[i]);
+  return set;
+}
+
+DrawChoice Everything() {
+  DrawChoice choice;
+  choice.patterns.fill(true);
+  return choice;
+}
+
+EvaluationRequest AllFigures() { return {CardSize::TwentyFive, true, Everything().patterns}; }
+
+// The baseline: every figure walks its cells and looks each ball up.
+struct CellLists {
+  std::vector<std::int8_t> card;                 // the full card
+  std::vector<std::vector<std::int8_t>> instances;
+  std::vector<std::int8_t> pattern, instance;
+};
+
+CellLists MakeCellLists() {
+  CellLists lists;
+  auto cells = [](CellMask m) {
+    std::vector<std::int8_t> v;
+    for (int k = 0; k < 25; ++k) {
+      if (m >> k & 1) v.push_back(static_cast<std::int8_t>(k));
+    }
+    return v;
+  };
+  lists.card = cells(kAllCells);
+  for (Pattern p : kPatterns) {
+    for (int i = 0; i < Info(p).instance_count; ++i) {
+      lists.instances.push_back(cells(Info(p).instances[i]));
+      lists.pattern.push_back(static_cast<std::int8_t>(Index(p)));
+      lists.instance.push_back(static_cast<std::int8_t>(i));
+    }
+  }
+  return lists;
+}
+
+CardFindings PerCell(const Cards& cards, const BallSet& set, const CellLists& lists) {
+  std::array<bool, 101> drawn{};
+  for (int b = 1; b <= 100; ++b) drawn[b] = set.Has(b);
+  CardFindings out;
+  for (std::uint32_t i = 0; i < cards.balls.size(); ++i) {
+    const auto& card = cards.balls[i];
+    int missing = 0;
+    for (std::int8_t k : lists.card) missing += !drawn[card[k]];
+    if (missing <= 5) ++out.counters.cartela[missing];
+    if (missing <= 5) out.standings.push_back({i, static_cast<std::uint8_t>(missing)});
+    if (missing == 0) out.completions.push_back({i, kWholeCard, 0});
+    for (std::size_t j = 0; j < lists.instances.size(); ++j) {
+      int m = 0;
+      for (std::int8_t k : lists.instances[j]) m += !drawn[card[k]];
+      if (m <= 2) ++out.counters.patterns[lists.pattern[j]][m];
+      if (m == 0) out.completions.push_back({i, lists.pattern[j], lists.instance[j]});
+    }
+  }
+  for (Pattern p : kPatterns) out.won[Index(p)] = out.counters.patterns[Index(p)][0] > 0;
+  return out;
+}
+
+void BM_EvaluateCards(benchmark::State& state) {
+  const Cards& cards = TheCards();
+  const BallSet drawn = Drawn(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    CardFindings f = EvaluateCards(cards.list.rows(), drawn, AllFigures());
+    benchmark::DoNotOptimize(f);
+  }
+}
+
+void BM_PerCellBaseline(benchmark::State& state) {
+  const Cards& cards = TheCards();
+  const BallSet drawn = Drawn(static_cast<int>(state.range(0)));
+  const CellLists lists = MakeCellLists();
+  const CardFindings check = PerCell(cards, drawn, lists);
+  const CardFindings fast = EvaluateCards(cards.list.rows(), drawn, AllFigures());
+  if (!(check.counters == fast.counters) || check.completions != fast.completions || check.standings != fast.standings) {
+    state.SkipWithError("the baseline and the bit sets disagree");
+    return;
+  }
+  for (auto _ : state) {
+    CardFindings f = PerCell(cards, drawn, lists);
+    benchmark::DoNotOptimize(f);
+  }
+}
+
+void BM_WholePass(benchmark::State& state) {
+  const Cards& cards = TheCards();
+  const int count = static_cast<int>(state.range(0));
+  const BallSet drawn = Drawn(count);
+  const DrawChoice choice = Everything();
+  const auto folder = std::filesystem::temp_directory_path() / ("tavelao-draw-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  auto standings = session::RebuildStandings(folder);
+  if (!standings) {
+    state.SkipWithError(standings.error().c_str());
+    return;
+  }
+  WinnersSheet sheet;
+  std::size_t lines = 0, records = 0;
+  for (auto _ : state) {
+    auto pass = EvaluateDraw({cards.list, drawn, count, choice}, *standings, folder, sheet);
+    if (!pass) {
+      state.SkipWithError(pass.error().c_str());
+      break;
+    }
+    std::string memo = pass->MemoText();
+    benchmark::DoNotOptimize(memo);
+    lines = pass->memo.size();
+  }
+  if (auto n = standings->Count()) records = static_cast<std::size_t>(*n);
+  state.counters["memo_lines"] = static_cast<double>(lines);
+  state.counters["standings"] = static_cast<double>(records);
+  standings->Close();
+  std::filesystem::remove_all(folder);
+}
+
+BENCHMARK(BM_EvaluateCards)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PerCellBaseline)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholePass)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
