@@ -35,6 +35,7 @@ PanelCor::PanelCor(TMainForm& form) : form_(form) {
     labels_[row]->setFixedSize(56, 24);
     labels_[row]->setFrameShape(QFrame::Box);
     labels_[row]->setAutoFillBackground(true);
+    labels_[row]->setBackgroundRole(QPalette::Window);  // not the panel's role
     PaintSwatch(row);
     QPushButton* change = MakeButton(QStringLiteral("Altera"), QStringLiteral("ButtonCor") + k, this);
     connect(change, &QPushButton::clicked, this, [this, row] { ButtonCorClick(row); });

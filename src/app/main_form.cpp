@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 
+#include "app/flow_layout.h"
 #include "app/main_menu.h"
 #include "app/screens.h"
 
@@ -25,10 +25,12 @@ TMainForm::TMainForm(session::Workspace& workspace, Services services, QString e
   area_->setFrameShape(QFrame::NoFrame);
   auto* background = new QWidget;
   background->setObjectName(QStringLiteral("PanelFundo"));
-  panels_ = new QHBoxLayout(background);
-  panels_->setContentsMargins(12, 12, 12, 12);
-  panels_->setSpacing(12);
-  panels_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // A quiet tone behind the panels, so that each stands out on its own.
+  QPalette tone = background->palette();
+  tone.setColor(QPalette::Window, QColor(0xC9, 0xD1, 0xDB));
+  background->setPalette(tone);
+  background->setAutoFillBackground(true);
+  panels_ = new FlowLayout(background, 12, 12);
   area_->setWidget(background);
   setCentralWidget(area_);
 
@@ -60,7 +62,7 @@ void TMainForm::SetMainMenusVisible(bool visible) {
 
 void TMainForm::AddPanel(QWidget* panel) {
   panel->hide();
-  panels_->addWidget(panel, 0, Qt::AlignLeft | Qt::AlignTop);
+  panels_->addWidget(panel);
 }
 
 void TMainForm::ShowPanel(QWidget* panel) {

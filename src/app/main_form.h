@@ -14,12 +14,12 @@
 #include "session/card_options.h"
 #include "session/workspace.h"
 
-class QBoxLayout;
 class QScrollArea;
 
 namespace tavelao::app {
 
 class ColourPicker;
+class FlowLayout;
 
 // What the screens talk to the operator and the machine through.
 struct Services {
@@ -78,7 +78,7 @@ class TMainForm : public QMainWindow {
   Services services_;
   QString editor_file_;
   QScrollArea* area_ = nullptr;
-  QBoxLayout* panels_ = nullptr;
+  FlowLayout* panels_ = nullptr;
   bool exit_confirmed_ = false;
 };
 

@@ -28,6 +28,7 @@ QLineEdit* MakePasswordField(const QString& name, QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(name);
   field->setEchoMode(QLineEdit::Password);
+  field->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
   field->setValidator(new UpperCaseValidator(field));
   field->setFixedWidth(120);
   return field;
@@ -57,7 +58,7 @@ PanelSenha::PanelSenha(TMainForm& form) : form_(form) {
   note->setObjectName(QStringLiteral("MemoSenha"));
   note->setReadOnly(true);
   note->setFocusPolicy(Qt::NoFocus);
-  note->setFixedSize(560, 132);
+  note->setFixedSize(560, 104);
   layout->addWidget(note);
 
   QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOkSenha"), this);

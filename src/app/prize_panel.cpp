@@ -24,7 +24,7 @@ PanelPremios::PanelPremios(TMainForm& form) : form_(form) {
     fields_[i] = new QLineEdit(this);
     fields_[i]->setObjectName(QStringLiteral("EditPremio") + k);
     fields_[i]->setMaxLength(30);
-    fields_[i]->setFixedWidth(280);
+    fields_[i]->setFixedWidth(300);
     rows->addRow(k + QStringLiteral("º prêmio"), fields_[i]);
   }
   layout->addLayout(rows);

@@ -20,8 +20,11 @@ using session::Rgb;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kYellow{255, 255, 0};
 
+// The colour the swatch is painted with, read from its middle pixel.
 Rgb SwatchColour(AppHarness& app, const char* name) {
-  return app::ToRgb(app.Find<QLabel>(name)->palette().color(QPalette::Window));
+  QLabel* swatch = app.Find<QLabel>(name);
+  const QImage image = swatch->grab().toImage();
+  return app::ToRgb(image.pixelColor(image.width() / 2, image.height() / 2));
 }
 
 void Retype(AppHarness& app, const char* field, const QString& text) {

@@ -45,6 +45,7 @@ TEST_F(PasswordPanel, OpensWithMaskedFieldsAndTheNote) {
 
 TEST_F(PasswordPanel, SameFiveCharactersTwiceSetItUpperCasedAsTyped) {
   Enter("ab1çd", "AB1Çd");
+  EXPECT_EQ(app.Find<QLineEdit>("EditS1")->displayText(), QString("*****"));
   EXPECT_EQ(app.Find<QLineEdit>("EditS1")->text(), QString("AB1ÇD"));
   EXPECT_EQ(app.Find<QLineEdit>("EditS2")->text(), QString("AB1ÇD"));
   EXPECT_EQ(Password(), U"AB1ÇD");
