@@ -1,4 +1,5 @@
-// The widget tests need one QApplication for the whole program.
+// The widget tests need one QApplication for the whole program; they run on
+// the offscreen platform unless told otherwise, also when ctest lists them.
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();
 }

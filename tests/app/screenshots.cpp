@@ -1,6 +1,6 @@
 // Writes the screenshots kept in docs/: the main window, its menus opened
 // and each card-option panel, on the offscreen platform.
-//   QT_QPA_PLATFORM=offscreen app_screenshots docs/
+//   app_screenshots docs/
 
 #include <QApplication>
 #include <QLineEdit>
@@ -47,6 +47,7 @@ QPixmap WithMenuOpen(tavelao::app::TMainForm& form, QMenu* menu, QMenu* submenu 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   if (argc < 2) {
     std::cerr << "Uso: app_screenshots PASTA\n";
