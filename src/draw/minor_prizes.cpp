@@ -1,0 +1,53 @@
+#include "draw/minor_prizes.h"
+
+#include <algorithm>
+#include <set>
+
+#include "card/card_identity.h"
+#include "common/text.h"
+
+namespace tavelao::draw {
+
+Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, store::Table& validation,
+                                       std::string_view prizes_text, RandomSource& random, store::Table& prize_table) {
+  const auto n_typed = ParseInt32(Trim(prizes_text));
+  if (!n_typed) return MinorPrizeDraw{};
+  prize_table.Close();
+  auto table = store::Table::CreateAfresh(folder / kMinorPrizeFile,
+                                          {store::IntegerField("Premio"), store::StringField("Numero", 10)});
+  if (!table) return std::move(table).take_error();
+  prize_table = std::move(*table);
+  if (auto indexed = prize_table.AddIndex("Premio", "Premio", false); !indexed) return std::move(indexed).take_error();
+
+  // The store in ascending card number, read once: picking the k-th card is
+  // then an index, however many picks repeat.
+  std::vector<std::int32_t> cards;
+  auto read = validation.ForEach({"", "Numero"}, [&cards](const store::Row& row) {
+    if (auto numero = row.record.Int("Numero")) cards.push_back(*numero);
+    return true;
+  });
+  if (!read) return std::move(read).take_error();
+
+  MinorPrizeDraw result{true, {}};
+  std::int32_t n = *n_typed;
+  const auto m = static_cast<std::int64_t>(cards.size());
+  if (n < 1 || n > m) return result;
+  std::set<std::string> drawn;
+  store::Table::Transaction transaction(prize_table);
+  while (n > 0) {
+    const std::int32_t card = cards[random.Below(static_cast<std::uint32_t>(m))];
+    std::string key = std::to_string(card) + "-" + card::CheckDigit(card);
+    if (!drawn.insert(key).second) continue;  // drawn before: draw again
+    store::Record record = prize_table.NewRecord();
+    record.Set("Premio", n);
+    record.Set("Numero", key);
+    if (auto id = prize_table.Insert(record); !id) return std::move(id).take_error();
+    result.prizes.push_back(MinorPrize{n, std::move(key)});
+    --n;
+  }
+  std::reverse(result.prizes.begin(), result.prizes.end());
+  if (auto committed = transaction.Commit(); !committed) return std::move(committed).take_error();
+  return result;
+}
+
+}  // namespace tavelao::draw
