@@ -15,5 +15,6 @@ struct Command {
 int RunCartela(CliContext& context);
 int RunExporta(CliContext& context);
 int RunSorteia(CliContext& context);
+int RunEmite(CliContext& context);
 
 }  // namespace tavelao::cli

@@ -17,6 +17,7 @@ const Command kCommands[] = {
      tavelao::cli::RunCartela},
     {"exporta", "--inicial N --quantidade Q", "grava CARTGRAF.CSV para a gráfica com as cartelas N a N+Q-1",
      tavelao::cli::RunExporta},
+    {"emite", "--modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] [--texto ARQUIVO] --pdf ARQUIVO", "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF", tavelao::cli::RunEmite},
     {"sorteia", "--cartelas 5|15|20|25 [--padroes LINHA,COLUNA,TE,JANELAO,CRUZ,XIS,JANELINHA,BIN,U,PORTA,ELE,CANTOS] [--sem-cheia] --bolas 7,42,100,...", "repete um sorteio manual sobre as cartelas validadas e mostra, após cada pedra, o quadro de resultados", tavelao::cli::RunSorteia},
 };
 

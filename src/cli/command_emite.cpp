@@ -1,0 +1,141 @@
+// tavelao-cli emite: an issue run and the print of its model, as "OK" of the
+// issue panel does, with the document written to a PDF file instead of the
+// preview.
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+#include <QTextDocument>
+#include <memory>
+#include <ostream>
+
+#include "cli/cli_dialogs.h"
+#include "cli/commands.h"
+#include "common/text.h"
+#include "issue/card_file.h"
+#include "issue/issue_run.h"
+#include "layouts/card_models.h"
+#include "layouts/print_card_file.h"
+#include "report/document_output.h"
+#include "session/card_options.h"
+#include "session/data_files.h"
+
+namespace tavelao::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Uso: tavelao-cli emite --modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] "
+    "[--texto ARQUIVO] --pdf ARQUIVO\n";
+
+// Fonts and the PDF writer need a GUI application; without a display it
+// runs on the offscreen platform.
+std::unique_ptr<QGuiApplication> StartGui() {
+  if (QGuiApplication::instance()) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tavelao-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The free text from a file: HTML as it is, anything else as plain text.
+std::optional<std::string> ReadFreeText(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QString text = QString::fromUtf8(file.readAll());
+  if (Qt::mightBeRichText(text)) return text.toStdString();
+  return Qt::convertFromPlainText(text).toStdString();
+}
+
+}  // namespace
+
+int RunEmite(CliContext& context) {
+  const auto model_text = TakeOption(context.args, "modelo");
+  const auto first = TakeOption(context.args, "inicial");
+  const auto quantity = TakeOption(context.args, "quantidade");
+  const auto lines = TakeOption(context.args, "linhas");
+  const auto free_text_file = TakeOption(context.args, "texto");
+  const auto pdf = TakeOption(context.args, "pdf");
+  const bool no_border = TakeFlag(context.args, "sem-cercadura");
+  if (!model_text || !first || !quantity || !pdf || !context.args.empty()) {
+    context.err << kUsage;
+    return kExitUsage;
+  }
+  const auto code = ParseInt32(Trim(*model_text));
+  const layouts::CardModel* model = code ? layouts::FindCardModel(*code) : nullptr;
+  if (!model) {
+    context.err << "Modelo desconhecido: " << *model_text << ". Os modelos são:";
+    for (const auto& m : layouts::CardModels()) context.err << " " << m.code;
+    context.err << ".\n";
+    return kExitUsage;
+  }
+
+  auto gui = StartGui();
+  layouts::PrintRequest request;
+  request.model_code = model->code;
+  request.number_box_text = lines.value_or("");
+  request.options.suppress_border = no_border;
+  if (free_text_file) {
+    auto html = ReadFreeText(*free_text_file);
+    if (!html) {
+      context.err << "Não foi possível ler o texto " << *free_text_file << ".\n";
+      return kExitUsage;
+    }
+    request.options.free_text = std::make_shared<const std::string>(std::move(*html));
+  }
+
+  auto ws = context.OpenWorkspace();
+  if (!ws) return kExitUsage;
+  auto options_table = session::OpenOptions(ws->folder);
+  if (!options_table) {
+    context.err << options_table.error() << "\n";
+    return kExitRefused;
+  }
+  auto card_options = session::ReadCardOptions(*options_table);
+  if (!card_options) {
+    context.err << card_options.error() << "\n";
+    return kExitRefused;
+  }
+  request.options.card = std::move(*card_options);
+
+  CliDialogs dialogs(context.err);
+  issue::WarnAboutQuantity(*quantity, dialogs);
+  store::Table card_file;
+  switch (issue::RunIssue(card_file, ws->folder, ws->bank, *first, *quantity, dialogs)) {
+    case issue::IssueOutcome::kIssued:
+      break;
+    case issue::IssueOutcome::kNothing:
+      context.out << "Nada a emitir: a cartela inicial ou a quantidade é 0.\n";
+      return kExitOk;
+    case issue::IssueOutcome::kRefused:
+      return kExitRefused;
+  }
+
+  auto printed = layouts::PrintCardFile(request, card_file, ws->password, ws->issuer);
+  if (!printed) {
+    context.err << printed.error() << "\n";
+    return kExitRefused;
+  }
+  switch (printed->kind) {
+    case layouts::PrintKind::kPreview:
+      break;
+    case layouts::PrintKind::kNothingPrinted:
+      context.out << "O modelo \"" << model->name_shown << "\" não tem layout: nada foi impresso e "
+                  << issue::kCardFile << " foi apagado.\n";
+      return kExitRefused;
+    case layouts::PrintKind::kNotAvailable:
+      context.out << printed->message << "\n";
+      return kExitRefused;
+  }
+  if (auto written = report::WritePdf(printed->document, *pdf); !written) {
+    context.err << written.error() << "\n";
+    return kExitRefused;
+  }
+  context.out << *pdf << " gravado: " << printed->document.records << " cartela(s) em "
+              << printed->document.pages.size() << " página(s), layout " << printed->document.name << ".\n";
+  if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
+  return kExitOk;
+}
+
+}  // namespace tavelao::cli

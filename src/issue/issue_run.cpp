@@ -1,0 +1,80 @@
+#include "issue/issue_run.h"
+
+#include <algorithm>
+#include <string>
+
+#include "card/card_identity.h"
+#include "common/number_field.h"
+#include "common/text.h"
+#include "issue/card_file.h"
+
+namespace tavelao::issue {
+namespace {
+
+constexpr std::string_view kIssueTitle = "Emissão de cartelas";
+
+}  // namespace
+
+std::optional<CardRange> RangeToIssue(std::int32_t first, std::int32_t quantity) {
+  if (first == 0 || quantity == 0) return std::nullopt;
+  // In 64 bits: a huge first card plus a huge quantity must not wrap round.
+  const std::int64_t last = std::int64_t{first} + quantity - 1;
+  const std::int64_t cap = card::kBankCapacity;
+  return CardRange{static_cast<std::int32_t>(std::min<std::int64_t>(first, cap)),
+                   static_cast<std::int32_t>(std::clamp<std::int64_t>(last, INT32_MIN, cap))};
+}
+
+Status WriteCardFile(store::Table& card_file, const std::filesystem::path& folder, const card::CardBank& bank,
+                     const CardRange& range) {
+  card_file.Close();
+  auto created = store::Table::CreateAfresh(folder / kCardFile, CardFileSchema(), store::Durability::Scratch);
+  if (!created) return std::move(created).take_error();
+  card_file = std::move(*created);
+
+  store::Table::Transaction transaction(card_file);
+  store::Record row = card_file.NewRecord();
+  for (std::int64_t n = range.first; n <= range.last; ++n) {
+    row.SetAt(0, static_cast<std::int32_t>(n));
+    row.SetAt(1, std::string{'-', card::CheckDigit(n)});
+    for (int k = 1; k <= 25; ++k) row.SetAt(1 + k, std::string(bank.CardNumber(n, k)));
+    if (auto id = card_file.Insert(row); !id) return std::move(id).take_error();
+  }
+  return transaction.Commit();
+}
+
+IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& folder, const card::CardBank& bank,
+                      std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs) {
+  const auto first = NumberFieldValue(first_text);
+  if (!first) {
+    dialogs.ReportConversionError(Trim(first_text));
+    return IssueOutcome::kRefused;
+  }
+  const auto quantity = NumberFieldValue(quantity_text);
+  if (!quantity) {
+    dialogs.ReportConversionError(Trim(quantity_text));
+    return IssueOutcome::kRefused;
+  }
+  const auto range = RangeToIssue(*first, *quantity);
+  if (!range) return IssueOutcome::kNothing;
+  // The bank has no card 0 or below; refusing keeps the last card file.
+  if (*first < 1) {
+    dialogs.Inform(kIssueTitle, "O número da cartela inicial deve ser 1 ou mais.");
+    return IssueOutcome::kRefused;
+  }
+  if (auto written = WriteCardFile(card_file, folder, bank, *range); !written) {
+    dialogs.Inform(kIssueTitle, written.error());
+    return IssueOutcome::kRefused;
+  }
+  return IssueOutcome::kIssued;
+}
+
+bool WarnAboutQuantity(std::string_view quantity_text, Dialogs& dialogs) {
+  const auto quantity = ParseInt32(Trim(quantity_text));
+  if (!quantity || *quantity <= kQuantityWarningAbove) return false;
+  dialogs.Inform("Atenção",
+                 "Você colocou mais de 100 cartelas na quantidade. Isso pode exaurir a memória do seu computador "
+                 "provocando erro do sistema. O ideal seria emitir de 100 em 100 cartelas.");
+  return true;
+}
+
+}  // namespace tavelao::issue

@@ -1,0 +1,24 @@
+#pragma once
+// Every fixed print layout, and which one a model code prints.
+
+#include <optional>
+
+#include "layouts/form_15can.h"
+#include "layouts/form_20can.h"
+#include "layouts/form_25can.h"
+#include "layouts/form_5dia.h"
+#include "layouts/form_car.h"
+#include "layouts/form_car12.h"
+#include "layouts/form_car2.h"
+#include "layouts/form_car3.h"
+#include "layouts/form_car4.h"
+#include "layouts/form_car4a6.h"
+#include "layouts/layout_options.h"
+#include "report/layout.h"
+
+namespace tavelao::layouts {
+
+// Codes 1, 2, 3, 6, 4, 12, 44, 15, 27, 26; nullopt for any other.
+std::optional<report::Layout> FixedLayoutForModel(int model_code, const LayoutOptions& options);
+
+}  // namespace tavelao::layouts

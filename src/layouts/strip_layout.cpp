@@ -1,0 +1,70 @@
+#include "layouts/strip_layout.h"
+
+#include <algorithm>
+
+#include "layouts/card_styles.h"
+#include "layouts/card_texts.h"
+#include "layouts/frame.h"
+#include "layouts/free_text.h"
+#include "layouts/page_setups.h"
+#include "layouts/stub.h"
+#include "report/geometry.h"
+
+namespace tavelao::layouts {
+namespace {
+
+constexpr double kPad = 4;
+constexpr double kTextHeight = 18;
+
+}  // namespace
+
+report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options) {
+  report::Layout layout;
+  layout.name = spec.name;
+  layout.page = A4TenMillimetreMargins();
+  report::Band& band = layout.detail;
+  band.height = report::Mm(55);
+  band.border = report::Pen{1};
+  const double width = layout.ColumnWidth();
+
+  AddStripStub(band);
+  const double free_width = report::Mm(spec.free_text_mm);
+  const report::Rect free_text{width - free_width - kPad, kPad, free_width, band.height - 2 * kPad};
+  band.items.push_back(FreeTextArea(free_text, options));
+
+  const double left = StripStubWidth() + kPad;
+  const report::Rect middle{left, kPad, free_text.x - kPad - left, band.height - 2 * kPad};
+  // The card number and the code side by side when there is room, else one
+  // above the other.
+  const bool side_by_side = middle.width >= 240;
+  const double texts_height = side_by_side ? kTextHeight : 2 * kTextHeight;
+  const report::TextStyle text = TextStyleOf(9, true);
+  const double texts_top = middle.bottom() - texts_height;
+  if (side_by_side) {
+    const double half = middle.width / 2;
+    band.items.push_back(CardNumberText("Cartela", {middle.x, texts_top, half, kTextHeight}, text));
+    band.items.push_back(AuthenticationText({middle.x + half, texts_top, half, kTextHeight},
+                                            TextStyleOf(9, true, report::HAlign::kRight)));
+  } else {
+    band.items.push_back(CardNumberText("Cartela", {middle.x, texts_top, middle.width, kTextHeight},
+                                        TextStyleOf(9, true, report::HAlign::kCentre)));
+    band.items.push_back(AuthenticationText({middle.x, texts_top + kTextHeight, middle.width, kTextHeight},
+                                            TextStyleOf(9, true, report::HAlign::kCentre)));
+  }
+  spec.add_numbers(band, {middle.x, middle.y, middle.width, texts_top - middle.y - 2});
+  return layout;
+}
+
+void AddStripGrid(report::Band& band, const report::Rect& area, int rows, report::Colour colour) {
+  FrameSpec spec;  // the stub layouts keep their own letters
+  spec.rows = rows;
+  spec.cell_width = std::min(46.0, area.width / 5);
+  spec.cell_height = std::min(38.0, area.height / (rows + 1));
+  spec.number_points = kStripNumberPoints;
+  spec.letter_points = 14;
+  spec.number_colour = colour;
+  spec.origin = {area.x + (area.width - FrameWidth(spec)) / 2, area.y + (area.height - FrameHeight(spec)) / 2};
+  AddFrame(band, spec);
+}
+
+}  // namespace tavelao::layouts

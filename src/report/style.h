@@ -1,0 +1,52 @@
+#pragma once
+// How the items of a layout look: colours, fonts, text alignment, pens.
+
+#include <cstdint>
+#include <string>
+
+namespace tavelao::report {
+
+struct Colour {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+inline constexpr Colour kBlack{0, 0, 0};
+inline constexpr Colour kWhite{255, 255, 255};
+
+// Layouts name Arial; on Linux fontconfig maps it to Liberation Sans, which
+// has the same metrics.
+struct Font {
+  std::string family = "Arial";
+  double points = 10;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+enum class HAlign { kLeft, kCentre, kRight };
+enum class VAlign { kTop, kCentre, kBottom };
+
+struct TextStyle {
+  Font font;
+  Colour colour = kBlack;
+  HAlign halign = HAlign::kLeft;
+  VAlign valign = VAlign::kCentre;
+  bool word_wrap = false;
+  bool clip = false;  // cut the text at its rectangle
+  friend bool operator==(const TextStyle&, const TextStyle&) = default;
+};
+
+enum class LineStyle { kSolid, kDashed, kDotted };
+
+struct Pen {
+  double width = 1;  // layout pixels
+  Colour colour = kBlack;
+  LineStyle style = LineStyle::kSolid;
+  friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+}  // namespace tavelao::report
