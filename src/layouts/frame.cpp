@@ -11,7 +11,8 @@ constexpr const char* kLetterNames[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 }  // namespace
 
 double FrameWidth(const FrameSpec& spec) { return 5 * spec.cell_width; }
-double FrameHeight(const FrameSpec& spec) { return (spec.rows + 1) * spec.cell_height; }
+double TitleHeight(const FrameSpec& spec) { return spec.title_height > 0 ? spec.title_height : spec.cell_height; }
+double FrameHeight(const FrameSpec& spec) { return TitleHeight(spec) + spec.rows * spec.cell_height; }
 
 void AddFrame(report::Band& band, const FrameSpec& spec) {
   const double x0 = spec.origin.x, y0 = spec.origin.y;
@@ -25,14 +26,15 @@ void AddFrame(report::Band& band, const FrameSpec& spec) {
     const double x = x0 + c * spec.cell_width;
     band.items.push_back(report::Rule("ColunaQuadro" + suffix, {x, y0}, {x, y0 + height}, thin));
   }
+  const double title = TitleHeight(spec);
   for (int r = 1; r <= spec.rows; ++r) {
-    const double y = y0 + r * spec.cell_height;
+    const double y = y0 + title + (r - 1) * spec.cell_height;
     band.items.push_back(report::Rule("LinhaQuadro" + suffix, {x0, y}, {x0 + width, y}, r == 1 ? report::Pen{2} : thin));
   }
 
   for (int c = 0; c < 5; ++c) {
     band.items.push_back(report::Label(kLetterNames[c] + suffix,
-                                       {x0 + c * spec.cell_width, y0, spec.cell_width, spec.cell_height},
+                                       {x0 + c * spec.cell_width, y0, spec.cell_width, title},
                                        spec.letters[c], LetterStyle(spec.letter_points)));
   }
   const report::TextStyle numbers = NumberStyle(spec.number_points, spec.number_colour);
@@ -40,7 +42,7 @@ void AddFrame(report::Band& band, const FrameSpec& spec) {
   for (int row = 0; row < spec.rows; ++row) {
     for (int column = 0; column < 5; ++column) {
       const int k = CellNumber(column, row);
-      const report::Rect cell{x0 + column * spec.cell_width, y0 + (row + 1) * spec.cell_height, spec.cell_width,
+      const report::Rect cell{x0 + column * spec.cell_width, y0 + title + row * spec.cell_height, spec.cell_width,
                               spec.cell_height};
       band.items.push_back(
           report::FieldText(spec.cell_prefix + std::to_string(k), cell, issue::NumberField(k), numbers));

@@ -16,6 +16,7 @@ struct FrameSpec {
   report::Point origin;  // top left of the title row, in the band
   double cell_width = 38;
   double cell_height = 38;
+  double title_height = 0;  // of the title row; 0 is the cell height
   int rows = 5;                 // number rows, from the top (3 prints N1-N3, N6-N8 ...)
   std::string cell_prefix = "QN";  // "QN", "RN", "SN": the k-th cell is named prefix + k
   int frame = 1;                // the k of the letter names Lb k .. Lo k
@@ -33,6 +34,8 @@ double FrameHeight(const FrameSpec& spec);
 
 // The number k (1..25) at a grid position (column and row from 0).
 inline int CellNumber(int column, int row) { return 5 * column + row + 1; }
+
+double TitleHeight(const FrameSpec& spec);
 
 void AddFrame(report::Band& band, const FrameSpec& spec);
 

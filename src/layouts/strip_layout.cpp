@@ -14,6 +14,8 @@ namespace tavelao::layouts {
 namespace {
 
 constexpr double kPad = 4;
+// Texts keep clear of the cut line and of the free text.
+constexpr double kTextInset = 10;
 constexpr double kTextHeight = 18;
 
 }  // namespace
@@ -41,9 +43,9 @@ report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options) 
   const report::TextStyle text = TextStyleOf(9, true);
   const double texts_top = middle.bottom() - texts_height;
   if (side_by_side) {
-    const double half = middle.width / 2;
-    band.items.push_back(CardNumberText("Cartela", {middle.x, texts_top, half, kTextHeight}, text));
-    band.items.push_back(AuthenticationText({middle.x + half, texts_top, half, kTextHeight},
+    const double half = middle.width / 2 - kTextInset;
+    band.items.push_back(CardNumberText("Cartela", {middle.x + kTextInset, texts_top, half, kTextHeight}, text));
+    band.items.push_back(AuthenticationText({middle.x + middle.width / 2, texts_top, half, kTextHeight},
                                             TextStyleOf(9, true, report::HAlign::kRight)));
   } else {
     band.items.push_back(CardNumberText("Cartela", {middle.x, texts_top, middle.width, kTextHeight},
@@ -59,7 +61,9 @@ void AddStripGrid(report::Band& band, const report::Rect& area, int rows, report
   FrameSpec spec;  // the stub layouts keep their own letters
   spec.rows = rows;
   spec.cell_width = std::min(46.0, area.width / 5);
-  spec.cell_height = std::min(38.0, area.height / (rows + 1));
+  // A low title row leaves the 20-point numbers as much height as it can.
+  spec.title_height = std::min(24.0, area.height / (rows + 1));
+  spec.cell_height = std::min(38.0, (area.height - spec.title_height) / rows);
   spec.number_points = kStripNumberPoints;
   spec.letter_points = 14;
   spec.number_colour = colour;
