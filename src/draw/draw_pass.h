@@ -3,6 +3,7 @@
 // drawn. It tests every card, writes the standings, fills the winners sheet
 // and returns everything `Memo1` and the follow-up panel show.
 
+#include "common/rgb.h"
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,10 +19,7 @@
 
 namespace tavelao::draw {
 
-struct Rgb {
-  int red, green, blue;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using Rgb = tavelao::Rgb;
 
 // `Memo1` is light yellow, and white once a whole card is complete.
 enum class MemoColour { White, LightYellow };

@@ -4,8 +4,6 @@
 
 namespace tavelao::layouts {
 
-report::Colour ToColour(const session::Rgb& rgb) { return {rgb.red, rgb.green, rgb.blue}; }
-
 report::TextStyle NumberStyle(double points, report::Colour colour) {
   report::TextStyle style = TextStyleOf(points, true, report::HAlign::kCentre);
   style.colour = colour;

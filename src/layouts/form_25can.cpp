@@ -6,7 +6,7 @@
 namespace tavelao::layouts {
 
 report::Layout Form25CanLayout(const LayoutOptions& options) {
-  const report::Colour colour = ToColour(options.card.number_colours[0]);
+  const report::Colour colour = options.card.number_colours[0];
   StripSpec spec{"Form25Can", 71, [colour](report::Band& band, const report::Rect& area) {
                    AddStripGrid(band, area, 5, colour);
                  }};

@@ -19,7 +19,7 @@ report::Layout FormCar12Layout(const LayoutOptions& options) {
 
   FrameSpec spec;  // the title-letter option does not reach this layout
   spec.origin = {(width - FrameWidth(spec)) / 2, 14};
-  spec.number_colour = ToColour(options.card.number_colours[0]);
+  spec.number_colour = options.card.number_colours[0];
   AddFrame(band, spec);
 
   const double texts_top = spec.origin.y + FrameHeight(spec) + 4;

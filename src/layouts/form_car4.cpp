@@ -25,7 +25,7 @@ report::Layout FormCar4Layout(const LayoutOptions& options) {
   spec.letters = options.card.letters;
   spec.number_points = 24;
   spec.letter_points = 26;
-  spec.number_colour = ToColour(options.card.number_colours[0]);
+  spec.number_colour = options.card.number_colours[0];
   spec.opaque = true;  // the numbers stay readable over the free text
   AddFrame(band, spec);
 

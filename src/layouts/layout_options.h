@@ -21,6 +21,4 @@ struct LayoutOptions {
   int lines = 6;
 };
 
-report::Colour ToColour(const session::Rgb& rgb);
-
 }  // namespace tavelao::layouts

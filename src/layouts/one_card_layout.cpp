@@ -54,7 +54,7 @@ report::Layout FramedCardLayout(std::string name, int frames, double header_mm, 
     spec.cell_prefix = kCellPrefixes[f];
     spec.frame = f + 1;
     spec.letters = options.card.letters;
-    spec.number_colour = ToColour(options.card.number_colours[f]);
+    spec.number_colour = options.card.number_colours[f];
     AddFrame(band, spec);
   }
   band.items.push_back(CardNumberText("Cartela", {16, texts_top, 320, 20}, TextStyleOf(11, true)));

@@ -4,14 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "common/rgb.h"
+
 namespace tavelao::report {
 
-struct Colour {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  friend bool operator==(const Colour&, const Colour&) = default;
-};
+using Colour = tavelao::Rgb;
 
 inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};

@@ -9,16 +9,12 @@
 #include <string>
 
 #include "common/result.h"
+#include "common/rgb.h"
 #include "store/table.h"
 
 namespace tavelao::session {
 
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using Rgb = tavelao::Rgb;
 
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
