@@ -4,6 +4,8 @@
 #include "app/letter_panel.h"
 #include "app/password_panel.h"
 #include "app/prize_panel.h"
+#include "draw/minor_prize_panel.h"
+#include "issue/export_panel.h"
 
 namespace tavelao::app {
 
@@ -12,6 +14,8 @@ void InstallScreens(TMainForm& form) {
   InstallColourPanel(form);
   InstallPrizePanel(form);
   InstallLetterPanel(form);
+  issue::InstallExportPanel(form);
+  draw::InstallMinorPrizePanel(form);
 }
 
 }  // namespace tavelao::app

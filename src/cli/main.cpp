@@ -19,6 +19,11 @@ const Command kCommands[] = {
      tavelao::cli::RunExporta},
     {"emite", "--modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] [--texto ARQUIVO] --pdf ARQUIVO", "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF", tavelao::cli::RunEmite},
     {"sorteia", "--cartelas 5|15|20|25 [--padroes LINHA,COLUNA,TE,JANELAO,CRUZ,XIS,JANELINHA,BIN,U,PORTA,ELE,CANTOS] [--sem-cheia] --bolas 7,42,100,...", "repete um sorteio manual sobre as cartelas validadas e mostra, após cada pedra, o quadro de resultados", tavelao::cli::RunSorteia},
+    {"premios", "N", "sorteia N prêmios menores entre as cartelas validadas e grava SorteioPM.cds",
+     tavelao::cli::RunPremios},
+    {"confere", "NÚMERO [--bolas 7,42,100,...]",
+     "mostra a cartela com as pedras sorteadas marcadas entre colchetes (00 = 100) e a autenticação",
+     tavelao::cli::RunConfere},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,0 +1,158 @@
+// tavelao-cli premios and confere over a working directory.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "session/data_files.h"
+#include "support/cli_runner.h"
+#include "support/temp_folder.h"
+
+namespace tavelao {
+namespace {
+
+using testing::RunCli;
+using testing::TempFolder;
+
+void Validate(const std::filesystem::path& folder, std::initializer_list<int> cards) {
+  auto table = session::OpenValidation(folder);
+  ASSERT_TRUE(table) << table.error();
+  for (int card : cards) {
+    store::Record r = table->NewRecord();
+    r.Set("Numero", card);
+    ASSERT_TRUE(table->Insert(r));
+  }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(CliPremios, AsManyPrizesAsCardsListsEveryCardOnceFromPrizeOne) {
+  TempFolder dir;
+  Validate(dir.path(), {7, 42, 100});
+  const auto run = RunCli(dir.path(), "premios 3");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 4u) << run.out;
+  EXPECT_EQ(lines[0], "Prêmio Cartela");
+  std::set<std::string> cards;
+  for (int i = 1; i <= 3; ++i) {
+    std::istringstream row(lines[i]);
+    int premio = 0;
+    std::string numero;
+    row >> premio >> numero;
+    EXPECT_EQ(premio, i) << lines[i];
+    cards.insert(numero);
+  }
+  EXPECT_EQ(cards, (std::set<std::string>{"7-8", "42-6", "100-7"}));
+  // The prize table is written to its file.
+  auto table = store::Table::Open(dir / "SorteioPM.cds");
+  ASSERT_TRUE(table) << table.error();
+  auto count = table->Count();
+  ASSERT_TRUE(count);
+  EXPECT_EQ(*count, 3);
+}
+
+TEST(CliPremios, FewerPrizesAreDistinctValidatedCards) {
+  TempFolder dir;
+  Validate(dir.path(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  const auto run = RunCli(dir.path(), "premios 4");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 5u);
+  std::set<std::string> cards;
+  for (int i = 1; i <= 4; ++i) cards.insert(lines[i].substr(lines[i].find_last_of(' ') + 1));
+  EXPECT_EQ(cards.size(), 4u) << run.out;
+}
+
+TEST(CliPremios, NothingToDrawAndBadArgumentsAreTold) {
+  TempFolder dir;
+  Validate(dir.path(), {7, 42});
+  for (const char* n : {"3", "0", "-1"}) {
+    const auto run = RunCli(dir.path(), std::string("premios ") + n);
+    EXPECT_EQ(run.status, 1) << n;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find("(2)"), std::string::npos) << run.err;
+  }
+  for (const char* args : {"premios", "premios abc", "premios 2 3"}) {
+    const auto run = RunCli(dir.path(), args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.err.find("Uso:"), std::string::npos) << args;
+  }
+  const auto help = RunCli(dir.path(), "premios --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("tavelao-cli premios N"), std::string::npos) << help.out;
+}
+
+// Card 1, rows: 15 37 53 76 81 / 09 36 44 61 83 / 14 27 50 73 84 / 02 30 45 71 89 / 20 23 48 65 87.
+TEST(CliConfere, MarksTheDrawnNumbersRowByRow) {
+  TempFolder dir;
+  const auto run = RunCli(dir.path(), "confere 1 --bolas 15,44,87,100,3");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Cartela: 1\n"
+            "[15]  37   53   76   81 \n"
+            " 09   36  [44]  61   83 \n"
+            " 14   27   50   73   84 \n"
+            " 02   30   45   71   89 \n"
+            " 20   23   48   65  [87]\n");
+}
+
+TEST(CliConfere, WithoutBallsNothingIsMarkedAndThePasswordAddsTheCode) {
+  TempFolder dir;
+  const auto plain = RunCli(dir.path(), "confere 001");
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out.find('['), std::string::npos);
+  EXPECT_EQ(Lines(plain.out).front(), "Cartela: 001") << "the caption keeps the text as typed";
+  EXPECT_EQ(plain.out.find("Autenticação"), std::string::npos);
+  const auto coded = RunCli(dir.path(), "confere 1", "TAVELAO_SENHA=abcde");
+  ASSERT_EQ(coded.status, 0) << coded.err;
+  EXPECT_EQ(Lines(coded.out).back(), "Autenticação:29553");
+}
+
+TEST(CliConfere, BallHundredIsMarkedAsNumberOrAsDoubleZero) {
+  TempFolder dir;
+  // Find a built-in card with "00" among the first few.
+  for (int card = 1; card <= 200; ++card) {
+    const auto shown = RunCli(dir.path(), "confere " + std::to_string(card));
+    ASSERT_EQ(shown.status, 0);
+    if (shown.out.find(" 00 ") == std::string::npos) continue;
+    for (const char* ball : {"100", "00"}) {
+      const auto run = RunCli(dir.path(), "confere " + std::to_string(card) + " --bolas " + ball);
+      ASSERT_EQ(run.status, 0) << run.err;
+      EXPECT_NE(run.out.find("[00]"), std::string::npos) << ball;
+      EXPECT_EQ(run.out.find(" 00 "), std::string::npos) << ball;
+    }
+    return;
+  }
+  FAIL() << "no card with ball 100 among the first 200";
+}
+
+TEST(CliConfere, RefusedCardsAndBadArguments) {
+  TempFolder dir;
+  for (const char* card : {"0", "120001", "10001"}) {
+    const auto run = RunCli(dir.path(), std::string("confere ") + card);
+    EXPECT_EQ(run.status, 1) << card;
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("A cartela"), std::string::npos) << run.err;
+  }
+  for (const char* args : {"confere", "confere abc", "confere 1 2", "confere 1 --bolas 101", "confere 1 --bolas 7,x",
+                           "confere 1 --bolas 0", "confere 1 --bolas"}) {
+    EXPECT_EQ(RunCli(dir.path(), args).status, 2) << args;
+  }
+  const auto help = RunCli(dir.path(), "confere --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--bolas"), std::string::npos);
+  const auto all = RunCli(dir.path(), "--help");
+  EXPECT_NE(all.out.find("premios"), std::string::npos);
+  EXPECT_NE(all.out.find("confere"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavelao
