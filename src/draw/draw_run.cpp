@@ -104,7 +104,7 @@ Status DrawRun::StartDraw(DrawMode mode) {
 }
 
 Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
-  if (state_.busy) return BallOutcome{};
+  if (state_.busy || held_) return BallOutcome{};
   if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
   if (state_.mode != DrawMode::Manual || !state_.InPlay(ball)) return BallOutcome{};
 
@@ -125,7 +125,7 @@ Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
 }
 
 Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
-  if (state_.busy || state_.mode != DrawMode::Electronic || !state_.alea_enabled) return BallOutcome{};
+  if (state_.busy || held_ || state_.mode != DrawMode::Electronic || !state_.alea_enabled) return BallOutcome{};
   if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
   if (!random_) random_ = new_random_();
   const auto ball = PickRandomBall(state_.drawn, state_.columns, *random_);

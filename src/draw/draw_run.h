@@ -115,6 +115,9 @@ class DrawRun {
   // ButtonMostra pressed, or the winners sheet closed.
   void HideWinnersButton() { state_.mostra_visible = false; }
 
+  // While a ball's picture comes in, ball input is ignored as during a pass.
+  void HoldBalls(bool held) { held_ = held; }
+
  private:
   Result<BallOutcome> Evaluate(BallOutcome outcome);
 
@@ -125,6 +128,7 @@ class DrawRun {
   DrawTypeRecord record_;
   DrawCards cards_;
   DrawState state_;
+  bool held_ = false;
 };
 
 }  // namespace tavelao::draw

@@ -302,5 +302,29 @@ TEST(ElectronicDraw, WithEveryBallInPlayDrawnTheButtonDrawsNothing) {
   EXPECT_EQ(f.state().order_text, order);
 }
 
+
+// ---- a ball's picture coming in ----
+
+TEST(HeldBalls, NoBallComesInWhileHeldInEitherMode) {
+  DrawFixture manual;
+  manual.Start(CardSize::TwentyFive);
+  manual.run().HoldBalls(true);
+  EXPECT_FALSE(manual.Click(7).accepted);
+  EXPECT_FALSE(manual.state().drawn.Has(7));
+  EXPECT_EQ(manual.state().order_text, "Ordem do sorteio:");
+  manual.run().HoldBalls(false);
+  EXPECT_TRUE(manual.Click(7).accepted);
+
+  DrawFixture electronic;
+  electronic.Start(CardSize::TwentyFive, {}, true, DrawMode::Electronic);
+  electronic.run().HoldBalls(true);
+  auto held = electronic.run().DrawRandomBall(electronic.letters);
+  ASSERT_TRUE(held);
+  EXPECT_FALSE(held->accepted);
+  EXPECT_EQ(electronic.state().drawn_count, 0);
+  electronic.run().HoldBalls(false);
+  EXPECT_TRUE(electronic.run().DrawRandomBall(electronic.letters)->accepted);
+}
+
 }  // namespace
 }  // namespace tavelao::draw
