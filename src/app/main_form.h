@@ -15,6 +15,7 @@
 #include "session/workspace.h"
 
 class QScrollArea;
+class QUrl;
 
 namespace tavelao::app {
 
@@ -26,6 +27,8 @@ struct Services {
   Dialogs& dialogs;
   Sounds& sounds;
   ColourPicker& colours;
+  // Opens an address in the browser; when empty, the desktop's own way.
+  std::function<void(const QUrl&)> open_url = {};
 };
 
 class TMainForm : public QMainWindow {

@@ -4,6 +4,7 @@
 #include "app/letter_panel.h"
 #include "app/password_panel.h"
 #include "app/prize_panel.h"
+#include "draw/draw_screen_panel.h"
 #include "draw/minor_prize_panel.h"
 #include "issue/export_panel.h"
 
@@ -16,6 +17,7 @@ void InstallScreens(TMainForm& form) {
   InstallLetterPanel(form);
   issue::InstallExportPanel(form);
   draw::InstallMinorPrizePanel(form);
+  draw::InstallDrawScreens(form);
 }
 
 }  // namespace tavelao::app

@@ -3,6 +3,7 @@
 // answers scripted: message boxes, the colour dialog and sounds.
 
 #include <QAction>
+#include <QUrl>
 #include <QWidget>
 #include <deque>
 #include <filesystem>
@@ -60,6 +61,7 @@ class AppHarness {
   ScriptedDialogs dialogs;
   SilentSounds sounds;
   ScriptedColours colours;
+  std::vector<QUrl> opened;  // addresses the browser was asked to open
 
  private:
   std::unique_ptr<session::Workspace> workspace_;

@@ -1,0 +1,75 @@
+#pragma once
+// PanelSorteio: the draw as the operator runs it. It hosts PanelInicio
+// (manual, electronic, "Sair"), the board PanelPedras, the follow-up panel
+// PanelAcompanha and the ball picture, and drives the draw-type choice
+// PanelTSor, the pattern window TFormSorteios and the winners sheet
+// TFormVenc. Every handler calls one DrawRun member and shows its state.
+
+#include <QFrame>
+#include <QUrl>
+
+#include "draw/draw_run.h"
+
+namespace tavelao::app {
+class TMainForm;
+}
+
+namespace tavelao::draw {
+
+class BallBoardPanel;
+class DrawChoicePanel;
+class FollowUpPanel;
+class PatternWindow;
+class PicturePanel;
+class WinnersSheetWindow;
+
+// Where "Sim" on the sound question leads: the note on the sound files.
+QUrl SoundFilesAddress();
+
+class DrawScreen : public QFrame {
+  Q_OBJECT
+
+ public:
+  DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random);
+  ~DrawScreen() override;
+
+  DrawChoicePanel& choice_panel() { return *choice_; }
+  PatternWindow& pattern_window() { return *patterns_; }
+  WinnersSheetWindow& sheet_window() { return *sheet_; }
+  const DrawRun& run() const { return run_; }
+
+  // Menu "Sorteio".
+  void OpenDrawChoice();
+  void ButtonOKTSorClick();
+  void StartDraw(DrawMode mode);
+  void LeaveDraw();
+  void BallClick(int ball);
+  void ButtonAleaClick();
+  void ButtonFimClick();
+  void ButtonMostraClick();
+  void CheckSomClick();
+
+ private:
+  void ShowState();
+  void ShowOutcome(const BallOutcome& outcome);
+  // Picture and sound of the ball; the electronic draw plays the sound first
+  // and waits before the picture.
+  void PresentBall(int ball, bool electronic);
+  bool Check(const Status& status);
+  TitleLetters Letters() const;
+  void ApplyLetters();
+
+  app::TMainForm& form_;
+  DrawRun run_;
+  DrawChoicePanel* choice_ = nullptr;
+  PatternWindow* patterns_ = nullptr;
+  WinnersSheetWindow* sheet_ = nullptr;
+  QFrame* start_ = nullptr;
+  BallBoardPanel* board_ = nullptr;
+  FollowUpPanel* follow_ = nullptr;
+  PicturePanel* picture_ = nullptr;
+};
+
+void InstallDrawScreens(app::TMainForm& form);
+
+}  // namespace tavelao::draw

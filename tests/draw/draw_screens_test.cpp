@@ -1,0 +1,330 @@
+// The draw screens driven as the operator drives them: menu "Sorteio", the
+// card size, the pattern window, the board, the follow-up panel, the ball
+// picture and sound, and the winners sheet.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
+
+#include "app_harness.h"
+#include "draw/ball.h"
+#include "draw/draw_screen_panel.h"
+#include "draw/picture_panel.h"
+#include "support/temp_folder.h"
+
+namespace tavelao::testing {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kRed(255, 0, 0);
+
+class DrawScreens : public ::testing::Test {
+ protected:
+  template <typename W = QWidget>
+  W* Get(const char* name) {
+    W* widget = app.Find<W>(name);
+    if (!widget) ADD_FAILURE() << "no widget " << name;
+    return widget;
+  }
+  void Tick(const char* box) { QTest::mouseClick(Get<QCheckBox>(box), Qt::LeftButton); }
+  void ClickPanel(int ball) { QTest::mouseClick(Get(("P" + std::to_string(ball)).c_str()), Qt::LeftButton); }
+  QString Text(const char* name) {
+    if (auto* label = app.Find<QLabel>(name)) return label->text();
+    if (auto* button = app.Find<QPushButton>(name)) return button->text();
+    if (auto* memo = app.Find<QPlainTextEdit>(name)) return memo->toPlainText();
+    ADD_FAILURE() << "no text widget " << name;
+    return {};
+  }
+  QColor FontOf(int ball) {
+    return Get(("P" + std::to_string(ball)).c_str())->palette().color(QPalette::WindowText);
+  }
+  bool Visible(const char* name) { return Get(name)->isVisible(); }
+  bool MenusShown() { return app.form().MenuEntry("MenuSorteio")->isVisible(); }
+
+  // Menu "Sorteio", a card size other than the default when asked, "OK".
+  void Choose(const char* size = nullptr) {
+    app.Choose("MenuSorteio");
+    if (size) Tick(size);
+    app.Click("ButtonOKTSor");
+  }
+  int Ball(int card, int k) { return *draw::BallOfNumber(app.workspace().bank.CardNumber(card, k)); }
+  void Validate(int number, int lote, int lan) {
+    store::Record record = app.workspace().validation.NewRecord();
+    record.Set("Numero", number);
+    record.Set("Lote", lote);
+    record.Set("Lan", lan);
+    for (int k = 1; k <= 25; ++k) {
+      record.Set("N" + std::to_string(k), std::string(app.workspace().bank.CardNumber(number, k)));
+    }
+    auto id = app.workspace().validation.Insert(record);
+    ASSERT_TRUE(id) << id.error();
+  }
+  void WriteFile(const char* name) { std::ofstream(dir.path() / name) << "x"; }
+  void WritePicture(const char* name) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(QString::fromStdString((dir.path() / name).string()), "JPG"));
+  }
+
+  TempFolder dir;
+  AppHarness app{dir.path()};
+};
+
+TEST_F(DrawScreens, RoadOfOneCardFromTheMenuToTheWinnersSheet) {
+  Validate(42, 7, 1);
+  ASSERT_TRUE(app.form().MenuEntry("MenuSorteio")->isEnabled());
+  app.Choose("MenuSorteio");
+  EXPECT_FALSE(MenusShown());
+  ASSERT_TRUE(Visible("PanelTSor"));
+  EXPECT_TRUE(Get<QCheckBox>("CB25")->isChecked());
+  EXPECT_TRUE(Get<QCheckBox>("CBMostra")->isChecked());
+  // One size at a time.
+  Tick("CB15");
+  EXPECT_TRUE(Get<QCheckBox>("CB15")->isChecked());
+  EXPECT_FALSE(Get<QCheckBox>("CB25")->isChecked());
+  Tick("CB25");
+  EXPECT_FALSE(Get<QCheckBox>("CB15")->isChecked());
+  app.Click("ButtonOKTSor");
+  EXPECT_FALSE(Visible("PanelTSor"));
+  EXPECT_TRUE(Visible("PanelInicio"));
+  EXPECT_FALSE(Visible("PanelPedras"));
+
+  app.Click("ButtonManual");
+  EXPECT_FALSE(Visible("PanelInicio"));
+  EXPECT_TRUE(Visible("PanelPedras"));
+  EXPECT_TRUE(Visible("PanelAcompanha"));
+  EXPECT_TRUE(Visible("CBCheia"));
+  EXPECT_TRUE(Get<QCheckBox>("CBCheia")->isChecked());
+  EXPECT_EQ(Text("LabelTipoSor"), "Sorteia cartela cheia");
+  EXPECT_FALSE(Get<QPushButton>("ButtonConf")->isEnabled());
+  app.Click("ButtonSorteios");
+  ASSERT_TRUE(Visible("TFormSorteios"));
+  EXPECT_EQ(Get("TFormSorteios")->windowTitle(), "Marcar outros tipos de sorteio");
+  EXPECT_EQ(Get("TFormSorteios")->pos(), QPoint(0, 0));
+  Tick("CBLinha");
+
+  std::vector<int> third_row;
+  for (int k : {3, 8, 13, 18, 23}) third_row.push_back(Ball(42, k));
+  for (int ball : third_row) ClickPanel(ball);
+  for (int ball : third_row) EXPECT_EQ(FontOf(ball), kRed) << ball;
+  EXPECT_EQ(Text("LabelSorteadas"), "5");
+  EXPECT_EQ(Text("LabelRestam"), "95");
+  EXPECT_EQ(Text("ButtonUltima"), "O" + QString::fromStdString(draw::BallLabel(third_row.back())));
+  EXPECT_TRUE(Text("Memo1").split('\n').contains("CARTELA 000042 BATEU LINHA Lote:000007 Seq:001"))
+      << Text("Memo1").toStdString();
+  EXPECT_FALSE(Get<QCheckBox>("CBLinha")->isChecked()) << "a won pattern is unticked";
+
+  QWidget* sheet = Get("TFormVenc");
+  ASSERT_TRUE(sheet->isVisible());
+  EXPECT_EQ(sheet->windowTitle(), "Cartelas ganhadoras");
+  EXPECT_EQ(Text("Cart1"), "Cartela 000042-6");
+  EXPECT_EQ(Text("A3"), QString::fromStdString(draw::BallLabel(third_row[0])));
+  EXPECT_EQ(Text("lb1"), "B");
+  EXPECT_TRUE(Get("Panel1")->isVisibleTo(sheet));
+  EXPECT_FALSE(Get("Panel2")->isVisibleTo(sheet));
+  EXPECT_EQ(Get("Panel1")->height(), 237);
+  EXPECT_FALSE(Visible("ButtonMostra")) << "the sheet came by itself";
+}
+
+TEST_F(DrawScreens, SecondClickUnmarksAndABlankPanelDoesNothing) {
+  app.Choose("MenuSorteio");
+  app.Click("ButtonOKTSor");
+  app.Click("ButtonManual");
+  app.Click("ButtonSorteios");
+  Tick("CBCantos");
+  Tick("CBCheia");  // unticked: only the columns of the corners play
+  EXPECT_EQ(Text("LabelnoSorteio"), "40");
+  EXPECT_EQ(Text("LabelOutros"), "Outros sorteios: CANTOS ");
+  EXPECT_EQ(Text("P30"), "");
+  EXPECT_EQ(Text("P100"), "00");
+
+  ClickPanel(30);
+  EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:");
+  EXPECT_EQ(Text("LabelSorteadas"), "0");
+  EXPECT_EQ(FontOf(30), kNavy);
+
+  ClickPanel(5);
+  EXPECT_EQ(FontOf(5), kRed);
+  EXPECT_EQ(Text("LabelRestam"), "39");
+  ClickPanel(5);
+  EXPECT_EQ(FontOf(5), kNavy);
+  EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:05 -05 ");
+  EXPECT_EQ(Text("LabelSorteadas"), "0");
+  EXPECT_EQ(Text("LabelRestam"), "40");
+  EXPECT_EQ(Text("ButtonUltima"), "B05");
+
+  // Ticking the full card again while drawing brings every column back.
+  Tick("CBCheia");
+  EXPECT_EQ(Text("LabelnoSorteio"), "100");
+  EXPECT_EQ(Text("P30"), "30");
+}
+
+TEST_F(DrawScreens, EndReturnsToTheStartAndLeavingGivesBackTheMenus) {
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(12);
+  app.Click("ButtonFim");
+  EXPECT_TRUE(Visible("PanelInicio"));
+  EXPECT_FALSE(Visible("PanelPedras"));
+  EXPECT_FALSE(Visible("PanelAcompanha"));
+  EXPECT_EQ(Text("MemoOrdem"), "");
+  // A new draw starts from a clean board.
+  app.Click("ButtonManual");
+  EXPECT_EQ(FontOf(12), kNavy);
+  EXPECT_EQ(Text("LabelSorteadas"), "0");
+  app.Click("ButtonFim");
+  app.Click("ButtonSair");
+  EXPECT_FALSE(Visible("PanelSorteio"));
+  EXPECT_TRUE(MenusShown());
+}
+
+TEST_F(DrawScreens, ElectronicDrawMarksOnePanelRed) {
+  Choose();
+  EXPECT_FALSE(Visible("PanelPedras"));
+  app.Click("ButtonEletronico");
+  ASSERT_TRUE(Visible("ButtonAlea"));
+  ClickPanel(7);
+  EXPECT_EQ(FontOf(7), kNavy) << "panel clicks do nothing in an electronic draw";
+  app.Click("ButtonAlea");
+  int red = 0;
+  for (int n = 1; n <= 100; ++n) red += FontOf(n) == kRed;
+  EXPECT_EQ(red, 1);
+  EXPECT_EQ(Text("LabelSorteadas"), "1");
+  EXPECT_EQ(Text("ButtonUltima").size(), 3);
+  app.Click("ButtonFim");
+  EXPECT_FALSE(Visible("ButtonAlea"));
+  app.Click("ButtonManual");
+  EXPECT_FALSE(Visible("ButtonAlea"));
+}
+
+TEST_F(DrawScreens, NoCardSizeIsRefusedAndFifteenHidesTheFullCardControls) {
+  app.Choose("MenuSorteio");
+  Tick("CB25");
+  app.Click("ButtonOKTSor");
+  ASSERT_FALSE(app.dialogs.shown.empty());
+  EXPECT_EQ(app.dialogs.last().title, "Tipo de sorteio não definido.");
+  EXPECT_EQ(app.dialogs.last().text, "Marque 5,15, 20 ou 25 dezenas para o sorteio");
+  EXPECT_TRUE(Visible("PanelTSor"));
+
+  Tick("CB15");
+  app.Click("ButtonOKTSor");
+  EXPECT_TRUE(Visible("PanelInicio"));
+  app.Click("ButtonManual");
+  EXPECT_FALSE(Visible("CBCheia"));
+  EXPECT_FALSE(Visible("LabelTipoSor"));
+  EXPECT_FALSE(Visible("ButtonSorteios"));
+  EXPECT_EQ(Text("LabelOutros"), "Cartela com 15 pedras:");
+  EXPECT_EQ(Get("Panel1")->height(), 164);
+}
+
+TEST_F(DrawScreens, ClosingTheSheetHidesMostraAndMostraBringsItBack) {
+  Validate(42, 7, 1);
+  app.Choose("MenuSorteio");
+  Tick("CBMostra");  // unticked: the button instead of the sheet
+  app.Click("ButtonOKTSor");
+  app.Click("ButtonManual");
+  app.Click("ButtonSorteios");
+  Tick("CBLinha");
+  for (int k : {3, 8, 13, 18, 23}) ClickPanel(Ball(42, k));
+  EXPECT_FALSE(Visible("TFormVenc"));
+  ASSERT_TRUE(Visible("ButtonMostra"));
+  app.Click("ButtonMostra");
+  EXPECT_TRUE(Visible("TFormVenc"));
+  EXPECT_FALSE(Visible("ButtonMostra"));
+  EXPECT_EQ(Text("Cart1"), "Cartela 000042-6");
+  Get("TFormVenc")->close();
+  EXPECT_FALSE(Visible("ButtonMostra"));
+}
+
+TEST_F(DrawScreens, TitleLettersFollowTheOptions) {
+  Choose();
+  app.Click("ButtonManual");
+  app.form().card_options().letters = {"T", "A", "V", "E", "L"};
+  app.form().ApplyTitleLetters();
+  EXPECT_EQ(Text("LB1"), "T");
+  EXPECT_EQ(Text("LO2"), "L");
+  EXPECT_EQ(Text("lo6"), "L");
+  ClickPanel(100);
+  EXPECT_EQ(Text("ButtonUltima"), "L00");
+}
+
+// ---- sound ----
+
+TEST_F(DrawScreens, EveryClickOnSomOffersTheDownloadWhileTheSoundsAreMissing) {
+  Choose();
+  app.Click("ButtonManual");
+  app.dialogs.AnswerNo();
+  Tick("CheckSom");
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_TRUE(app.dialogs.last().question);
+  EXPECT_EQ(app.dialogs.last().title, "Baixar arquivos de som");
+  EXPECT_EQ(app.dialogs.last().text, "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?");
+  EXPECT_TRUE(app.opened.empty());
+  EXPECT_TRUE(Get<QCheckBox>("CheckSom")->isChecked()) << "No leaves the box as clicked";
+
+  app.dialogs.AnswerYes();
+  Tick("CheckSom");
+  EXPECT_EQ(app.dialogs.shown.size(), 2u);
+  ASSERT_EQ(app.opened.size(), 1u);
+  EXPECT_EQ(app.opened[0], draw::SoundFilesAddress());
+  EXPECT_TRUE(app.opened[0].toLocalFile().endsWith("docs/sons.md"));
+
+  WriteFile("sp02.wav");
+  Tick("CheckSom");
+  EXPECT_EQ(app.dialogs.shown.size(), 2u) << "installed sounds ask nothing";
+}
+
+TEST_F(DrawScreens, BallSoundOnlyWithSomTickedAndTheCommonSoundWhenTheBallHasNone) {
+  WriteFile("SP02.WAV");
+  WriteFile("sp05.wav");
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(4);
+  EXPECT_TRUE(app.sounds.played.empty());
+  Tick("CheckSom");
+  ClickPanel(5);
+  ClickPanel(6);
+  EXPECT_EQ(app.sounds.played, (std::vector<std::string>{"sp05.wav", "sompedra.wav"}));
+  EXPECT_TRUE(app.dialogs.shown.empty());
+}
+
+// ---- picture ----
+
+TEST_F(DrawScreens, PictureGrowsFromTheBallAndHoldsTheNextBallUntilItEnds) {
+  WritePicture("im05.jpg");
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(5);
+  ClickPanel(6);  // while the picture comes in
+  EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:05 ");
+  EXPECT_EQ(FontOf(6), kNavy);
+  QWidget* picture = Get("PanelImagem");
+  QTRY_VERIFY_WITH_TIMEOUT(picture->isVisible(), 2000);
+  const QPoint start = Get("P5")->mapTo(Get("PanelSorteio"), QPoint(0, 36));
+  EXPECT_EQ(draw::PicturePanel::StepGeometry(start, 10), QRect(34, 0, 721, 522));
+  QTRY_COMPARE_WITH_TIMEOUT(picture->geometry(), QRect(34, 0, 721, 522), 3000);
+  QTest::qWait(2 * draw::PicturePanel::kStepWaitMs);
+  ClickPanel(6);
+  EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:05 06 ");
+  EXPECT_TRUE(picture->isVisible()) << "it stays until clicked";
+  QTest::mouseClick(Get("Imagem"), Qt::LeftButton);
+  EXPECT_FALSE(picture->isVisible());
+}
+
+TEST_F(DrawScreens, ABallWithoutPictureHoldsNothing) {
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(5);
+  ClickPanel(6);
+  EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:05 06 ");
+  EXPECT_FALSE(Visible("PanelImagem"));
+}
+
+}  // namespace
+}  // namespace tavelao::testing
