@@ -16,6 +16,7 @@ constexpr std::array<const char*, kColumnCount> kLetterStems = {"LB", "LI", "LN"
 void Paint(QLabel& label, const QColor& colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);  // a label on the Base role writes in Text
   label.setPalette(palette);
 }
 

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   QTest::qWait(20);
   Save(patterns->grab(), "sorteio_tipos.png");
   patterns->hide();
-  for (int k : {3, 8, 13, 18, 23, 1, 6}) {
+  for (int k : {1, 6, 3, 8, 13, 18, 23}) {
     const int ball = *tavelao::draw::BallOfNumber(app.workspace().bank.CardNumber(42, k));
     QTest::mouseClick(app.Find(("P" + std::to_string(ball)).c_str()), Qt::LeftButton);
   }
