@@ -7,6 +7,8 @@
 #include "draw/draw_screen_panel.h"
 #include "draw/minor_prize_panel.h"
 #include "issue/export_panel.h"
+#include "issue/issue_panel.h"
+#include "texteditor/form_edit.h"
 
 namespace tavelao::app {
 
@@ -15,6 +17,8 @@ void InstallScreens(TMainForm& form) {
   InstallColourPanel(form);
   InstallPrizePanel(form);
   InstallLetterPanel(form);
+  texteditor::FormEdit& editor = texteditor::InstallTextEditor(form);
+  issue::InstallIssuePanel(form, [editor = &editor] { return editor->FreeTextHtml(); });
   issue::InstallExportPanel(form);
   draw::InstallMinorPrizePanel(form);
   draw::InstallDrawScreens(form);

@@ -1,0 +1,64 @@
+#pragma once
+// PanelFiltraCar "Emissão de cartelas de bingo.": the card model chosen in
+// the menu, the first card and the quantity, and "OK" that issues the cards
+// and opens their print in the preview.
+
+#include <QFrame>
+#include <functional>
+#include <string>
+
+#include "store/table.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace tavelao::app {
+class TMainForm;
+}
+namespace tavelao::layouts {
+struct CardModel;
+}
+namespace tavelao::report {
+class PreviewWindow;
+}
+
+namespace tavelao::issue {
+
+class PanelFiltraCar : public QFrame {
+  Q_OBJECT
+
+ public:
+  // `free_text` gives the text editor's current text as HTML.
+  PanelFiltraCar(app::TMainForm& form, std::function<std::string()> free_text);
+
+  void SelectCardModel(const layouts::CardModel& model);
+  void ButtonOkClick();
+  int model_code() const { return model_code_; }
+  report::PreviewWindow& preview() { return *preview_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  app::TMainForm& form_;
+  std::function<std::string()> free_text_;
+  store::Table card_file_;  // TableCart, "Cartelas.cds"
+  int model_code_ = 0;
+  QLabel* model_name_ = nullptr;
+  QLineEdit* first_ = nullptr;
+  QLineEdit* quantity_ = nullptr;
+  QFrame* number_box_ = nullptr;
+  QLabel* number_caption_ = nullptr;
+  QLabel* number_range_ = nullptr;
+  QLineEdit* number_ = nullptr;
+  QRadioButton* small_card_ = nullptr;
+  QRadioButton* large_card_ = nullptr;
+  QCheckBox* border_ = nullptr;
+  report::PreviewWindow* preview_ = nullptr;
+};
+
+void InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text);
+
+}  // namespace tavelao::issue
