@@ -16,6 +16,7 @@ int RunCartela(CliContext& context);
 int RunExporta(CliContext& context);
 int RunSorteia(CliContext& context);
 int RunEmite(CliContext& context);
+int RunValida(CliContext& context);
 int RunPremios(CliContext& context);
 int RunConfere(CliContext& context);
 

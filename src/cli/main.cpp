@@ -24,6 +24,7 @@ const Command kCommands[] = {
     {"confere", "NÚMERO [--bolas 7,42,100,...]",
      "mostra a cartela com as pedras sorteadas marcadas entre colchetes (00 = 100) e a autenticação",
      tavelao::cli::RunConfere},
+    {"valida", "[--lote LOTE] [--exclui] ENTRADA...", "valida cada entrada como a validação direta, ou por lote com o lote LOTE aberto; --exclui responde Sim a \"Exclui da validação?\"", tavelao::cli::RunValida},
 };
 
 void PrintHelp(std::ostream& out) {

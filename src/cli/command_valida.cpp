@@ -1,0 +1,168 @@
+// tavelao-cli valida [--lote L] [--exclui] ENTRADA...: each entry as the
+// direct panel takes it, or as the batch window takes it with batch L open.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "common/dialogs.h"
+#include "common/sounds.h"
+#include "common/text.h"
+#include "session/data_files.h"
+#include "validation/batch_validation.h"
+#include "validation/direct_validation.h"
+#include "validation/validation_store.h"
+
+namespace tavelao::cli {
+namespace {
+
+using validation::EntryOutcome;
+
+constexpr const char* kUsage = "Uso: tavelao-cli valida [--lote LOTE] [--exclui] ENTRADA...\n";
+
+// Messages are kept for the entry's line; the removal question gets the
+// answer of --exclui.
+class CliDialogs : public Dialogs {
+ public:
+  explicit CliDialogs(bool yes) : yes_(yes) {}
+  void Inform(std::string_view title, std::string_view text) override {
+    shown_.push_back(std::string(title) + ": " + std::string(text));
+  }
+  bool Ask(std::string_view title, std::string_view text) override {
+    shown_.push_back(std::string(title) + ": " + std::string(text) + (yes_ ? " Sim" : " Não"));
+    return yes_;
+  }
+  // The messages shown since the last call, joined.
+  std::string Take() {
+    std::string joined;
+    for (const auto& m : shown_) joined += (joined.empty() ? "" : "; ") + m;
+    shown_.clear();
+    return joined;
+  }
+
+ private:
+  bool yes_;
+  std::vector<std::string> shown_;
+};
+
+class SilentSounds : public Sounds {
+ public:
+  void Play(const std::string&) override {}
+};
+
+std::string Cards(const std::vector<std::int32_t>& cards, const char* one, const char* many) {
+  if (cards.size() == 1) return "cartela " + SixDigits(cards[0]) + " " + one;
+  return std::to_string(cards.size()) + " cartelas " + many + " (" + SixDigits(cards.front()) + " a " +
+         SixDigits(cards.back()) + ")";
+}
+
+std::string DirectLine(const validation::DirectEntryResult& r, const std::string& messages) {
+  std::string done;
+  if (!r.added.empty()) done = Cards(r.added, "validada", "validadas");
+  if (!r.removed.empty()) done += (done.empty() ? "" : "; ") + Cards(r.removed, "excluída da validação", "excluídas");
+  switch (r.outcome) {
+    case EntryOutcome::Done:
+      if (done.empty()) done = "nenhuma cartela validada (já estavam validadas)";
+      if (!messages.empty()) done += " — " + messages;
+      return done + "; última validada " + r.view.last_validated + ", cartelas validadas " + r.view.count;
+    case EntryOutcome::Stopped:
+      return (done.empty() ? "" : done + "; ") + "parou — " + messages;
+    case EntryOutcome::Dropped:
+      return "descartada: não é um código de folha válido";
+    case EntryOutcome::Ignored:
+      return "ignorada: não indica nenhuma cartela";
+    case EntryOutcome::Refused:
+      return "recusada — " + messages;
+    case EntryOutcome::Failed:
+      return (done.empty() ? "" : done + "; ") + "erro — " + messages;
+  }
+  return {};
+}
+
+std::string BatchLine(const validation::BatchReply& r, const std::string& messages, std::int32_t batch) {
+  switch (r.outcome) {
+    case EntryOutcome::Done: {
+      std::string line = "cartela " + SixDigits(*r.card) + " validada no lote " + std::to_string(batch) +
+                         ", lançamento " + std::to_string(r.entry) + "; cartelas validadas " + r.view.count;
+      if (r.batch_completed) line += "; lote " + std::to_string(batch) + " completo";
+      return line;
+    }
+    case EntryOutcome::Refused:
+      return "recusada — " + messages;
+    case EntryOutcome::Failed:
+      return "erro — " + messages;
+    default:
+      break;
+  }
+  if (r.view.state != validation::BatchState::Open) {
+    return "recusada — o lote " + std::to_string(batch) + " está completo: não aceita mais cartelas";
+  }
+  return "ignorada: não indica nenhuma cartela";
+}
+
+}  // namespace
+
+int RunValida(CliContext& context) {
+  std::vector<std::string>& args = context.args;
+  const auto lote = TakeOption(args, "lote");
+  const bool remove = TakeFlag(args, "exclui");
+  if (args.empty()) {
+    context.err << kUsage;
+    return kExitUsage;
+  }
+  for (const auto& arg : args) {
+    if (arg == "--lote" || arg.rfind("--", 0) == 0) {
+      context.err << "Opção desconhecida ou sem valor: " << arg << "\n" << kUsage;
+      return kExitUsage;
+    }
+  }
+  std::optional<std::int32_t> batch;
+  if (lote) {
+    batch = ParseInt32(Trim(*lote));
+    if (!batch) {
+      context.err << ConversionErrorMessage(*lote) << "\n" << kUsage;
+      return kExitUsage;
+    }
+  }
+
+  auto ws = context.OpenWorkspace();
+  if (!ws) return kExitUsage;
+  auto table = session::OpenValidation(ws->folder);
+  if (!table) {
+    context.err << table.error() << "\n";
+    return kExitUsage;
+  }
+  ws->validation = std::move(*table);
+  auto store = validation::ValidationStore::Attach(ws->validation, ws->bank);
+  if (!store) {
+    context.err << store.error() << "\n";
+    return kExitUsage;
+  }
+
+  CliDialogs dialogs(remove);
+  SilentSounds sounds;
+  const validation::EntryKeys keys{ws->bank, ws->password, ws->issuer};
+  bool refused = false;
+  if (batch) {
+    validation::BatchValidation window(**store, keys, dialogs, sounds);
+    (void)window.Activate();
+    (void)window.LeaveLote(std::to_string(*batch));
+    for (const auto& entry : args) {
+      const auto reply = window.EnterCard(entry);
+      context.out << entry << ": " << BatchLine(reply, dialogs.Take(), *batch) << "\n";
+      refused |= reply.outcome != EntryOutcome::Done;
+    }
+  } else {
+    validation::DirectValidation panel(**store, keys, dialogs);
+    (void)panel.Open();
+    for (const auto& entry : args) {
+      const auto result = panel.Enter(entry);
+      context.out << entry << ": " << DirectLine(result, dialogs.Take()) << "\n";
+      refused |= result.outcome != EntryOutcome::Done;
+    }
+  }
+  return refused ? kExitRefused : kExitOk;
+}
+
+}  // namespace tavelao::cli

@@ -1,0 +1,86 @@
+#pragma once
+// The rules behind the batch window (TFormInc, "Validação por lote"): a
+// numbered batch is opened in the field "Lote" and takes up to 100 cards,
+// each with the next entry number. States: no batch, batch open, batch
+// full. Each handler of the window calls one of these and applies the
+// reply: enabled fields, emptied fields, focus, labels and the list's view.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/dialogs.h"
+#include "common/sounds.h"
+#include "store/query.h"
+#include "validation/entry_outcome.h"
+#include "validation/entry_parser.h"
+#include "validation/validated_cards.h"
+
+namespace tavelao::validation {
+
+enum class BatchState { NoBatch, Open, Full };
+
+struct BatchWindowView {
+  BatchState state = BatchState::NoBatch;
+  std::int32_t batch = 0;          // the open batch (Open, Full)
+  std::int32_t highest_entry = 0;  // its highest entry number so far
+  bool lote_enabled = true;        // field "Lote" (EditLote)
+  bool choice_enabled = false;     // PanelSalva: "Salva o Lote", "Exclui o lote"
+  bool cartela_enabled = false;    // field "Cartela" (EditVal)
+  std::string count;               // "Cartelas validadas:", blank until shown once
+  store::Query list;               // filter and order of the read-only list
+};
+
+enum class Focus { Unchanged, Lote, Cartela };
+
+struct BatchReply {
+  BatchWindowView view;
+  bool empty_lote = false;
+  bool empty_cartela = false;
+  Focus focus = Focus::Unchanged;
+
+  // EnterCard only.
+  EntryOutcome outcome = EntryOutcome::Ignored;
+  std::optional<std::int32_t> card;  // Done: the card validated
+  std::int32_t entry = 0;            // Done: its entry number
+  bool batch_completed = false;      // Done with entry 100: the batch was closed
+};
+
+class BatchValidation {
+ public:
+  BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds);
+
+  BatchWindowView view() const;
+
+  // FormActivate: the window was shown or came back to the front.
+  BatchReply Activate();
+  // EditLoteExit: a batch number opens the batch, "INICIA" clears the store.
+  BatchReply LeaveLote(std::string_view text);
+  // RBSalvaClick; the radio button is always unchecked again.
+  BatchReply SaveBatch();
+  // RBExcluiClick, after its question; the radio button is always unchecked again.
+  BatchReply RemoveBatch();
+  // Enter in "Cartela" (SaiEnterV).
+  BatchReply EnterCard(std::string_view text);
+  // FormClose: the list goes back to every card by Numero.
+  BatchReply Close();
+
+ private:
+  BatchReply Reply() const;
+  // Back to the no-batch state with "Lote" emptied and focused.
+  BatchReply CloseBatch();
+  std::string CountText() const;
+
+  ValidatedCards& store_;
+  EntryKeys keys_;
+  Dialogs& dialogs_;
+  Sounds& sounds_;
+  BatchState state_ = BatchState::NoBatch;
+  std::int32_t batch_ = 0;
+  std::int32_t highest_ = 0;
+  bool count_shown_ = false;
+  store::Query list_;
+};
+
+}  // namespace tavelao::validation
