@@ -7,10 +7,10 @@ namespace tavelao::layouts {
 
 report::Layout Form15CanLayout(const LayoutOptions& options) {
   const report::Colour colour = options.card.number_colours[0];
-  StripSpec spec{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
+  StripSpec design{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
                    AddStripGrid(band, area, 3, colour);
                  }};
-  return StripLayout(spec, options);
+  return StripLayout(design, options);
 }
 
 }  // namespace tavelao::layouts

@@ -7,10 +7,10 @@ namespace tavelao::layouts {
 
 report::Layout Form20CanLayout(const LayoutOptions& options) {
   const report::Colour colour = kDesignRed;
-  StripSpec spec{"Form20Can", 71, [colour](report::Band& band, const report::Rect& area) {
+  StripSpec design{"Form20Can", 71, [colour](report::Band& band, const report::Rect& area) {
                    AddStripGrid(band, area, 4, colour);
                  }};
-  return StripLayout(spec, options);
+  return StripLayout(design, options);
 }
 
 }  // namespace tavelao::layouts

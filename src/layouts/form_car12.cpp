@@ -17,16 +17,16 @@ report::Layout FormCar12Layout(const LayoutOptions& options) {
   band.height = report::Mm(71);
   const double width = layout.ColumnWidth();
 
-  FrameSpec spec;  // the title-letter option does not reach this layout
-  spec.origin = {(width - FrameWidth(spec)) / 2, 14};
-  spec.number_colour = options.card.number_colours[0];
-  AddFrame(band, spec);
+  FrameSpec design;  // the title-letter option does not reach this layout
+  design.origin = {(width - FrameWidth(design)) / 2, 14};
+  design.number_colour = options.card.number_colours[0];
+  AddFrame(band, design);
 
-  const double texts_top = spec.origin.y + FrameHeight(spec) + 4;
-  const double code_width = 0.62 * FrameWidth(spec);
-  band.items.push_back(AuthenticationText({spec.origin.x, texts_top, code_width, 14}, TextStyleOf(8)));
+  const double texts_top = design.origin.y + FrameHeight(design) + 4;
+  const double code_width = 0.62 * FrameWidth(design);
+  band.items.push_back(AuthenticationText({design.origin.x, texts_top, code_width, 14}, TextStyleOf(8)));
   band.items.push_back(BareCardNumberText("Cartela",
-                                          {spec.origin.x + code_width, texts_top, FrameWidth(spec) - code_width, 14},
+                                          {design.origin.x + code_width, texts_top, FrameWidth(design) - code_width, 14},
                                           TextStyleOf(8, false, report::HAlign::kRight)));
   return layout;
 }

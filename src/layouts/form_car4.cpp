@@ -19,20 +19,20 @@ report::Layout FormCar4Layout(const LayoutOptions& options) {
   const double width = layout.ColumnWidth();
 
   band.items.push_back(FreeTextArea({0, 0, width, band.height}, options));
-  FrameSpec spec;
-  spec.cell_width = spec.cell_height = report::Mm(15);
-  spec.origin = {(width - FrameWidth(spec)) / 2, band.height - FrameHeight(spec) - 44};
-  spec.letters = options.card.letters;
-  spec.number_points = 24;
-  spec.letter_points = 26;
-  spec.number_colour = options.card.number_colours[0];
-  spec.opaque = true;  // the numbers stay readable over the free text
-  AddFrame(band, spec);
+  FrameSpec design;
+  design.cell_width = design.cell_height = report::Mm(15);
+  design.origin = {(width - FrameWidth(design)) / 2, band.height - FrameHeight(design) - 44};
+  design.letters = options.card.letters;
+  design.number_points = 24;
+  design.letter_points = 26;
+  design.number_colour = options.card.number_colours[0];
+  design.opaque = true;  // the numbers stay readable over the free text
+  AddFrame(band, design);
 
-  const double texts_top = spec.origin.y + FrameHeight(spec) + 10;
-  const double half = FrameWidth(spec) / 2;
-  band.items.push_back(AuthenticationText({spec.origin.x, texts_top, half, 22}, TextStyleOf(11, true)));
-  band.items.push_back(CardNumberText("Cartela", {spec.origin.x + half, texts_top, half, 22},
+  const double texts_top = design.origin.y + FrameHeight(design) + 10;
+  const double half = FrameWidth(design) / 2;
+  band.items.push_back(AuthenticationText({design.origin.x, texts_top, half, 22}, TextStyleOf(11, true)));
+  band.items.push_back(CardNumberText("Cartela", {design.origin.x + half, texts_top, half, 22},
                                       TextStyleOf(11, true, report::HAlign::kRight)));
   return layout;
 }

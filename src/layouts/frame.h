@@ -29,14 +29,14 @@ struct FrameSpec {
 };
 
 // Width and height of the frame with its title row.
-double FrameWidth(const FrameSpec& spec);
-double FrameHeight(const FrameSpec& spec);
+double FrameWidth(const FrameSpec& design);
+double FrameHeight(const FrameSpec& design);
 
 // The number k (1..25) at a grid position (column and row from 0).
 inline int CellNumber(int column, int row) { return 5 * column + row + 1; }
 
-double TitleHeight(const FrameSpec& spec);
+double TitleHeight(const FrameSpec& design);
 
-void AddFrame(report::Band& band, const FrameSpec& spec);
+void AddFrame(report::Band& band, const FrameSpec& design);
 
 }  // namespace tavelao::layouts

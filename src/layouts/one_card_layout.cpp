@@ -48,14 +48,14 @@ report::Layout FramedCardLayout(std::string name, int frames, double header_mm, 
     const report::Rect column{f * column_width, 0, column_width, band.height};
     const double centre = column.x + column_width / 2;
     if (headings) AddPrizeHeading(band, f + 1, centre, 4, column, options);
-    FrameSpec spec;
-    spec.origin = {centre - 2.5 * kCell, frame_top};
-    spec.cell_width = spec.cell_height = kCell;
-    spec.cell_prefix = kCellPrefixes[f];
-    spec.frame = f + 1;
-    spec.letters = options.card.letters;
-    spec.number_colour = options.card.number_colours[f];
-    AddFrame(band, spec);
+    FrameSpec design;
+    design.origin = {centre - 2.5 * kCell, frame_top};
+    design.cell_width = design.cell_height = kCell;
+    design.cell_prefix = kCellPrefixes[f];
+    design.frame = f + 1;
+    design.letters = options.card.letters;
+    design.number_colour = options.card.number_colours[f];
+    AddFrame(band, design);
   }
   band.items.push_back(CardNumberText("Cartela", {16, texts_top, 320, 20}, TextStyleOf(11, true)));
   band.items.push_back(AuthenticationText({kOneCardWidth - 336, texts_top, 320, 20},

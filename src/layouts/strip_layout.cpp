@@ -20,9 +20,9 @@ constexpr double kTextHeight = 18;
 
 }  // namespace
 
-report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options) {
+report::Layout StripLayout(const StripSpec& design, const LayoutOptions& options) {
   report::Layout layout;
-  layout.name = spec.name;
+  layout.name = design.name;
   layout.page = A4TenMillimetreMargins();
   report::Band& band = layout.detail;
   band.height = report::Mm(55);
@@ -30,7 +30,7 @@ report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options) 
   const double width = layout.ColumnWidth();
 
   AddStripStub(band);
-  const double free_width = report::Mm(spec.free_text_mm);
+  const double free_width = report::Mm(design.free_text_mm);
   const report::Rect free_text{width - free_width - kPad, kPad, free_width, band.height - 2 * kPad};
   band.items.push_back(FreeTextArea(free_text, options));
 
@@ -53,22 +53,22 @@ report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options) 
     band.items.push_back(AuthenticationText({middle.x, texts_top + kTextHeight, middle.width, kTextHeight},
                                             TextStyleOf(9, true, report::HAlign::kCentre)));
   }
-  spec.add_numbers(band, {middle.x, middle.y, middle.width, texts_top - middle.y - 2});
+  design.add_numbers(band, {middle.x, middle.y, middle.width, texts_top - middle.y - 2});
   return layout;
 }
 
 void AddStripGrid(report::Band& band, const report::Rect& area, int rows, report::Colour colour) {
-  FrameSpec spec;  // the stub layouts keep their own letters
-  spec.rows = rows;
-  spec.cell_width = std::min(46.0, area.width / 5);
+  FrameSpec design;  // the stub layouts keep their own letters
+  design.rows = rows;
+  design.cell_width = std::min(46.0, area.width / 5);
   // A low title row leaves the 20-point numbers as much height as it can.
-  spec.title_height = std::min(24.0, area.height / (rows + 1));
-  spec.cell_height = std::min(38.0, (area.height - spec.title_height) / rows);
-  spec.number_points = kStripNumberPoints;
-  spec.letter_points = 14;
-  spec.number_colour = colour;
-  spec.origin = {area.x + (area.width - FrameWidth(spec)) / 2, area.y + (area.height - FrameHeight(spec)) / 2};
-  AddFrame(band, spec);
+  design.title_height = std::min(24.0, area.height / (rows + 1));
+  design.cell_height = std::min(38.0, (area.height - design.title_height) / rows);
+  design.number_points = kStripNumberPoints;
+  design.letter_points = 14;
+  design.number_colour = colour;
+  design.origin = {area.x + (area.width - FrameWidth(design)) / 2, area.y + (area.height - FrameHeight(design)) / 2};
+  AddFrame(band, design);
 }
 
 }  // namespace tavelao::layouts

@@ -20,7 +20,7 @@ struct StripSpec {
   std::function<void(report::Band& band, const report::Rect& area)> add_numbers;
 };
 
-report::Layout StripLayout(const StripSpec& spec, const LayoutOptions& options);
+report::Layout StripLayout(const StripSpec& design, const LayoutOptions& options);
 
 // Numbers of the strips are 20-point text.
 inline constexpr double kStripNumberPoints = 20;
