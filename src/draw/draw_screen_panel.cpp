@@ -134,31 +134,19 @@ void DrawScreen::LeaveDraw() {
   hide();
 }
 
-void DrawScreen::BallClick(int ball) {
-  auto outcome = run_.ToggleBall(ball, Letters());
-  if (!outcome) {
-    Check(std::move(outcome).take_error());
-    ShowState();
-    return;
-  }
-  ShowState();
-  if (!outcome->accepted) return;
-  ShowOutcome(*outcome);
-  PresentBall(ball, false);
-}
+void DrawScreen::BallClick(int ball) { ShowBall(run_.ToggleBall(ball, Letters()), false); }
 
 void DrawScreen::ButtonAleaClick() {
   if (!picture_->running()) picture_->hide();
-  auto outcome = run_.DrawRandomBall(Letters());
-  if (!outcome) {
-    Check(std::move(outcome).take_error());
-    ShowState();
-    return;
-  }
+  ShowBall(run_.DrawRandomBall(Letters()), true);
+}
+
+void DrawScreen::ShowBall(Result<BallOutcome> outcome, bool electronic) {
+  if (!outcome) Check(std::move(outcome).take_error());
   ShowState();
-  if (!outcome->accepted) return;
+  if (!outcome || !outcome->accepted) return;
   ShowOutcome(*outcome);
-  PresentBall(outcome->ball, true);
+  PresentBall(outcome->ball, electronic);
 }
 
 void DrawScreen::ButtonFimClick() {

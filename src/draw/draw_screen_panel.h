@@ -51,6 +51,8 @@ class DrawScreen : public QFrame {
 
  private:
   void ShowState();
+  // What a marked, unmarked or drawn ball changes on the screen.
+  void ShowBall(Result<BallOutcome> outcome, bool electronic);
   void ShowOutcome(const BallOutcome& outcome);
   // Picture and sound of the ball; the electronic draw plays the sound first
   // and waits before the picture.
