@@ -5,6 +5,7 @@
 #include "card/card_identity.h"
 #include "common/atomic_file.h"
 #include "common/windows1252.h"
+#include "issue/card_file.h"
 
 namespace tavelao::business {
 namespace {
@@ -20,14 +21,6 @@ constexpr std::string_view kExportHeader =
     "21;NomeD21A;NomeD21B;NomeD21C;D22;NomeD22A;NomeD22B;NomeD22C;D23;NomeD23A;NomeD23B;NomeD23C;D24;Nome"
     "D24A;NomeD24B;NomeD24C;D25;NomeD25A;NomeD25B;NomeD25C;";
 
-std::string NameField(int position, int line) {
-  char name[8];
-  std::snprintf(name, sizeof name, "E%02d%d", position, line);
-  return name;
-}
-
-std::string NumberField(int position) { return "N" + std::to_string(position); }
-
 std::string CardNumberText(std::int32_t card) {
   char text[16];
   std::snprintf(text, sizeof text, "%05d", card);
@@ -36,11 +29,17 @@ std::string CardNumberText(std::int32_t card) {
 
 }  // namespace
 
+std::string BusinessNameField(int position, int line) {
+  char name[8];
+  std::snprintf(name, sizeof name, "E%02d%d", position, line);
+  return name;
+}
+
 store::Schema BusinessCardSchema() {
   store::Schema schema = {store::IntegerField("Numero"), store::StringField("Digito", 2)};
-  for (int k = 1; k <= 25; ++k) schema.push_back(store::StringField(NumberField(k), 2));
+  for (int k = 1; k <= 25; ++k) schema.push_back(store::StringField(issue::NumberField(k), 2));
   for (int line = 1; line <= 3; ++line) {
-    for (int k = 1; k <= 25; ++k) schema.push_back(store::StringField(NameField(k, line), kNameLength));
+    for (int k = 1; k <= 25; ++k) schema.push_back(store::StringField(BusinessNameField(k, line), kNameLength));
   }
   return schema;
 }
@@ -59,10 +58,10 @@ Result<store::Table> RebuildBusinessCardFile(const std::filesystem::path& folder
       out.Set("Digito", std::string("-") + card::CheckDigit(*numero));
     }
     for (int k = 1; k <= 25; ++k) {
-      const std::string number = row.record.Text(NumberField(k));
-      if (!names_only) out.Set(NumberField(k), number);
+      const std::string number = row.record.Text(issue::NumberField(k));
+      if (!names_only) out.Set(issue::NumberField(k), number);
       const SponsorNames& names = sponsors.OfNumber(number);
-      for (int line = 1; line <= 3; ++line) out.Set(NameField(k, line), names.lines[line - 1]);
+      for (int line = 1; line <= 3; ++line) out.Set(BusinessNameField(k, line), names.lines[line - 1]);
     }
     auto id = table->Insert(out);
     if (!id) inserted = std::move(id).take_error();
@@ -76,6 +75,7 @@ Result<store::Table> RebuildBusinessCardFile(const std::filesystem::path& folder
 
 Result<std::string> BusinessExportText(const card::CardBank& bank, store::Table& card_file,
                                        const Sponsors& sponsors) {
+  if (auto problem = SponsorTableProblem(sponsors)) return Fail(*problem);
   std::string text(kExportHeader);
   text += "\r\n";
   auto status = card_file.ForEach({"", "Numero"}, [&](const store::Row& row) {

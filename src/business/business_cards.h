@@ -19,6 +19,9 @@ inline constexpr const char* kBusinessExportFile = "CARTGRAFBE.CSV";
 // Numero, Digito, N1..N25, then E011..E251 (first name lines), E012..E252,
 // E013..E253.
 store::Schema BusinessCardSchema();
+// "E" + the card position as two digits + the name line: E071 is Nome1 of
+// the sponsor of the ball in N7.
+std::string BusinessNameField(int position, int line);
 
 // Rebuilds "CartEmp.cds" from the card file, in card-number order; with
 // `names_only` the number fields stay empty but the names are still those

@@ -80,4 +80,91 @@ Result<std::optional<double>> ParseEventValue(std::string_view text) {
   return std::optional<double>(value);
 }
 
+const char* EventFieldName(EventField field) {
+  switch (field) {
+    case EventField::kTitulo: return "Titulo";
+    case EventField::kPromotor: return "Promotor";
+    case EventField::kData: return "Data";
+    case EventField::kHora: return "Hora";
+    case EventField::kLocal: return "Local";
+    case EventField::kValor: return "Valor";
+    case EventField::kObs1: return "Obs1";
+    case EventField::kObs2: return "Obs2";
+  }
+  return "";
+}
+
+const std::string& EventTexts::Of(EventField field) const {
+  switch (field) {
+    case EventField::kTitulo: return titulo;
+    case EventField::kPromotor: return promotor;
+    case EventField::kData: return data;
+    case EventField::kHora: return hora;
+    case EventField::kLocal: return local;
+    case EventField::kValor: return valor;
+    case EventField::kObs1: return obs1;
+    case EventField::kObs2: return obs2;
+  }
+  return titulo;
+}
+
+namespace {
+
+Status CheckEventFields(const store::Table& event) {
+  for (EventField field : kEditedEventFields) {
+    if (!event.HasField(EventFieldName(field))) {
+      return Fail("A tabela \"" + event.file_name() + "\" não tem o campo " + EventFieldName(field) + ".");
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+Result<EventTexts> ReadEventTexts(store::Table& event) {
+  if (auto checked = CheckEventFields(event); !checked) return std::move(checked).take_error();
+  auto row = event.RowAt({}, 1);
+  if (!row) return std::move(row).take_error();
+  EventTexts texts;
+  if (!*row) return texts;
+  const store::Record& r = (*row)->record;
+  texts.titulo = r.Text("Titulo");
+  texts.promotor = r.Text("Promotor");
+  texts.data = FormatEventDate(r.DateValue("Data"));
+  texts.hora = r.Text("Hora");
+  texts.local = r.Text("Local");
+  texts.valor = FormatEventValue(r.Float("Valor"));
+  texts.obs1 = r.Text("Obs1");
+  texts.obs2 = r.Text("Obs2");
+  return texts;
+}
+
+Status StoreEventField(store::Table& event, EventField field, std::string_view text) {
+  if (auto checked = CheckEventFields(event); !checked) return checked;
+  store::Value value;
+  if (field == EventField::kData) {
+    auto date = ParseEventDate(text);
+    if (!date) return std::move(date).take_error();
+    if (*date) value = **date;
+  } else if (field == EventField::kValor) {
+    auto amount = ParseEventValue(text);
+    if (!amount) return std::move(amount).take_error();
+    if (*amount) value = **amount;
+  } else {
+    value = std::string(text);
+  }
+  auto row = event.RowAt({}, 1);
+  if (!row) return std::move(row).take_error();
+  if (!*row) {
+    store::Record record = event.NewRecord();
+    record.Set(EventFieldName(field), std::move(value));
+    auto id = event.Insert(record);
+    if (!id) return std::move(id).take_error();
+    return {};
+  }
+  store::Record record = (*row)->record;
+  record.Set(EventFieldName(field), std::move(value));
+  return event.Update((*row)->id, record);
+}
+
 }  // namespace tavelao::business

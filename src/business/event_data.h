@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/result.h"
+#include "store/table.h"
 #include "store/value.h"
 
 namespace tavelao::business {
@@ -19,5 +20,25 @@ Result<std::optional<store::Date>> ParseEventDate(std::string_view text);
 std::string FormatEventValue(const std::optional<double>& value);
 // "1.234,56", "1234,5" or "80"; empty clears it; negative values are refused.
 Result<std::optional<double>> ParseEventValue(std::string_view text);
+
+// The fields of the event record that the panel edits and the cards print.
+enum class EventField { kTitulo, kPromotor, kData, kHora, kLocal, kValor, kObs1, kObs2 };
+inline constexpr EventField kEditedEventFields[] = {EventField::kTitulo, EventField::kPromotor, EventField::kData,
+                                                    EventField::kHora,   EventField::kLocal,    EventField::kValor,
+                                                    EventField::kObs1,   EventField::kObs2};
+const char* EventFieldName(EventField field);  // "Titulo", "Data" ...
+
+// The event record's texts as shown: date dd/mm/yyyy, value formatted.
+struct EventTexts {
+  std::string titulo, promotor, data, hora, local, valor, obs1, obs2;
+  const std::string& Of(EventField field) const;
+};
+
+// The first record of "dados.cds"; a table without a record reads empty.
+Result<EventTexts> ReadEventTexts(store::Table& event);
+
+// Posts one field as typed into the first record (made when there is none).
+// A date or value that does not parse is refused and nothing is stored.
+Status StoreEventField(store::Table& event, EventField field, std::string_view text);
 
 }  // namespace tavelao::business

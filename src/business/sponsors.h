@@ -38,4 +38,14 @@ class Sponsors {
 // which would split the printing-house file's columns.
 std::optional<std::string> SponsorNameProblem(std::string_view text);
 
+// Posts name line `line` (1..3) of the sponsor of Pedra `pedra` (0..99), cut
+// to 15 characters; a row missing for that Pedra is added. A name holding
+// ";" is refused and nothing is stored.
+Status StoreSponsorName(store::Table& sponsors, int pedra, int line, std::string_view text);
+
+// The first sponsor name of the table that holds ";" (a file edited by hand),
+// as a message naming its ball; nullopt when every name is fit for the
+// printing-house file.
+std::optional<std::string> SponsorTableProblem(const Sponsors& sponsors);
+
 }  // namespace tavelao::business

@@ -2,53 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "card/card_identity.h"
-#include "session/data_files.h"
-#include "support/temp_folder.h"
+#include "business_fixture.h"
 
 namespace tavelao::business {
 namespace {
 
 using testing::ReadBytes;
-using testing::TempFolder;
 
-class BusinessCardsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    bank.LoadBuiltIn();
-    ASSERT_TRUE(session::EnsureSponsors(dir.path()));
-    auto table = store::Table::Open(dir / session::kSponsorsFile);
-    ASSERT_TRUE(table);
-    sponsors_table = std::move(*table);
-  }
-  void Name(int pedra, std::string a, std::string b = {}, std::string c = {}) {
-    auto row = sponsors_table.Locate("Pedra", pedra);
-    store::Record r = (*row)->record;
-    r.Set("Nome1", a);
-    r.Set("Nome2", b);
-    r.Set("Nome3", c);
-    ASSERT_TRUE(sponsors_table.Update((*row)->id, r));
-  }
-  // The issue run's card file holding `cards`, numbers from the bank.
-  store::Table CardFile(std::initializer_list<int> cards) {
-    store::Schema schema = {store::IntegerField("Numero"), store::StringField("Digito", 2)};
-    for (int k = 1; k <= 25; ++k) schema.push_back(store::StringField("N" + std::to_string(k), 2));
-    auto t = store::Table::CreateAfresh(dir / "Cartelas.cds", schema);
-    for (int n : cards) {
-      store::Record r = t->NewRecord();
-      r.Set("Numero", n);
-      r.Set("Digito", std::string("-") + card::CheckDigit(n));
-      for (int k = 1; k <= 25; ++k) r.Set("N" + std::to_string(k), std::string(bank.CardNumber(n, k)));
-      EXPECT_TRUE(t->Insert(r));
-    }
-    return std::move(*t);
-  }
-  Sponsors Load() { return std::move(*Sponsors::Load(sponsors_table)); }
-
-  TempFolder dir;
-  card::CardBank bank;
-  store::Table sponsors_table;
-};
+class BusinessCardsTest : public BusinessFixture {};
 
 TEST_F(BusinessCardsTest, CardFileCarriesNumbersAndTheirSponsors) {
   Name(15, "Padaria", "Pão Quente", "Centro");
@@ -124,6 +85,30 @@ TEST(SponsorName, SemicolonIsRefused) {
   auto problem = SponsorNameProblem("Bar; Lanches");
   ASSERT_TRUE(problem);
   EXPECT_NE(problem->find("\";\""), std::string::npos);
+}
+
+TEST_F(BusinessCardsTest, GridEntriesAreCutToFifteenAndASemicolonIsNeverStored) {
+  Name(7, "Padaria");
+  auto refused = StoreSponsorName(sponsors_table, 7, 1, "Bar;Lanches");
+  ASSERT_FALSE(refused);
+  EXPECT_NE(refused.error().find("\";\""), std::string::npos);
+  EXPECT_EQ(Load().OfNumber("07").lines[0], "Padaria") << "the refused name left the stored one alone";
+  ASSERT_TRUE(StoreSponsorName(sponsors_table, 7, 3, "Comércio Geral Brasil"));
+  EXPECT_EQ(Load().OfPedra(7).lines[2], "Comércio Geral ");
+  EXPECT_FALSE(StoreSponsorName(sponsors_table, 100, 1, "X")) << "Pedra runs 0..99";
+  EXPECT_EQ(sponsors_table.Count().value(), 100);
+}
+
+TEST_F(BusinessCardsTest, ASemicolonTypedIntoTheFileElsewhereStopsTheExport) {
+  auto row = sponsors_table.Locate("Pedra", 15);
+  store::Record r = (*row)->record;
+  r.Set("Nome2", std::string("A;B"));
+  ASSERT_TRUE(sponsors_table.Update((*row)->id, r));
+  store::Table cards = CardFile({1});
+  auto written = WriteBusinessExport(dir.path(), bank, cards, Load());
+  ASSERT_FALSE(written);
+  EXPECT_NE(written.error().find("pedra 15"), std::string::npos) << written.error();
+  EXPECT_FALSE(std::filesystem::exists(dir / kBusinessExportFile));
 }
 
 }  // namespace

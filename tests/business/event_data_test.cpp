@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "business_fixture.h"
+
 namespace tavelao::business {
 namespace {
 
@@ -33,6 +35,49 @@ TEST(EventValue, BrazilianFormatAndNothingForZero) {
   for (const char* bad : {"12.5", "1.23,00", "abc", "-5", "1,234", "12,", ",5", "1..000"}) {
     EXPECT_FALSE(ParseEventValue(bad)) << bad;
   }
+}
+
+class EventRecordTest : public BusinessFixture {};
+
+TEST_F(EventRecordTest, FieldsAreStoredAsTypedAndShownAsTheCardsPrintThem) {
+  auto texts = ReadEventTexts(event_table);
+  ASSERT_TRUE(texts) << texts.error();
+  EXPECT_EQ(texts->titulo, "BINGO EMPRESARIAL");
+  EXPECT_EQ(texts->data, "");
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kData, "25/12/2026"));
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kValor, "1500"));
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kHora, "19h30"));
+  const store::Record stored = (*event_table.RowAt({}, 1))->record;
+  EXPECT_EQ(stored.DateValue("Data"), (store::Date{2026, 12, 25}));
+  EXPECT_DOUBLE_EQ(stored.Float("Valor").value(), 1500.0);
+  texts = ReadEventTexts(event_table);
+  EXPECT_EQ(texts->data, "25/12/2026");
+  EXPECT_EQ(texts->valor, "1.500,00");
+  EXPECT_EQ(texts->hora, "19h30");
+  EXPECT_EQ(event_table.Count().value(), 1) << "one event record";
+}
+
+TEST_F(EventRecordTest, BadDateOrValueIsRefusedAndTheStoredOneKept) {
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kData, "01/05/2027"));
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kValor, "80"));
+  auto date = StoreEventField(event_table, EventField::kData, "31/06/2027");
+  ASSERT_FALSE(date);
+  EXPECT_NE(date.error().find("dd/mm/aaaa"), std::string::npos);
+  EXPECT_FALSE(StoreEventField(event_table, EventField::kValor, "oitenta"));
+  const auto texts = ReadEventTexts(event_table);
+  EXPECT_EQ(texts->data, "01/05/2027");
+  EXPECT_EQ(texts->valor, "80,00");
+  // Empty text clears the field.
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kValor, ""));
+  EXPECT_EQ(ReadEventTexts(event_table)->valor, "");
+}
+
+TEST_F(EventRecordTest, AnEventFileWithoutItsRecordGetsOneOnTheFirstEdit) {
+  ASSERT_TRUE(event_table.RemoveAll());
+  EXPECT_EQ(ReadEventTexts(event_table)->titulo, "");
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kLocal, "Salão paroquial"));
+  EXPECT_EQ(event_table.Count().value(), 1);
+  EXPECT_EQ(ReadEventTexts(event_table)->local, "Salão paroquial");
 }
 
 }  // namespace

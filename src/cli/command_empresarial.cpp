@@ -1,0 +1,106 @@
+// tavelao-cli empresarial: a business bingo run without the panel: the
+// issue run, then the business cards to PDF ("OK") and/or "CARTGRAFBE.CSV"
+// ("Gerar CARTGRAFBE.CSV "), from the folder's "dados.cds" and
+// "empresas.cds".
+
+#include <ostream>
+
+#include "business/business_cards.h"
+#include "business/business_print.h"
+#include "business/sponsors.h"
+#include "cli/cli_dialogs.h"
+#include "cli/cli_gui.h"
+#include "cli/commands.h"
+#include "issue/issue_run.h"
+#include "report/document_output.h"
+#include "session/card_options.h"
+#include "session/data_files.h"
+
+namespace tavelao::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Uso: tavelao-cli empresarial --inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO] [--csv]\n"
+    "(pelo menos um de --pdf e --csv)\n";
+
+Result<store::Table> OpenTable(const std::filesystem::path& folder, const char* name) {
+  return store::Table::Open(folder / name);
+}
+
+}  // namespace
+
+int RunEmpresarial(CliContext& context) {
+  const auto first = TakeOption(context.args, "inicial");
+  const auto quantity = TakeOption(context.args, "quantidade");
+  const auto pdf = TakeOption(context.args, "pdf");
+  const bool names_only = TakeFlag(context.args, "sem-dezenas");
+  const bool csv = TakeFlag(context.args, "csv");
+  if (!first || !quantity || (!pdf && !csv) || !context.args.empty()) {
+    context.err << kUsage;
+    return kExitUsage;
+  }
+  auto gui = pdf ? StartGui() : nullptr;
+  auto ws = context.OpenWorkspace();
+  if (!ws) return kExitUsage;
+
+  CliDialogs dialogs(context.err);
+  issue::WarnAboutQuantity(*quantity, dialogs);
+  store::Table card_file;
+  switch (issue::RunIssue(card_file, ws->folder, ws->bank, *first, *quantity, dialogs)) {
+    case issue::IssueOutcome::kIssued:
+      break;
+    case issue::IssueOutcome::kNothing:
+      context.out << "Nada a emitir: a cartela inicial ou a quantidade é 0.\n";
+      return kExitOk;
+    case issue::IssueOutcome::kRefused:
+      return kExitRefused;
+  }
+  auto event = OpenTable(ws->folder, session::kEventFile);
+  if (!event) {
+    context.err << event.error() << "\n";
+    return kExitRefused;
+  }
+  auto sponsors = OpenTable(ws->folder, session::kSponsorsFile);
+  if (!sponsors) {
+    context.err << sponsors.error() << "\n";
+    return kExitRefused;
+  }
+
+  if (pdf) {
+    auto options_table = session::OpenOptions(ws->folder);
+    if (!options_table) {
+      context.err << options_table.error() << "\n";
+      return kExitRefused;
+    }
+    auto options = session::ReadCardOptions(*options_table);
+    if (!options) {
+      context.err << options.error() << "\n";
+      return kExitRefused;
+    }
+    const business::BusinessTables tables{card_file, *event, *sponsors};
+    auto document = business::PrintBusinessCards(ws->folder, tables, *options, names_only);
+    if (!document) {
+      context.err << document.error() << "\n";
+      return kExitRefused;
+    }
+    if (auto written = report::WritePdf(*document, *pdf); !written) {
+      context.err << written.error() << "\n";
+      return kExitRefused;
+    }
+    context.out << *pdf << " gravado: " << document->records << " cartela(s) em " << document->pages.size()
+                << " página(s), layout " << document->name << ".\n";
+  }
+  if (csv) {
+    auto loaded = business::Sponsors::Load(*sponsors);
+    Status written = loaded ? business::WriteBusinessExport(ws->folder, ws->bank, card_file, *loaded)
+                            : Status(std::move(loaded).take_error());
+    if (!written) {
+      context.err << written.error() << "\n";
+      return kExitRefused;
+    }
+    context.out << business::kBusinessExportFile << " gerado.\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace tavelao::cli
