@@ -1,0 +1,19 @@
+#include "editors/editor_files.h"
+
+#include "issue/card_file.h"
+
+namespace tavelao::editors {
+
+void CloseAndDeleteCardFile(store::Table& card_file, const std::filesystem::path& folder) {
+  const std::filesystem::path open_path = card_file.path();
+  card_file.Close();
+  DeleteIfPresent(folder / issue::kCardFile);
+  if (!open_path.empty()) DeleteIfPresent(open_path);
+}
+
+void DeleteIfPresent(const std::filesystem::path& file) {
+  std::error_code ignored;
+  std::filesystem::remove(file, ignored);
+}
+
+}  // namespace tavelao::editors

@@ -1,0 +1,126 @@
+#include "editors/frame_editor_variants.h"
+
+namespace tavelao::editors {
+namespace {
+
+constexpr const char* kA4Caption = "Posicionamento dos quadros na cartela variavel tamanho A4 - 21 * 29,7cm";
+constexpr const char* kStubCheck = "Suprime canhoto com nome/endereço/telefone";
+
+// Positions are written (left, top) here; the handles' defaults are given
+// by the organiser's documents as (top, left).
+constexpr HandlePosition At(int top, int left) { return {left, top}; }
+
+const FrameEditorVariant kA4{
+    FrameEditorKind::kA4,
+    "TFormVar",
+    kA4Caption,
+    "FormCar9",
+    report::Paper::kA4,
+    {397, 560},
+    9,
+    {96, 134},
+    "Matriz de conferência",
+    {350, 18},
+    6,
+    {At(6, 18), At(6, 137), At(6, 250), At(158, 18), At(158, 137), At(158, 250), At(312, 18), At(312, 137),
+     At(312, 250)},
+    At(450, 21),
+    {At(467, 18), At(467, 75), At(467, 132), At(467, 189), At(467, 246), At(467, 303)},
+    "Variantes.cds",
+    "Variaveis.cds",
+    16,
+    true,
+    kStubCheck,
+    false,
+    false,
+    23,
+    {{0, 20}, 190, 40, 47, {7, 46, 83, 120, 158}, {78, 115, 154, 191, 230}, 78, {38, 76, 114, 152}, {7, 86},
+     {38, 37}, 16, 24, 22},
+    AuthenticationPlace::kTopRight,
+    1121,
+};
+
+const FrameEditorVariant kLarge{
+    FrameEditorKind::kLarge,
+    "TFormVarG",
+    kA4Caption,
+    "FormCar9G",
+    report::Paper::kA4,
+    {397, 560},
+    6,
+    {150, 165},
+    "Matriz de conferência",
+    {350, 18},
+    6,
+    {At(5, 31), At(5, 213), At(172, 31), At(172, 213), At(339, 31), At(339, 213)},
+    At(490, 21),
+    {At(516, 18), At(516, 75), At(516, 132), At(516, 189), At(516, 246), At(516, 303)},
+    "VariantesG.cds",
+    "VariaveisG.cds",
+    16,
+    true,
+    kStubCheck,
+    false,
+    false,
+    23,
+    {{75, 0}, 225, 20, 26, {6, 63, 123, 183, 243}, {68, 120, 173, 226, 279}, 70, {58, 118, 178, 239}, {5, 80},
+     {60, 53}, 22, 50, 28},
+    AuthenticationPlace::kTopRight,
+    1121,
+};
+
+const FrameEditorVariant kA5{
+    FrameEditorKind::kA5,
+    "TFormVarA5",
+    "Posicionamento dos quadros na cartela variavel tamanho A5",
+    "FormCarA5",
+    report::Paper::kA5,
+    {280, 400},
+    9,
+    {80, 102},
+    "Matriz",
+    {225, 24},
+    2,
+    {At(16, 13), At(16, 102), At(16, 190), At(125, 13), At(125, 102), At(125, 190), At(232, 13), At(232, 102),
+     At(232, 190)},
+    At(339, 27),
+    {At(367, 17), At(367, 64)},
+    "VariantesA5.cds",
+    "VariaveisA5.cds",
+    12,
+    false,
+    "Número da cartela duplicado",
+    true,
+    true,
+    20,
+    {{0, 16}, 150, 34, 39, {6, 37, 66, 96, 126}, {60, 91, 121, 151, 181}, 62, {30, 60, 90, 120}, {2, 66},
+     {30, 30}, 11, 26, 20},
+    AuthenticationPlace::kBottomMiddle,
+    792,
+};
+
+}  // namespace
+
+const FrameEditorVariant& FrameVariant(FrameEditorKind kind) {
+  switch (kind) {
+    case FrameEditorKind::kLarge:
+      return kLarge;
+    case FrameEditorKind::kA5:
+      return kA5;
+    case FrameEditorKind::kA4:
+      break;
+  }
+  return kA4;
+}
+
+FrameEditorKind FrameEditorForModel(int model_code, bool large_card) {
+  if (model_code == 69) return FrameEditorKind::kA5;
+  return large_card ? FrameEditorKind::kLarge : FrameEditorKind::kA4;
+}
+
+double FrameBoxWidth(const FrameEditorVariant& variant) { return 5 * variant.frame.cell_pitch.x; }
+double FrameBoxBottom(const FrameEditorVariant& variant) {
+  return variant.frame.rule_tops[4] + variant.frame.cell_pitch.y;
+}
+
+}  // namespace tavelao::editors
