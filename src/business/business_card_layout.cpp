@@ -1,6 +1,9 @@
 #include "business/business_card_layout.h"
 
+#include <algorithm>
+
 #include "business/business_cards.h"
+#include "common/text.h"
 #include "issue/card_file.h"
 #include "layouts/card_styles.h"
 #include "layouts/frame.h"
@@ -24,6 +27,14 @@ constexpr double kFooterPoints = 11;
 
 constexpr const char* kLetterNames[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 
+// 22 points hold about 34 capitals across the title box; longer titles
+// (up to the field's 50) get smaller type rather than being cut.
+double TitlePoints(const std::string& title) {
+  constexpr double kFull = 22, kFits = 34, kSmallest = 12;
+  const double length = static_cast<double>(CharacterCount(title));
+  return length <= kFits ? kFull : std::max(kSmallest, kFull * kFits / length);
+}
+
 report::TextStyle Clipped(report::TextStyle style) {
   style.clip = true;
   return style;
@@ -43,13 +54,13 @@ void AddCell(report::Band& band, int column, int row, const report::TextStyle& n
   const int k = layouts::CellNumber(column, row);
   const double x = column * kColumnWidth;
   const double top = kGridRowTops[row];
-  band.items.push_back(report::FieldText("QN" + std::to_string(k), {x, top + 1, kColumnWidth, 16},
+  band.items.push_back(report::FieldText("QN" + std::to_string(k), {x, top + 1, kColumnWidth, 14},
                                          issue::NumberField(k), number));
   const double name_x = x + (kColumnWidth - kNameWidth) / 2;
   for (int line = 1; line <= 3; ++line) {
     const std::string field = BusinessNameField(k, line);
     band.items.push_back(
-        report::FieldText("Q" + field, {name_x, top + 17 + 15 * (line - 1), kNameWidth, 15}, field, names));
+        report::FieldText("Q" + field, {name_x, top + 15 + 14.5 * (line - 1), kNameWidth, 14.5}, field, names));
   }
 }
 
@@ -67,7 +78,7 @@ report::Layout FormEmpELayout(const EventTexts& event, const session::CardOption
   band.items.push_back(report::Box("CaixaTitulo", {0, 19, kBandWidth, 44}, Pen{4}));
   band.items.push_back(
       Label("LabelTitulo", {6, 19, kBandWidth - 12, 44}, event.titulo,
-            Clipped(layouts::TextStyleOf(22, true, HAlign::kCentre))));
+            Clipped(layouts::TextStyleOf(TitlePoints(event.titulo), true, HAlign::kCentre))));
   for (int c = 0; c < 5; ++c) {
     band.items.push_back(Label(kLetterNames[c], {c * kColumnWidth, 63, kColumnWidth, 21}, options.letters[c],
                                layouts::LetterStyle(14)));

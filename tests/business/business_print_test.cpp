@@ -101,6 +101,19 @@ TEST_F(BusinessPrintTest, TitleLettersFooterAndColourFollowTheEventAndOptions) {
   EXPECT_EQ(text_colour("QN1"), (Rgb{255, 0, 0})) << "the numbers keep the design red";
 }
 
+TEST_F(BusinessPrintTest, ALongTitleGetsSmallerTypeInsteadOfBeingCut) {
+  store::Table cards = CardFile({1});
+  const auto title_points = [&] {
+    const report::Document document = Print(cards);
+    return std::get<report::PlacedText>(document.pages[0].Find("LabelTitulo", 0)->content).style.font.points;
+  };
+  EXPECT_DOUBLE_EQ(title_points(), 22);
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kTitulo, std::string(50, 'M')));
+  const double points = title_points();
+  EXPECT_LT(points, 16);
+  EXPECT_GE(points, 12);
+}
+
 TEST_F(BusinessPrintTest, FooterPictureOnlyWhenTheFileExists) {
   store::Table cards = CardFile({1});
   EXPECT_EQ(Print(cards).pages[0].Find("ImagemRodape", 0), nullptr);

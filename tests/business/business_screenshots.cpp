@@ -52,7 +52,10 @@ int main(int argc, char** argv) {
       {"EditData", "07/03/2027"},  {"EditHora", "19h30"}, {"EditLocal", "Salão paroquial São José"},
       {"EditValor", "1500"},       {"EditObs1", "Cartela válida somente com autenticação."},
       {"EditObs2", "Prêmios entregues no local."}};
-  for (const auto& [name, text] : fields) app.Type(name, QString::fromUtf8(text));
+  for (const auto& [name, text] : fields) {
+    app.Find<QLineEdit>(name)->clear();
+    app.Type(name, QString::fromUtf8(text));
+  }
   app.Find("EditTitulo")->setFocus();
   QAbstractItemModel& grid = *app.Find<QTableView>("DBGridNomeCar")->model();
   const char* sponsors[][3] = {{"Padaria", "Pão Quente", "Centro"}, {"Açougue", "Boi Gordo", ""},
