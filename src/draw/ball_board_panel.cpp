@@ -5,20 +5,12 @@
 
 #include "app/panel_style.h"
 #include "app/qt_text.h"
+#include "draw/number_colours.h"
 
 namespace tavelao::draw {
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kRed(255, 0, 0);
 constexpr std::array<const char*, kColumnCount> kLetterStems = {"LB", "LI", "LN", "LG", "LO"};
-
-void Paint(QLabel& label, const QColor& colour) {
-  QPalette palette = label.palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Text, colour);  // a label on the Base role writes in Text
-  label.setPalette(palette);
-}
 
 QFont BoldFont(const QWidget& widget, double scale) {
   QFont font = widget.font();
@@ -58,7 +50,7 @@ BallBoardPanel::BallBoardPanel(QWidget* parent) : QFrame(parent) {
       letter->setAlignment(Qt::AlignCenter);
       letter->setFixedSize(30, 32);
       letter->setFont(BoldFont(*letter, 1.6));
-      Paint(*letter, kNavy);
+      PaintNumber(*letter, kNotDrawnColour);
       letters_[end * kColumnCount + c - 1] = letter;
       grid->addWidget(letter, c - 1, end == 0 ? 0 : kBallsPerColumn + 1);
     }
@@ -77,7 +69,7 @@ void BallBoardPanel::Show(const std::array<BallPanel, kBallCount>& board) {
   for (int n = 1; n <= kBallCount; ++n) {
     BallPanelLabel& panel = *panels_[n - 1];
     panel.setText(app::ToQString(board[n - 1].caption));
-    Paint(panel, board[n - 1].red ? kRed : kNavy);
+    PaintNumber(panel, board[n - 1].red ? kDrawnColour : kNotDrawnColour);
   }
 }
 

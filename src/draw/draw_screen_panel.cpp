@@ -10,6 +10,7 @@
 #include "app/qt_text.h"
 #include "draw/ball_board_panel.h"
 #include "draw/ball_media.h"
+#include "draw/conference_panel.h"
 #include "draw/draw_choice_panel.h"
 #include "draw/follow_up_panel.h"
 #include "draw/pattern_window.h"
@@ -60,6 +61,10 @@ DrawScreen::DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random)
   follow_->hide();
   layout->addWidget(follow_, 0, Qt::AlignLeft);
   picture_ = new PicturePanel(this);
+  // Over the counters and buttons of the follow-up panel, leaving the board
+  // and the results in sight.
+  conference_ = new ConferencePanel(form.workspace(), run_, form.services().dialogs, &form, this);
+  conference_->hide();
 
   choice_ = new DrawChoicePanel;
   patterns_ = new PatternWindow(&form);
@@ -88,6 +93,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random)
   connect(follow_, &FollowUpPanel::drawBallRequested, this, &DrawScreen::ButtonAleaClick);
   connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
   connect(follow_, &FollowUpPanel::showWinnersRequested, this, &DrawScreen::ButtonMostraClick);
+  connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
   connect(sheet_, &WinnersSheetWindow::closed, this, [this] {
     run_.HideWinnersButton();
     ShowState();
@@ -112,6 +118,8 @@ void DrawScreen::ButtonOKTSorClick() {
   if (!layout) return;
   follow_->SetFullCardControls(layout->full_card_controls);
   sheet_->SetFrameHeight(layout->sheet_frame_height);
+  conference_->SetCardSize(*layout);
+  conference_->hide();
   choice_->hide();
   start_->show();
   board_->hide();
@@ -154,6 +162,7 @@ void DrawScreen::ButtonFimClick() {
   if (!Check(run_.EndDraw())) return;
   board_->hide();
   follow_->hide();
+  conference_->hide();
   start_->show();
   ShowState();
 }
@@ -173,6 +182,11 @@ void DrawScreen::CheckSomClick() {
   } else {
     QDesktopServices::openUrl(address);
   }
+}
+
+void DrawScreen::ButtonConfClick() {
+  conference_->move(follow_->geometry().topLeft() + QPoint(6, 6));
+  conference_->Open();
 }
 
 void DrawScreen::ShowState() {

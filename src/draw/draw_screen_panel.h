@@ -1,9 +1,9 @@
 #pragma once
 // PanelSorteio: the draw as the operator runs it. It hosts PanelInicio
 // (manual, electronic, "Sair"), the board PanelPedras, the follow-up panel
-// PanelAcompanha and the ball picture, and drives the draw-type choice
-// PanelTSor, the pattern window TFormSorteios and the winners sheet
-// TFormVenc. Every handler calls one DrawRun member and shows its state.
+// PanelAcompanha, the ball picture and the card conference PanelConf, and
+// drives the draw-type choice PanelTSor, the pattern window TFormSorteios
+// and the winners sheet TFormVenc. Every handler calls one DrawRun member and shows its state.
 
 #include <QFrame>
 #include <QUrl>
@@ -17,6 +17,7 @@ class TMainForm;
 namespace tavelao::draw {
 
 class BallBoardPanel;
+class ConferencePanel;
 class DrawChoicePanel;
 class FollowUpPanel;
 class PatternWindow;
@@ -36,6 +37,7 @@ class DrawScreen : public QFrame {
   DrawChoicePanel& choice_panel() { return *choice_; }
   PatternWindow& pattern_window() { return *patterns_; }
   WinnersSheetWindow& sheet_window() { return *sheet_; }
+  ConferencePanel& conference_panel() { return *conference_; }
   const DrawRun& run() const { return run_; }
 
   // Menu "Sorteio".
@@ -48,6 +50,7 @@ class DrawScreen : public QFrame {
   void ButtonFimClick();
   void ButtonMostraClick();
   void CheckSomClick();
+  void ButtonConfClick();
 
  private:
   void ShowState();
@@ -70,6 +73,7 @@ class DrawScreen : public QFrame {
   BallBoardPanel* board_ = nullptr;
   FollowUpPanel* follow_ = nullptr;
   PicturePanel* picture_ = nullptr;
+  ConferencePanel* conference_ = nullptr;
 };
 
 void InstallDrawScreens(app::TMainForm& form);

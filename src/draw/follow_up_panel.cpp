@@ -99,9 +99,7 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   controls->addWidget(alea_);
   QPushButton* fim = app::MakeButton(QStringLiteral("Encerra o sorteio"), QStringLiteral("ButtonFim"), this);
   controls->addWidget(fim);
-  // The conference screen comes later; the button is there but does nothing.
   QPushButton* conf = app::MakeButton(QStringLiteral("Confere cartela"), QStringLiteral("ButtonConf"), this);
-  conf->setEnabled(false);
   controls->addWidget(conf);
   mostra_ = app::MakeButton(QStringLiteral("Mostra ganhadoras"), QStringLiteral("ButtonMostra"), this);
   controls->addWidget(mostra_);
@@ -134,6 +132,7 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   connect(alea_, &QPushButton::clicked, this, &FollowUpPanel::drawBallRequested);
   connect(fim, &QPushButton::clicked, this, &FollowUpPanel::endRequested);
   connect(mostra_, &QPushButton::clicked, this, &FollowUpPanel::showWinnersRequested);
+  connect(conf, &QPushButton::clicked, this, &FollowUpPanel::conferenceRequested);
 }
 
 void FollowUpPanel::Show(const DrawState& state) {

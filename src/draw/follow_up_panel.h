@@ -32,6 +32,7 @@ class FollowUpPanel : public QFrame {
   void drawBallRequested();
   void endRequested();
   void showWinnersRequested();
+  void conferenceRequested();
 
  private:
   QLabel* in_play_ = nullptr;

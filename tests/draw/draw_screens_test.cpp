@@ -1,21 +1,26 @@
 // The draw screens driven as the operator drives them: menu "Sorteio", the
 // card size, the pattern window, the board, the follow-up panel, the ball
-// picture and sound, and the winners sheet.
+// picture and sound, the winners sheet and the card conference.
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <fstream>
 
 #include "app_harness.h"
+#include "app/qt_text.h"
+#include "card/card_identity.h"
 #include "draw/ball.h"
+#include "draw/conference_panel.h"
 #include "draw/draw_screen_panel.h"
 #include "draw/picture_panel.h"
+#include "report/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::testing {
@@ -44,6 +49,12 @@ class DrawScreens : public ::testing::Test {
   QColor FontOf(int ball) {
     return Get(("P" + std::to_string(ball)).c_str())->palette().color(QPalette::WindowText);
   }
+  // Frame n of the winners sheet; other windows have panels of that name too.
+  QWidget* SheetFrame(int n) {
+    QWidget* frame = Get("TFormVenc")->findChild<QWidget*>(QStringLiteral("Panel%1").arg(n));
+    if (!frame) ADD_FAILURE() << "no frame " << n;
+    return frame;
+  }
   bool Visible(const char* name) { return Get(name)->isVisible(); }
   bool MenusShown() { return app.form().MenuEntry("MenuSorteio")->isVisible(); }
 
@@ -64,6 +75,50 @@ class DrawScreens : public ::testing::Test {
     }
     auto id = app.workspace().validation.Insert(record);
     ASSERT_TRUE(id) << id.error();
+  }
+  // EditConf as the operator fills it: the text, then Enter when asked.
+  void Confer(const QString& typed, bool enter = true) {
+    auto* edit = Get<QLineEdit>("EditConf");
+    edit->clear();
+    app.Type("EditConf", typed);
+    if (enter) QTest::keyClick(edit, Qt::Key_Return);
+  }
+  QColor CellColour(int k) {
+    return Get(("C" + std::to_string(k)).c_str())->palette().color(QPalette::WindowText);
+  }
+  // C1..C25 hold the card's numbers, red where drawn.
+  void ExpectCard(int card, const draw::BallSet& drawn) {
+    for (int k = 1; k <= 25; ++k) {
+      EXPECT_EQ(Text(("C" + std::to_string(k)).c_str()), app::ToQString(app.workspace().bank.CardNumber(card, k)))
+          << k;
+      EXPECT_EQ(CellColour(k), drawn.Has(Ball(card, k)) ? kRed : kNavy) << k;
+    }
+  }
+  QString Cells() {
+    QStringList cells;
+    for (int k = 1; k <= 25; ++k) cells << Text(("C" + std::to_string(k)).c_str());
+    return cells.join(' ');
+  }
+  draw::DrawScreen& Screen() { return *Get<draw::DrawScreen>("PanelSorteio"); }
+  // Everything of the draw that the conference must leave alone: what the
+  // screen shows and the records of the tables it uses.
+  struct DrawSnapshot {
+    QStringList shown;
+    std::vector<store::Record> records;
+    bool operator==(const DrawSnapshot&) const = default;
+  };
+  DrawSnapshot Snapshot() {
+    DrawSnapshot snapshot;
+    snapshot.shown = {Text("MemoOrdem"), Text("LabelSorteadas"), Text("LabelRestam"), Text("ButtonUltima"),
+                      Text("Memo1")};
+    for (int n = 1; n <= 100; ++n) snapshot.shown << (FontOf(n) == kRed ? "r" : "n");
+    for (auto* table : {&app.workspace().standings, &app.workspace().draw_type, &app.workspace().validation}) {
+      auto rows = table->Select();
+      EXPECT_TRUE(rows) << rows.error();
+      if (!rows) continue;
+      for (const auto& row : *rows) snapshot.records.push_back(row.record);
+    }
+    return snapshot;
   }
   void WriteFile(const char* name) { std::ofstream(dir.path() / name) << "x"; }
   void WritePicture(const char* name) {
@@ -102,7 +157,7 @@ TEST_F(DrawScreens, RoadOfOneCardFromTheMenuToTheWinnersSheet) {
   EXPECT_TRUE(Visible("CBCheia"));
   EXPECT_TRUE(Get<QCheckBox>("CBCheia")->isChecked());
   EXPECT_EQ(Text("LabelTipoSor"), "Sorteia cartela cheia");
-  EXPECT_FALSE(Get<QPushButton>("ButtonConf")->isEnabled());
+  EXPECT_TRUE(Get<QPushButton>("ButtonConf")->isEnabled());
   app.Click("ButtonSorteios");
   ASSERT_TRUE(Visible("TFormSorteios"));
   EXPECT_EQ(Get("TFormSorteios")->windowTitle(), "Marcar outros tipos de sorteio");
@@ -126,9 +181,9 @@ TEST_F(DrawScreens, RoadOfOneCardFromTheMenuToTheWinnersSheet) {
   EXPECT_EQ(Text("Cart1"), "Cartela 000042-6");
   EXPECT_EQ(Text("A3"), QString::fromStdString(draw::BallLabel(third_row[0])));
   EXPECT_EQ(Text("lb1"), "B");
-  EXPECT_TRUE(Get("Panel1")->isVisibleTo(sheet));
-  EXPECT_FALSE(Get("Panel2")->isVisibleTo(sheet));
-  EXPECT_EQ(Get("Panel1")->height(), 237);
+  EXPECT_TRUE(SheetFrame(1)->isVisibleTo(sheet));
+  EXPECT_FALSE(SheetFrame(2)->isVisibleTo(sheet));
+  EXPECT_EQ(SheetFrame(1)->height(), 237);
   EXPECT_FALSE(Visible("ButtonMostra")) << "the sheet came by itself";
 }
 
@@ -220,7 +275,7 @@ TEST_F(DrawScreens, NoCardSizeIsRefusedAndFifteenHidesTheFullCardControls) {
   EXPECT_FALSE(Visible("LabelTipoSor"));
   EXPECT_FALSE(Visible("ButtonSorteios"));
   EXPECT_EQ(Text("LabelOutros"), "Cartela com 15 pedras:");
-  EXPECT_EQ(Get("Panel1")->height(), 164);
+  EXPECT_EQ(SheetFrame(1)->height(), 164);
 }
 
 TEST_F(DrawScreens, ClosingTheSheetHidesMostraAndMostraBringsItBack) {
@@ -324,6 +379,140 @@ TEST_F(DrawScreens, ABallWithoutPictureHoldsNothing) {
   ClickPanel(6);
   EXPECT_EQ(Text("MemoOrdem"), "Ordem do sorteio:05 06 ");
   EXPECT_FALSE(Visible("PanelImagem"));
+}
+
+// ---- card conference ----
+
+TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
+  Validate(42, 7, 1);
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(100);
+  ClickPanel(Ball(10000, 6));
+  ClickPanel(Ball(42, 3));
+  const DrawSnapshot before = Snapshot();
+  const draw::BallSet drawn = Screen().run().state().drawn;
+  ASSERT_EQ(drawn.Count(), 3);
+
+  EXPECT_FALSE(Visible("PanelConf"));
+  app.Click("ButtonConf");
+  ASSERT_TRUE(Visible("PanelConf"));
+  EXPECT_EQ(Get<QLineEdit>("EditConf")->text(), "0");
+  EXPECT_EQ(Text("Button1"), "Sair da conferência");
+  EXPECT_EQ(Text("BitBtn1"), "Imprime");
+  EXPECT_EQ(Get("PanelConf")->height(), 288);
+  EXPECT_EQ(Get("PanelConf")->palette().color(QPalette::Window), kNavy);
+
+  // Card 10000 is not validated; its O column holds 00.
+  ASSERT_EQ(app.workspace().bank.CardNumber(10000, 22), "00");
+  Confer("10000", /*enter=*/false);
+  EXPECT_EQ(Text("C1"), "") << "only Enter confers";
+  QTest::keyClick(Get<QLineEdit>("EditConf"), Qt::Key_Return);
+  ExpectCard(10000, drawn);
+  EXPECT_EQ(CellColour(22), kRed) << "00 is ball 100";
+  EXPECT_EQ(CellColour(6), kRed);
+  EXPECT_EQ(Text("LabelSenha"), "") << "no password, no authentication text";
+  EXPECT_TRUE(app.dialogs.shown.empty());
+
+  // A card of the draw shows the same way.
+  Confer("42");
+  ExpectCard(42, drawn);
+  EXPECT_EQ(CellColour(3), kRed);
+
+  EXPECT_TRUE(Snapshot() == before);
+  EXPECT_EQ(Screen().run().state().drawn.low, drawn.low);
+  EXPECT_EQ(Screen().run().state().drawn.high, drawn.high);
+  // The draw goes on as before.
+  ClickPanel(Ball(42, 13));
+  EXPECT_EQ(Text("LabelSorteadas"), "4");
+
+  app.Click("Button1");
+  EXPECT_FALSE(Visible("PanelConf"));
+  app.Click("ButtonConf");
+  EXPECT_EQ(Text("C1"), "") << "opening blanks the grid";
+  app.Click("ButtonFim");
+  EXPECT_FALSE(Visible("PanelConf"));
+}
+
+TEST_F(DrawScreens, ConferenceBeforeAnyBallAndWithThePassword) {
+  app.workspace().password = *card::Password::FromText("ABCDE");
+  Choose();
+  app.Click("ButtonManual");
+  app.Click("ButtonConf");
+  Confer(" 42 ");
+  for (int k = 1; k <= 25; ++k) EXPECT_EQ(CellColour(k), kNavy) << k;
+  const std::string code =
+      card::CardAuthenticationCode(app.workspace().bank, 42, app.workspace().password, app.workspace().issuer);
+  ASSERT_EQ(code.size(), 5u);
+  EXPECT_EQ(Text("LabelSenha"), QString::fromStdString("Autenticação:" + code));
+  auto& panel = *Get<draw::ConferencePanel>("PanelConf");
+  ASSERT_TRUE(panel.shown());
+  EXPECT_EQ(panel.shown()->card_caption, "Cartela: 42") << "as typed, without the spaces";
+}
+
+TEST_F(DrawScreens, RefusedOrNonNumericEntryKeepsWhatThePanelShowed) {
+  Choose();
+  app.Click("ButtonManual");
+  app.Click("ButtonConf");
+  Confer("42");
+  const QString shown = Cells();
+  ASSERT_FALSE(Text("C1").isEmpty());
+  for (const char* typed : {"120001", "0", "10001"}) {
+    const std::size_t boxes = app.dialogs.shown.size();
+    Confer(typed);
+    ASSERT_EQ(app.dialogs.shown.size(), boxes + 1) << typed;
+    EXPECT_FALSE(app.dialogs.last().question);
+    EXPECT_EQ(app.dialogs.last().title, "Conferência de cartela");
+    EXPECT_NE(app.dialogs.last().text.find("cartela"), std::string::npos) << app.dialogs.last().text;
+    EXPECT_EQ(Cells(), shown) << typed;
+  }
+  const std::size_t boxes = app.dialogs.shown.size();
+  Confer("abc");
+  Confer("");
+  EXPECT_EQ(app.dialogs.shown.size(), boxes) << "ignored without a message";
+  EXPECT_EQ(Cells(), shown);
+  EXPECT_EQ(Get<draw::ConferencePanel>("PanelConf")->shown()->card_caption, "Cartela: 42");
+}
+
+TEST_F(DrawScreens, ConferenceFollowsTheCardSizeOnScreenAndOnTheSheet) {
+  struct Case {
+    const char* box;
+    int height;
+    int rows;
+    double cover_top;
+    double cover_height;
+  };
+  for (const Case& c : {Case{"CB15", 198, 3, 173, 80}, Case{"CB20", 242, 4, 212, 43}}) {
+    SCOPED_TRACE(c.box);
+    Choose(c.box);
+    app.Click("ButtonManual");
+    ClickPanel(Ball(42, 1));
+    app.Click("ButtonConf");
+    QWidget* panel = Get("PanelConf");
+    EXPECT_EQ(panel->height(), c.height);
+    // The last row in play shows whole; the next one lies below the panel.
+    EXPECT_LE(Get(("C" + std::to_string(c.rows)).c_str())->geometry().bottom(), c.height);
+    EXPECT_GE(Get(("C" + std::to_string(c.rows + 1)).c_str())->geometry().top(), c.height);
+    Confer("42");
+
+    app.Click("BitBtn1");
+    report::PreviewWindow& preview = Get<draw::ConferencePanel>("PanelConf")->preview();
+    ASSERT_TRUE(preview.isVisible());
+    const report::Document& sheet = preview.document();
+    EXPECT_EQ(sheet.name, "TFormConf");
+    ASSERT_EQ(sheet.pages.size(), 1u);
+    const report::Page& page = sheet.pages[0];
+    EXPECT_EQ(page.TextOf("LabelCart", report::kPageHeader), "Cartela: 42");
+    EXPECT_EQ(page.TextOf("n1", report::kPageHeader), std::string(app.workspace().bank.CardNumber(42, 1)));
+    EXPECT_EQ(page.TextOf("x1", report::kPageHeader), "X");
+    const report::PlacedItem* cover = page.Find("ShapeCobre", report::kPageHeader);
+    ASSERT_NE(cover, nullptr);
+    EXPECT_DOUBLE_EQ(cover->rect.y - sheet.page.margins.top, c.cover_top);
+    EXPECT_DOUBLE_EQ(cover->rect.height, c.cover_height);
+    preview.close();
+    app.Click("ButtonFim");
+    app.Click("ButtonSair");
+  }
 }
 
 }  // namespace

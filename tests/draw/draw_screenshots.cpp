@@ -1,14 +1,21 @@
 // Writes the pictures of the draw screens kept in docs/, on the offscreen
-// platform: the draw-type choice, the running draw and the winners sheet.
+// platform: the draw-type choice, the running draw, the winners sheet, the
+// card conference and its printed sheet.
 //   draw_screenshots docs/
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
 #include <QTest>
 #include <iostream>
 
 #include "app_harness.h"
+#include "card/card_identity.h"
 #include "draw/ball.h"
+#include "draw/conference_panel.h"
+#include "report/document_output.h"
+#include "report/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -67,5 +74,19 @@ int main(int argc, char** argv) {
   sheet->hide();
   QTest::qWait(20);
   Save(form.grab(), "sorteio.png");
+
+  // With a password, so that the authentication text shows.
+  app.workspace().password = *tavelao::card::Password::FromText("ABCDE");
+  app.Click("ButtonConf");
+  auto* edit = app.Find<QLineEdit>("EditConf");
+  edit->clear();
+  app.Type("EditConf", "42");
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::qWait(20);
+  Save(form.grab(), "conferencia.png");
+  app.Click("BitBtn1");
+  auto* panel = app.Find<tavelao::draw::ConferencePanel>("PanelConf");
+  const QImage page = tavelao::report::PageImage(panel->preview().document(), 0, 60);
+  Save(QPixmap::fromImage(page), "conferencia_folha.png");
   return 0;
 }
