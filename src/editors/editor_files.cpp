@@ -11,6 +11,11 @@ void CloseAndDeleteCardFile(store::Table& card_file, const std::filesystem::path
   if (!open_path.empty()) DeleteIfPresent(open_path);
 }
 
+Status RequireOpenCardFile(const store::Table& card_file) {
+  if (card_file.is_open()) return {};
+  return Fail("Não há cartelas emitidas para imprimir: faça antes a emissão das cartelas.");
+}
+
 void DeleteIfPresent(const std::filesystem::path& file) {
   std::error_code ignored;
   std::filesystem::remove(file, ignored);

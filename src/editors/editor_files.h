@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/result.h"
 #include "store/table.h"
 
 namespace tavelao::editors {
@@ -11,6 +12,10 @@ namespace tavelao::editors {
 // Closes the card file (when open) and deletes "Cartelas.cds" of the
 // folder; a failed deletion is ignored, the next issue run retries.
 void CloseAndDeleteCardFile(store::Table& card_file, const std::filesystem::path& folder);
+
+// The editor windows outlive their card file: printing after the window
+// was closed asks for a new issue run instead of reading a closed table.
+Status RequireOpenCardFile(const store::Table& card_file);
 
 // Deletes a file when it exists; a failure is ignored.
 void DeleteIfPresent(const std::filesystem::path& file);

@@ -1,6 +1,7 @@
 #include "editors/frame_card_layout.h"
 
 #include "common/text.h"
+#include "editors/editor_files.h"
 #include "issue/card_file.h"
 #include "issue/card_refresh.h"
 #include "layouts/card_styles.h"
@@ -166,9 +167,7 @@ Result<report::Document> PrintFrameCards(const FrameEditorVariant& variant, cons
                                          const session::CardOptions& card, const std::filesystem::path& folder,
                                          store::Table& card_file, const card::Password& password,
                                          const card::IssuerNumber& issuer) {
-  // The window outlives its card file: after closing, the next issue run
-  // must come first.
-  if (!card_file.is_open()) return Fail("Não há cartelas emitidas para imprimir: faça antes a emissão das cartelas.");
+  if (auto open = RequireOpenCardFile(card_file); !open) return std::move(open).take_error();
   return report::BuildDocument(FrameCardLayout(variant, state, card, folder),
                                report::TableRecords(card_file, {"", issue::kNumeroField}),
                                issue::CardRefreshHook(password, issuer));

@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "editors/editor_files.h"
+#include "editors/stored_record.h"
 
 namespace tavelao::editors {
 namespace {
@@ -9,43 +10,12 @@ namespace {
 std::string FrameField(int j, const char* side) { return "Q" + std::to_string(j) + side; }
 std::string BlockField(int k, const char* side) { return "Cart" + std::to_string(k) + side; }
 
-// Reads what the record has; a field an older file lacks keeps the value.
-class StoredRecord {
- public:
-  StoredRecord(const store::Table& table, const store::Record& record) : table_(table), record_(record) {}
-
-  void Read(const std::string& field, int& into) const {
-    if (!table_.HasField(field)) return;
-    if (auto v = record_.Int(field)) into = *v;
-  }
-  void Read(const std::string& field, bool& into) const {
-    if (!table_.HasField(field)) return;
-    if (auto v = record_.Bool(field)) into = *v;
-  }
-  void Read(const std::string& field, HandlePosition& into) const {
-    Read(field + "Top", into.top);
-    Read(field + "Left", into.left);
-  }
-  std::optional<std::string> Text(const std::string& field) const {
-    if (!table_.HasField(field) || store::IsNull(record_.Get(field))) return std::nullopt;
-    return record_.Text(field);
-  }
-
- private:
-  const store::Table& table_;
-  const store::Record& record_;
-};
-
 void ReadState(const FrameEditorVariant& variant, const StoredRecord& stored, FrameEditorState& state) {
   for (int j = 1; j <= variant.frames; ++j) stored.Read("Q" + std::to_string(j), state.frames[j - 1]);
   for (int k = 1; k <= variant.blocks; ++k) stored.Read("Cart" + std::to_string(k), state.blocks[k - 1]);
   stored.Read("Matriz", state.matrix);
 
-  if (auto name = stored.Text("Fonte"); name && !Trim(*name).empty()) state.font.name = std::string(Trim(*name));
-  stored.Read("Tamanho", state.font.size);
-  if (state.font.size <= 0) state.font.size = variant.default_font_size;
-  if (auto bold = stored.Text("Negrito")) state.font.bold = Trim(*bold) == "Sim";
-  if (auto colour = stored.Text("Cor")) state.font.colour = ColourFromValueText(*colour, state.font.colour);
+  ReadFont(stored, state.font, variant.default_font_size);
 
   if (variant.has_stub) {
     int blocks = 1;
@@ -118,10 +88,7 @@ Status SaveFrameEditor(const FrameEditorVariant& variant, const std::filesystem:
   record.Set("CSB", state.suppress_bar_code);
   record.Set("CSC", state.check_sc);
   record.Set("CSM", state.suppress_matrix);
-  record.Set("Cor", ColourValueText(state.font.colour));
-  record.Set("Fonte", state.font.name);
-  record.Set("Tamanho", state.font.size);
-  record.Set("Negrito", std::string(state.font.bold ? "Sim" : "Nao"));
+  PutFont(record, state.font);
   if (variant.has_stub) record.Set("NNCart", BlockCount(state.blocks_text));
   if (auto inserted = table->Insert(record); !inserted) return std::move(inserted).take_error();
   table->Close();

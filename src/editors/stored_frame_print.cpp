@@ -3,6 +3,8 @@
 #include "editors/editor_files.h"
 #include "editors/frame_card_layout.h"
 #include "editors/frame_editor_table.h"
+#include "editors/number_card_layout.h"
+#include "editors/number_editor_table.h"
 
 namespace tavelao::editors {
 
@@ -19,6 +21,17 @@ Result<StoredFramePrint> PrintWithStoredFrameEditor(int model_code, int frames, 
   if (!document) return std::move(document).take_error();
   CloseAndDeleteCardFile(card_file, folder);
   return StoredFramePrint{std::move(*document), loaded->table_deleted};
+}
+
+Result<report::Document> PrintWithStoredNumberEditor(const std::filesystem::path& folder, store::Table& card_file,
+                                                     const card::Password& password,
+                                                     const card::IssuerNumber& issuer) {
+  auto state = LoadNumberEditor(folder);
+  if (!state) return std::move(state).take_error();
+  auto document = PrintNumberCards(*state, folder, card_file, password, issuer);
+  if (!document) return std::move(document).take_error();
+  CloseAndDeleteCardFile(card_file, folder);
+  return std::move(*document);
 }
 
 }  // namespace tavelao::editors

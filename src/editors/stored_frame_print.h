@@ -1,5 +1,5 @@
 #pragma once
-// The print of models 9 and 69 without the window (tavelao-cli emite): the
+// The print of models 9, 69 and 25 without the window (tavelao-cli emite): the
 // editor's table of the folder is loaded as the window's creation loads it,
 // and the cards print as "Procede a emissão" prints them; then the card
 // file is closed and deleted, as closing the window does.
@@ -25,5 +25,10 @@ Result<StoredFramePrint> PrintWithStoredFrameEditor(int model_code, int frames, 
                                                     const std::filesystem::path& folder, store::Table& card_file,
                                                     const card::Password& password,
                                                     const card::IssuerNumber& issuer);
+
+// Model 25 the same way over "DVariantes.cds".
+Result<report::Document> PrintWithStoredNumberEditor(const std::filesystem::path& folder, store::Table& card_file,
+                                                     const card::Password& password,
+                                                     const card::IssuerNumber& issuer);
 
 }  // namespace tavelao::editors
