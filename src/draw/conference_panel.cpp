@@ -82,6 +82,8 @@ ConferencePanel::ConferencePanel(const session::Workspace& workspace, const Draw
   setFixedSize(kPanelWidth, size_.conference_panel_height);
 
   preview_ = new report::PreviewWindow(dialogs_, window_owner);
+  // Named after its sheet, apart from the other previews of the main window.
+  preview_->setObjectName(QStringLiteral("FormConf"));
   preview_->hide();
 
   connect(edit_, &QLineEdit::returnPressed, this, &ConferencePanel::ConferCard);

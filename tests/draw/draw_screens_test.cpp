@@ -498,6 +498,7 @@ TEST_F(DrawScreens, ConferenceFollowsTheCardSizeOnScreenAndOnTheSheet) {
     app.Click("BitBtn1");
     report::PreviewWindow& preview = Get<draw::ConferencePanel>("PanelConf")->preview();
     ASSERT_TRUE(preview.isVisible());
+    EXPECT_EQ(Get("FormConf"), &preview);
     const report::Document& sheet = preview.document();
     EXPECT_EQ(sheet.name, "TFormConf");
     ASSERT_EQ(sheet.pages.size(), 1u);
