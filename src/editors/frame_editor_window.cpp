@@ -15,32 +15,13 @@
 #include "app/panel_style.h"
 #include "app/qt_text.h"
 #include "editors/drag_handle.h"
+#include "editors/editor_widgets.h"
 #include "editors/font_chooser.h"
 #include "editors/frame_card_layout.h"
 #include "editors/frame_editor_table.h"
 #include "report/preview_window.h"
 
 namespace tavelao::editors {
-namespace {
-
-// Room around the page panel into which handles may be dragged.
-constexpr int kMargin = 16;
-
-constexpr const char* kSecondPass =
-    "Este modelo não deixa espaço para o texto livre do sistema. Emita primeiro as cartelas e depois imprima, "
-    "nas mesmas folhas, o seu texto e as suas figuras a partir de qualquer editor (dupla impressão).";
-
-QPoint ToWidget(const HandlePosition& at) { return {at.left + kMargin, at.top + kMargin}; }
-HandlePosition FromWidget(QPoint at) { return {at.x() - kMargin, at.y() - kMargin}; }
-
-QLabel* ReadOnlyLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
-}
-
-}  // namespace
-
 FrameEditorWindow::FrameEditorWindow(FrameEditorKind kind, session::Workspace& workspace, Dialogs& dialogs,
                                      FontChooser& fonts, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -74,17 +55,7 @@ FrameEditorWindow::FrameEditorWindow(FrameEditorKind kind, session::Workspace& w
 }
 
 QWidget* FrameEditorWindow::BuildPage() {
-  auto* page = new QWidget(this);
-  page->setObjectName(QStringLiteral("PanelPagina"));
-  page->setFixedSize(variant_.panel.width + 2 * kMargin, variant_.panel.height + 2 * kMargin);
-  panel_ = new QFrame(page);
-  panel_->setObjectName(QStringLiteral("Panel1"));
-  panel_->setGeometry(kMargin, kMargin, variant_.panel.width, variant_.panel.height);
-  panel_->setAutoFillBackground(true);
-  QPalette white = panel_->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  panel_->setPalette(white);
-  panel_->setFrameShape(QFrame::Box);
+  QWidget* page = MakePageArea(this, variant_.panel.width, variant_.panel.height, &panel_);
 
   auto make = [&](const QString& caption, const QString& name, HandleSize size) {
     auto* handle = new DragHandle(caption, name, {size.width, size.height}, page);
@@ -116,25 +87,12 @@ QWidget* FrameEditorWindow::BuildControls() {
   connect(recol, &QPushButton::clicked, this, &FrameEditorWindow::ButtonRecolClick);
   column->addWidget(recol);
 
-  auto* font_box = new QGroupBox(QStringLiteral("Fonte dos números:"), controls);
-  font_box->setObjectName(QStringLiteral("PanelFonte"));
-  auto* grid = new QGridLayout(font_box);
-  font_name_ = ReadOnlyLabel("LabelFonte", font_box);
-  font_size_ = ReadOnlyLabel("LabelTamanho", font_box);
-  font_bold_ = ReadOnlyLabel("LabelNegrito", font_box);
-  font_colour_ = ReadOnlyLabel("LabelCor", font_box);
-  font_colour_->setFixedSize(40, 18);
-  font_colour_->setAutoFillBackground(true);
-  font_colour_->setFrameShape(QFrame::Box);
-  const char* captions[4] = {"Tipo:", "Tamanho:", "Negrito:", "Cor"};
-  QLabel* values[4] = {font_name_, font_size_, font_bold_, font_colour_};
-  for (int row = 0; row < 4; ++row) {
-    grid->addWidget(new QLabel(QString::fromUtf8(captions[row]), font_box), row, 0);
-    grid->addWidget(values[row], row, 1);
-  }
+  font_panel_ = MakeFontPanel(controls, /*with_background=*/false);
+  QGroupBox* font_box = font_panel_.box;
+  auto* grid = static_cast<QGridLayout*>(font_box->layout());
   QPushButton* choose = app::MakeButton(QStringLiteral("Seleciona fonte"), QStringLiteral("ButtonFonte"), font_box);
   connect(choose, &QPushButton::clicked, this, &FrameEditorWindow::ButtonFonteClick);
-  grid->addWidget(choose, 4, 0, 1, 2);
+  grid->addWidget(choose, grid->rowCount(), 0, 1, 2);
   column->addWidget(font_box);
 
   auto check = [&](const char* caption, const char* name, bool& into) {
@@ -169,11 +127,7 @@ QWidget* FrameEditorWindow::BuildControls() {
     column->addLayout(row);
   }
 
-  auto* second_pass = new QPlainTextEdit(QString::fromUtf8(kSecondPass), controls);
-  second_pass->setObjectName(QStringLiteral("MemoDuplaImpressao"));
-  second_pass->setReadOnly(true);
-  second_pass->setMaximumHeight(90);
-  column->addWidget(second_pass);
+  column->addWidget(MakeSecondPassText(controls));
 
   QPushButton* print = app::MakeButton(QStringLiteral("Procede a emissão"), QStringLiteral("Button11"), controls);
   connect(print, &QPushButton::clicked, this, &FrameEditorWindow::Button11Click);
@@ -185,26 +139,19 @@ QWidget* FrameEditorWindow::BuildControls() {
 
 void FrameEditorWindow::ShowHandles() {
   for (int j = 0; j < variant_.frames; ++j) {
-    frame_handles_[j]->move(ToWidget(state_.frames[j]));
+    frame_handles_[j]->move(HandleToWidget(state_.frames[j]));
     frame_handles_[j]->setVisible(state_.frame_shown[j]);
   }
-  matrix_handle_->move(ToWidget(state_.matrix));
+  matrix_handle_->move(HandleToWidget(state_.matrix));
   for (int k = 0; k < variant_.blocks; ++k) {
-    block_handles_[k]->move(ToWidget(state_.blocks[k]));
+    block_handles_[k]->move(HandleToWidget(state_.blocks[k]));
     block_handles_[k]->setVisible(state_.block_shown[k]);
   }
 }
 
-void FrameEditorWindow::ShowFont() {
-  font_name_->setText(app::ToQString(state_.font.name));
-  font_size_->setText(QString::number(state_.font.size));
-  font_bold_->setText(state_.font.bold ? QStringLiteral("Sim") : QStringLiteral("Nao"));
-  QPalette palette = font_colour_->palette();
-  palette.setColor(QPalette::Window, app::ToQColor(state_.font.colour));
-  font_colour_->setPalette(palette);
-}
+void FrameEditorWindow::ShowFont() { editors::ShowFont(font_panel_, state_.font); }
 
-void FrameEditorWindow::HandleMoved(DragHandle* handle, HandlePosition& into) { into = FromWidget(handle->pos()); }
+void FrameEditorWindow::HandleMoved(DragHandle* handle, HandlePosition& into) { into = HandleFromWidget(handle->pos()); }
 
 void FrameEditorWindow::Open(int frames, const session::CardOptions& card, store::Table& card_file) {
   ShowFrames(variant_, state_, frames);

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "common/dialogs.h"
+#include "editors/editor_widgets.h"
 #include "editors/frame_editor_state.h"
 #include "session/card_options.h"
 #include "session/workspace.h"
@@ -75,10 +76,7 @@ class FrameEditorWindow : public QWidget {
   std::array<DragHandle*, 9> frame_handles_{};
   DragHandle* matrix_handle_ = nullptr;
   std::array<DragHandle*, 6> block_handles_{};
-  QLabel* font_name_ = nullptr;
-  QLabel* font_size_ = nullptr;
-  QLabel* font_bold_ = nullptr;
-  QLabel* font_colour_ = nullptr;
+  FontPanel font_panel_;
   QCheckBox* only_numbers_ = nullptr;
   QCheckBox* check_sc_ = nullptr;
   QCheckBox* no_bar_code_ = nullptr;

@@ -66,5 +66,20 @@ int main(int argc, char** argv) {
   Shoot(app, "Menu9", "9", false, "TFormVar", folder);
   Shoot(app, "Menu9", "6", true, "TFormVarG", folder);
   Shoot(app, "MenuA5", "9", false, "TFormVarA5", folder);
+  // The number editor asks for no number of frames.
+  app.form().activateWindow();
+  QTest::qWaitForWindowActive(&app.form());
+  app.Choose("Menu25");
+  app.Type("EditCI", "41");
+  app.Type("EditQT", "2");
+  app.Click("ButtonOK");
+  auto* numbers = app.Find<QWidget>("TFormDVar");
+  QTest::qWait(50);
+  numbers->grab().save(folder + "/TFormDVar.png");
+  numbers->findChild<QPushButton*>("Button11")->click();
+  if (auto* preview = numbers->findChild<tavelao::report::PreviewWindow*>()) {
+    (void)tavelao::report::WritePdf(preview->document(), (folder + "/TFormDVar.pdf").toStdString());
+  }
+  numbers->close();
   return 0;
 }

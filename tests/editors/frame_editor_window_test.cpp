@@ -13,6 +13,7 @@
 #include "app/app_harness.h"
 #include "editors/drag_handle.h"
 #include "editors/font_chooser.h"
+#include "editors/number_editor_window.h"
 #include "issue/card_file.h"
 #include "report/preview_window.h"
 #include "support/temp_folder.h"
@@ -162,6 +163,47 @@ TEST_F(FrameEditorWindows, TheChosenFontReachesThePanelAndTheNumbers) {
   EXPECT_EQ(In<QLabel>(&window, "LabelTamanho")->text(), "22");
   EXPECT_EQ(In<QLabel>(&window, "LabelNegrito")->text(), "Nao");
   EXPECT_EQ(In<QLabel>(&window, "LabelCor")->palette().color(QPalette::Window), QColor(0, 0, 255));
+}
+
+TEST_F(FrameEditorWindows, TheNumberEditorDragsPrintsAndRemembers) {
+  app.Choose("Menu25");
+  app.Type("EditCI", "41");
+  app.Type("EditQT", "2");
+  app.Click("ButtonOK");
+  auto* window = app.Find<NumberEditorWindow>("TFormDVar");
+  ASSERT_TRUE(window->isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QWidget* first = In(window, "QD1");
+  EXPECT_EQ(static_cast<QPushButton*>(first)->text(), "01");
+  QTest::mousePress(first, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(first, QPoint(15, 10));
+  QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(window->state().numbers[0], (HandlePosition{40, 35}));
+
+  In<QCheckBox>(window, "Check2Cod")->click();
+  EXPECT_FALSE(In(window, "BC2")->isVisible());
+  In<QCheckBox>(window, "Check2Cart")->click();
+  EXPECT_EQ(In(window, "Panel1")->height(), 261);
+  In<QPushButton>(window, "Button11")->click();
+  const report::Document& document = window->preview().document();
+  ASSERT_EQ(document.pages.size(), 1u) << "two cards on one sheet";
+  EXPECT_EQ(document.pages[0].Find("C11", 0)->rect.x, 80);
+  EXPECT_EQ(document.pages[0].Find("C11", 0)->rect.y, 70);
+  EXPECT_EQ(document.pages[0].Find("NumCar2", 0), nullptr);
+  window->close();
+
+  ScriptedFonts fonts;
+  fonts.answer = {"Courier New", 20, true, Rgb{0, 0, 255}};
+  app.colours.answers.push_back(Rgb{255, 255, 0});
+  NumberEditorWindow again(app.workspace(), app.dialogs, fonts, app.colours, nullptr);
+  EXPECT_EQ(again.state().numbers[0], (HandlePosition{40, 35}));
+  EXPECT_TRUE(In<QCheckBox>(&again, "Check2Cart")->isChecked());
+  EXPECT_FALSE(In<QCheckBox>(&again, "Check2Cod")->isChecked());
+  EXPECT_FALSE(In(&again, "BC2")->isVisible());
+  In<QPushButton>(&again, "ButtonFonte")->click();
+  EXPECT_EQ(In<QLabel>(&again, "LabelFonte")->text(), "Courier New");
+  EXPECT_EQ(In<QLabel>(&again, "LabelFundo")->palette().color(QPalette::Window), QColor(255, 255, 0));
+  EXPECT_EQ(again.state().background, (Rgb{255, 255, 0}));
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
-#include "editors/frame_editors_install.h"
+#include "editors/layout_editors_install.h"
 
 #include "app/main_form.h"
 #include "editors/font_chooser.h"
 #include "editors/frame_editor_window.h"
+#include "editors/number_editor_window.h"
 #include "issue/issue_panel.h"
 #include "layouts/card_models.h"
 #include "layouts/print_card_file.h"
 
 namespace tavelao::editors {
 
-void InstallFrameEditors(app::TMainForm& form) {
+void InstallLayoutEditors(app::TMainForm& form) {
   auto* panel = form.findChild<issue::PanelFiltraCar*>(QStringLiteral("PanelFiltraCar"));
   Q_ASSERT(panel);
   if (!panel) return;
@@ -30,7 +31,10 @@ void InstallFrameEditors(app::TMainForm& form) {
   });
   panel->SetModelEditor(69, [a5](const layouts::PrintResult& printed, const layouts::LayoutOptions& options,
                                  store::Table& card_file) { a5->Open(printed.frames, options.card, card_file); });
-  for (const char* menu : {"Menu9", "MenuA5"}) {
+  auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, form.services().colours, &form);
+  panel->SetModelEditor(25, [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&,
+                                      store::Table& card_file) { numbers->Open(card_file); });
+  for (const char* menu : {"Menu9", "MenuA5", "Menu25"}) {
     const layouts::CardModel* model = layouts::FindCardModelByMenu(menu);
     Q_ASSERT(model);
     form.EnableMenuEntry(QString::fromUtf8(menu), [panel, model] { panel->SelectCardModel(*model); });
