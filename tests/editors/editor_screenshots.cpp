@@ -27,6 +27,7 @@ void Shoot(tavelao::testing::AppHarness& app, const char* menu, const char* fram
   app.form().activateWindow();
   QTest::qWaitForWindowActive(&app.form());
   app.Choose(menu);
+  app.Find<QLineEdit>("EditNP")->clear();  // it keeps the last run's number
   app.Type("EditNP", frames);  // leaving it shows the card sizes
   app.Type("EditCI", "41");
   app.Type("EditQT", "2");
