@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFont>
 #include <QGuiApplication>
 #include <QString>
 #include <QTextDocument>
@@ -13,6 +14,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
 #include "common/text.h"
+#include "editors/stored_frame_print.h"
 #include "issue/card_file.h"
 #include "issue/issue_run.h"
 #include "layouts/card_models.h"
@@ -20,13 +22,14 @@
 #include "report/document_output.h"
 #include "session/card_options.h"
 #include "session/data_files.h"
+#include "texteditor/free_text_file.h"
 
 namespace tavelao::cli {
 namespace {
 
 constexpr const char* kUsage =
     "Uso: tavelao-cli emite --modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] "
-    "[--texto ARQUIVO] --pdf ARQUIVO\n";
+    "[--texto ARQUIVO] [--quadros N] [--grande] --pdf ARQUIVO\n";
 
 // Fonts and the PDF writer need a GUI application; without a display it
 // runs on the offscreen platform.
@@ -39,13 +42,19 @@ std::unique_ptr<QGuiApplication> StartGui() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The free text from a file: HTML as it is, anything else as plain text.
-std::optional<std::string> ReadFreeText(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QString text = QString::fromUtf8(file.readAll());
-  if (Qt::mightBeRichText(text)) return text.toStdString();
-  return Qt::convertFromPlainText(text).toStdString();
+// The free text from a file as the editor opens it (RTF or text); an HTML
+// file (.htm, .html) is taken as it is.
+Result<std::string> ReadFreeText(const std::string& path) {
+  const QString name = QString::fromStdString(path);
+  if (name.endsWith(".htm", Qt::CaseInsensitive) || name.endsWith(".html", Qt::CaseInsensitive)) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return Fail("Não foi possível ler o texto " + path + ".");
+    return QString::fromUtf8(file.readAll()).toStdString();
+  }
+  QTextDocument document;
+  document.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+  if (const Status loaded = texteditor::LoadFreeText(path, document); !loaded) return Fail(loaded.error());
+  return document.toHtml().toStdString();
 }
 
 }  // namespace
@@ -58,6 +67,8 @@ int RunEmite(CliContext& context) {
   const auto free_text_file = TakeOption(context.args, "texto");
   const auto pdf = TakeOption(context.args, "pdf");
   const bool no_border = TakeFlag(context.args, "sem-cercadura");
+  const auto frames = TakeOption(context.args, "quadros");
+  const bool large_card = TakeFlag(context.args, "grande");
   if (!model_text || !first || !quantity || !pdf || !context.args.empty()) {
     context.err << kUsage;
     return kExitUsage;
@@ -76,10 +87,12 @@ int RunEmite(CliContext& context) {
   request.model_code = model->code;
   request.number_box_text = lines.value_or("");
   request.options.suppress_border = no_border;
+  if (frames) request.number_box_text = *frames;
+  request.large_card = large_card;
   if (free_text_file) {
     auto html = ReadFreeText(*free_text_file);
     if (!html) {
-      context.err << "Não foi possível ler o texto " << *free_text_file << ".\n";
+      context.err << html.error() << "\n";
       return kExitUsage;
     }
     request.options.free_text = std::make_shared<const std::string>(std::move(*html));
@@ -127,6 +140,32 @@ int RunEmite(CliContext& context) {
     case layouts::PrintKind::kNotAvailable:
       context.out << printed->message << "\n";
       return kExitRefused;
+    case layouts::PrintKind::kEditor: {
+      if (model->code == 25) {
+        auto numbers = editors::PrintWithStoredNumberEditor(ws->folder, card_file, ws->password, ws->issuer);
+        if (!numbers) {
+          context.err << numbers.error() << "\n";
+          return kExitRefused;
+        }
+        printed->document = std::move(*numbers);
+        printed->card_file_deleted = true;
+        break;
+      }
+      if (model->code == 9 || model->code == 69) {
+        auto stored = editors::PrintWithStoredFrameEditor(model->code, printed->frames, printed->large_card,
+                                                          request.options.card, ws->folder, card_file,
+                                                          ws->password, ws->issuer);
+        if (!stored) {
+          context.err << stored.error() << "\n";
+          return kExitRefused;
+        }
+        printed->document = std::move(stored->document);
+        printed->card_file_deleted = true;
+        break;
+      }
+      context.out << "O modelo \"" << model->name_shown << "\" abre a sua própria tela; não há impressão por aqui.\n";
+      return kExitRefused;
+    }
   }
   if (auto written = report::WritePdf(printed->document, *pdf); !written) {
     context.err << written.error() << "\n";

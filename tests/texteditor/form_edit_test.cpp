@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -231,6 +232,36 @@ TEST_F(FormEditTest, BulletsRulerFontsAndPrint) {
   Trigger("FilePrint");
   ASSERT_EQ(files->printed.size(), 1u);
   EXPECT_EQ(files->printed[0], "Geladeira\nFogão");
+}
+
+// The tool bar and the ruler follow the paragraph under the cursor in a
+// file from a word processor; a picture of it goes to TAVELAO_SCREENSHOTS.
+TEST_F(FormEditTest, ToolBarAndRulerFollowTheCursor) {
+  Make(QString(TAVELAO_RTF_SAMPLES) + "/festa.rtf");
+  editor->show();
+  QTextEdit& edit = editor->editor();
+  auto* ruler = editor->findChild<IndentRuler*>("Ruler");
+  edit.setTextCursor(QTextCursor(edit.document()->findBlockByNumber(3)));
+  EXPECT_TRUE(editor->findChild<QAction*>("BulletsButton")->isChecked());
+  EXPECT_NEAR(ruler->left(), 48, 0.5);
+  EXPECT_EQ(ruler->first_line(), 0);
+  QTextCursor indented(edit.document()->findBlockByNumber(6));
+  edit.setTextCursor(indented);
+  EXPECT_FALSE(editor->findChild<QAction*>("BulletsButton")->isChecked());
+  EXPECT_NEAR(ruler->left(), 96, 0.5);
+  EXPECT_NEAR(ruler->first_line(), 48, 0.5);
+  QTextCursor title(edit.document()->firstBlock());
+  title.movePosition(QTextCursor::Right);
+  edit.setTextCursor(title);
+  EXPECT_TRUE(editor->findChild<QAction*>("BoldButton")->isChecked());
+  EXPECT_TRUE(editor->findChild<QAction*>("CenterAlign")->isChecked());
+  EXPECT_EQ(editor->findChild<QComboBox*>("FontSize")->currentText(), "22");
+  const QByteArray shots = qgetenv("TAVELAO_SCREENSHOTS");
+  if (!shots.isEmpty()) {
+    editor->resize(760, 520);
+    QApplication::processEvents();
+    editor->grab().save(QString::fromUtf8(shots) + "/editor.png");
+  }
 }
 
 TEST_F(FormEditTest, SairOnlyHidesAndKeepsTheText) {

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextList>
 
+#include "support/cli_runner.h"
 #include "support/temp_folder.h"
 #include "texteditor/free_text_file.h"
 #include "texteditor/rich_text_document.h"
@@ -261,6 +262,30 @@ TEST(TextFiles, Utf8WhenValidOtherwiseWindows1252) {
   EXPECT_EQ(DecodeTextFile("\xC0\x80"), "À€") << "an overlong sequence is not UTF-8";
   EXPECT_EQ(DecodeTextFile("a\r\nb\rc\nd"), "a\nb\nc\nd");
   EXPECT_EQ(EncodeTextFile("a\nç"), "a\r\n\xC3\xA7");
+}
+
+}  // namespace
+}  // namespace tavelao::texteditor
+
+namespace tavelao::texteditor {
+namespace {
+
+// tavelao-cli emite --texto takes the files the editor opens.
+TEST(EmiteTexto, RtfAndTextFilesPrintAndAMissingOneIsRefused) {
+  TempFolder folder;
+  WriteBytes(folder / "texto.rtf", "{\\rtf1\\qc\\b Grande Bingo\\par}");
+  WriteBytes(folder / "texto.txt", "Pr\xEAmios");
+  for (const char* file : {"texto.rtf", "texto.txt"}) {
+    const auto run = testing::RunCli(folder.path(), std::string("emite --modelo 1 --inicial 1 --quantidade 1 --texto ") +
+                                                        file + " --pdf saida.pdf");
+    EXPECT_EQ(run.status, 0) << file << run.err;
+    EXPECT_TRUE(std::filesystem::exists(folder / "saida.pdf")) << file;
+    std::filesystem::remove(folder / "saida.pdf");
+  }
+  const auto missing = testing::RunCli(folder.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto nada.rtf --pdf saida.pdf");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("Não foi possível abrir o arquivo \"nada.rtf\"."), std::string::npos) << missing.err;
+  EXPECT_FALSE(std::filesystem::exists(folder / "saida.pdf"));
 }
 
 }  // namespace
