@@ -82,8 +82,7 @@ std::string WriteRtf(const RichText& text) {
   }
 
   std::string body;
-  for (std::size_t p = 0; p < text.paragraphs.size(); ++p) {
-    const Paragraph& paragraph = text.paragraphs[p];
+  for (const Paragraph& paragraph : text.paragraphs) {
     const ParagraphStyle& style = paragraph.style;
     body += "\\pard";
     switch (style.alignment) {
@@ -112,7 +111,7 @@ std::string WriteRtf(const RichText& text) {
       body += ' ';
       AppendEscaped(body, run.text);
     }
-    body += p + 1 < text.paragraphs.size() ? "\\par\n" : "\n";
+    body += "\\par\n";  // ends every paragraph, the last one too, as word processors do
   }
 
   std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";

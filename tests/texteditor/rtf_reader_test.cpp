@@ -187,5 +187,16 @@ TEST(RtfWriter, WhatItWritesReadsBackTheSame) {
   EXPECT_TRUE(std::all_of(rtf.begin(), rtf.end(), [](char c) { return (c & 0x80) == 0; })) << "RTF is 7-bit text";
 }
 
+// Found by the fuzzer: empty paragraphs at the end were lost one per
+// writing.
+TEST(RtfWriter, EmptyParagraphsAtTheEndSurvive) {
+  RichText text;
+  text.paragraphs.resize(2);
+  text.paragraphs[0].runs.push_back({"a", {"Arial", 12, false, false, false, std::nullopt}});
+  EXPECT_EQ(*ReadRtf(WriteRtf(text)), text);
+  text.paragraphs.erase(text.paragraphs.begin());
+  EXPECT_EQ(*ReadRtf(WriteRtf(text)), text) << "one empty paragraph";
+}
+
 }  // namespace
 }  // namespace tavelao::texteditor
