@@ -128,7 +128,8 @@ Error Table::Failure(const std::string& what) const {
 Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schema& schema, Durability durability) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
-  std::filesystem::remove(path.string() + "-journal", ignored);
+  // Companions of the old file belong to it, not to the new table.
+  for (const char* companion : {"-journal", "-wal", "-shm"}) std::filesystem::remove(path.string() + companion, ignored);
   if (std::filesystem::exists(path, ignored)) {
     return Fail("Não foi possível apagar o arquivo " + Quoted(path) + " para criá-lo de novo.");
   }
@@ -163,7 +164,10 @@ Result<Table> Table::Open(const std::filesystem::path& path, Durability durabili
   if (std::filesystem::file_size(path, ec) == 0) {
     return Fail("A tabela " + Quoted(path) + " está vazia: não é um arquivo de tabela do Tavelão.");
   }
-  if (IsTruncated(path)) return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
+  // Pages not yet copied back from the write-ahead log can make the file
+  // look short; SQLite completes it from the log on opening.
+  const bool has_log = std::filesystem::file_size(path.string() + "-wal", ec) > 0 && !ec;
+  if (!has_log && IsTruncated(path)) return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
   auto db = Database::Open(path, /*create=*/false, /*read_only=*/false);
   if (!db) return Fail("A tabela " + Quoted(path) + " não pôde ser aberta: " + db.error());
   return Attach(std::move(*db), path, durability);
@@ -177,9 +181,9 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, Dura
   // Everything here only reads, so a foreign or damaged file stays untouched.
   auto header = table.db_.Prepare("PRAGMA application_id");
   if (!header || header->Step() != SQLITE_ROW) return table.Failure("cabeçalho");
-  if (sqlite3_column_int(header->get(), 0) != kApplicationId) {
-    return Fail("O arquivo " + Quoted(path) + " não é um arquivo de tabela do Tavelão.");
-  }
+  const bool ours = sqlite3_column_int(header->get(), 0) == kApplicationId;
+  header->Reset();  // ends its read, which would keep the journal mode from changing
+  if (!ours) return Fail("O arquivo " + Quoted(path) + " não é um arquivo de tabela do Tavelão.");
   auto fields = table.db_.Prepare(std::string("SELECT nome, tipo, tamanho FROM ") + kFieldTable + " ORDER BY posicao");
   if (!fields) return table.Failure("definição dos campos");
   Schema schema;
@@ -200,7 +204,9 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, Dura
   auto columns = table.db_.Prepare("SELECT " + table.column_list_ + " FROM " + kDataTable + " LIMIT 0");
   if (!columns || columns->Step() != SQLITE_DONE) return table.Failure("registros");
 
-  const std::string sync = durability == Durability::Full ? "PRAGMA synchronous=FULL;PRAGMA journal_mode=DELETE;"
+  // Full: every commit is synced to the write-ahead log (one sync instead of
+  // the rollback journal's three); closing copies it back and removes it.
+  const std::string sync = durability == Durability::Full ? "PRAGMA journal_mode=WAL;PRAGMA synchronous=FULL;"
                                                           : "PRAGMA synchronous=OFF;PRAGMA journal_mode=MEMORY;";
   if (auto status = table.db_.Exec(sync); !status) return table.Failure("modo de gravação");
   return table;
@@ -431,22 +437,30 @@ Result<std::vector<Row>> Table::Select(const Query& query) {
 
 Result<std::optional<Row>> Table::RowAt(const Query& query, std::int64_t k) {
   if (k < 1) return std::optional<Row>();
+  auto rows = Range(query, k - 1, 1);
+  if (!rows) return std::move(rows).take_error();
+  if (rows->empty()) return std::optional<Row>();
+  return std::optional<Row>(std::move(rows->front()));
+}
+
+Result<std::vector<Row>> Table::Range(const Query& query, std::int64_t skip, std::int64_t count) {
   auto compiled = CompileQuery(*schema_, query);
   if (!compiled) return std::move(compiled).take_error();
   auto stmt = Cached("SELECT rowid, " + column_list_ + " FROM " + kDataTable + compiled->where + compiled->order_by +
-                     " LIMIT 1 OFFSET ?");
+                     " LIMIT ? OFFSET ?");
   if (!stmt) return std::move(stmt).take_error();
   if (auto status = Bind(**stmt, 1, compiled->params); !status) return std::move(status).take_error();
-  sqlite3_bind_int64((*stmt)->get(), static_cast<int>(compiled->params.size()) + 1, k - 1);
-  const int rc = (*stmt)->Step();
-  std::optional<Row> row;
-  if (rc == SQLITE_ROW) {
-    row = Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1)};
-  } else if (rc != SQLITE_DONE) {
-    return Failure("leitura");
+  const int slot = static_cast<int>(compiled->params.size()) + 1;
+  sqlite3_bind_int64((*stmt)->get(), slot, count);
+  sqlite3_bind_int64((*stmt)->get(), slot + 1, skip);
+  std::vector<Row> rows;
+  int rc;
+  while ((rc = (*stmt)->Step()) == SQLITE_ROW) {
+    rows.push_back(Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1)});
   }
+  if (rc != SQLITE_DONE) return Failure("leitura");
   (*stmt)->Reset();
-  return row;
+  return rows;
 }
 
 Status Table::AddIndex(const std::string& name, const std::string& fields, bool unique) {

@@ -66,6 +66,8 @@ class Table {
   Status ForEach(const Query& query, const std::function<bool(const Row&)>& visit);
   // The k-th record (1-based) in the query's order.
   Result<std::optional<Row>> RowAt(const Query& query, std::int64_t k);
+  // At most `count` records in the query's order after skipping `skip`.
+  Result<std::vector<Row>> Range(const Query& query, std::int64_t skip, std::int64_t count);
   // The largest value of an integer field among the filtered records.
   Result<std::optional<std::int32_t>> MaxInt(std::string_view field, const std::string& filter = {});
 

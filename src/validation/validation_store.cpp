@@ -1,5 +1,6 @@
 #include "validation/validation_store.h"
 
+#include "common/text.h"
 #include "validation/validation_messages.h"
 
 namespace tavelao::validation {
@@ -144,6 +145,30 @@ Result<std::optional<ValidatedCard>> ValidationStore::CardAt(std::int64_t k) {
 
 Status ValidationStore::UpdateRecord(std::int64_t row_id, const store::Record& record) {
   return table_->Update(row_id, record);
+}
+
+Status ValidationStore::EditField(const store::Row& row, std::string_view field, std::string_view text) {
+  store::Record record = row.record;
+  const std::string trimmed(Trim(text));
+  const bool numero = field == "Numero";
+  if (numero || field == "Lote" || field == "Lan") {
+    const auto value = ParseInt32(trimmed);
+    if (trimmed.empty() && !numero) {
+      record.Clear(field);
+    } else if (!value) {
+      return Fail(ConversionErrorMessage(trimmed));
+    } else if (numero && !card::CardBank::InRange(*value)) {
+      return Fail(NoSuchCardMessage(*value));
+    } else {
+      record.Set(field, *value);
+    }
+    if (numero && value) {
+      for (int k = 1; k <= 25; ++k) record.SetAt(numbers_at_ + k - 1, std::string(bank_->CardNumber(*value, k)));
+    }
+  } else {
+    record.Set(field, std::string(text));
+  }
+  return UpdateRecord(row.id, record);
 }
 
 Status ValidationStore::RemoveRecord(std::int64_t row_id) {

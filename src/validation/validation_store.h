@@ -60,6 +60,10 @@ class ValidationStore final : public ValidatedCards {
   // The direct panel's grid edits records in place; the unique index
   // refuses a repeated Numero.
   Status UpdateRecord(std::int64_t row_id, const store::Record& record);
+  // One cell of that grid typed in: Numero must name a card of the bank
+  // (its numbers are copied again), Lote and Lan take a whole number or
+  // nothing, N1..N25 any two characters.
+  Status EditField(const store::Row& row, std::string_view field, std::string_view text);
   Status RemoveRecord(std::int64_t row_id);
   Status Recount();
 

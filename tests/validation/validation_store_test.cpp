@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/text.h"
 #include "validation_fixture.h"
 
 namespace tavelao::validation {
@@ -148,6 +149,38 @@ TEST_F(StoreTest, ViewsOfTheScreens) {
   EXPECT_EQ((*in_batch)[1].record.Int("Numero"), 2);
   EXPECT_TRUE(table.Select(NoBatchView())->empty());
   EXPECT_EQ(table.Select(DirectView())->size(), 4u);
+}
+
+TEST_F(StoreTest, GridEditsKeepTheRecordACardOfTheBank) {
+  ASSERT_TRUE(store->ValidateDirectly(1));
+  ASSERT_TRUE(store->ValidateInBatch(2, 7, 1));
+  auto row = [this](int card) { return **table.Locate("Numero", card); };
+
+  // A new card number brings that card's numbers along.
+  ASSERT_TRUE(store->EditField(row(1), "Numero", " 10000 "));
+  const store::Row edited = row(10000);
+  for (int k = 1; k <= 25; ++k) {
+    EXPECT_EQ(edited.record.Text("N" + std::to_string(k)), bank.CardNumber(10000, k)) << k;
+  }
+
+  auto repeated = store->EditField(row(2), "Numero", "10000");
+  ASSERT_FALSE(repeated);
+  EXPECT_NE(repeated.error().find("Validadas"), std::string::npos) << repeated.error();
+  auto outside = store->EditField(row(2), "Numero", "120001");
+  ASSERT_FALSE(outside);
+  EXPECT_FALSE(store->EditField(row(2), "Numero", ""));
+  auto letters = store->EditField(row(2), "Lan", "1a");
+  ASSERT_FALSE(letters);
+  EXPECT_EQ(letters.error(), ConversionErrorMessage("1a"));
+  EXPECT_EQ(row(2).record.Int("Lan"), 1);
+
+  // Lote and Lan may be emptied, which makes the card a direct one.
+  ASSERT_TRUE(store->EditField(row(2), "Lote", ""));
+  ASSERT_TRUE(store->EditField(row(2), "Lan", " "));
+  EXPECT_EQ(*store->Find(2), (Placement{}));
+  ASSERT_TRUE(store->EditField(row(2), "N1", "99"));
+  EXPECT_EQ(row(2).record.Text("N1"), "99");
+  EXPECT_EQ(store->Count(), 2);
 }
 
 }  // namespace

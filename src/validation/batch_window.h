@@ -1,0 +1,62 @@
+#pragma once
+// TFormInc, "Validação por lote": a window beside the main one where cards
+// are entered one by one into numbered batches of up to 100. The rules are
+// BatchValidation's; this applies each reply to the widgets.
+
+#include <QWidget>
+
+#include "validation/batch_validation.h"
+
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTableView;
+
+namespace tavelao::app {
+class TMainForm;
+}
+
+namespace tavelao::validation {
+
+class ValidationGridModel;
+class ValidationStore;
+
+class TFormInc : public QWidget {
+  Q_OBJECT
+
+ public:
+  TFormInc(app::TMainForm& form, ValidationStore& store);
+
+  // "Validação por lote" (MenuLoteClick): shown, to the front, cursor in "Lote".
+  void Open();
+
+  void FormActivate();
+  void EditLoteExit();
+  void RBSalvaClick();
+  void RBExcluiClick();
+  // Enter in "Cartela" (SaiEnterV).
+  void SaiEnterV();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Apply(const BatchReply& reply);
+
+  bool returning_from_box_ = false;
+  BatchValidation batch_;
+  ValidationGridModel* model_ = nullptr;
+  QLineEdit* lote_ = nullptr;
+  QFrame* choice_ = nullptr;
+  QRadioButton* save_ = nullptr;
+  QRadioButton* remove_ = nullptr;
+  QButtonGroup* choices_ = nullptr;
+  QLineEdit* cartela_ = nullptr;
+  QLabel* count_ = nullptr;
+  QTableView* list_ = nullptr;
+};
+
+}  // namespace tavelao::validation
