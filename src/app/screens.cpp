@@ -4,11 +4,15 @@
 #include "app/letter_panel.h"
 #include "app/password_panel.h"
 #include "app/prize_panel.h"
+#include "business/business_panel.h"
 #include "draw/draw_screen_panel.h"
 #include "draw/minor_prize_panel.h"
+#include "editors/layout_editors_install.h"
 #include "issue/export_panel.h"
 #include "issue/issue_panel.h"
+#include "listing/listing_panel.h"
 #include "texteditor/form_edit.h"
+#include "validation/validation_screens.h"
 
 namespace tavelao::app {
 
@@ -18,8 +22,13 @@ void InstallScreens(TMainForm& form) {
   InstallPrizePanel(form);
   InstallLetterPanel(form);
   texteditor::FormEdit& editor = texteditor::InstallTextEditor(form);
-  issue::InstallIssuePanel(form, [editor = &editor] { return editor->FreeTextHtml(); });
+  issue::PanelFiltraCar& issue_panel =
+      issue::InstallIssuePanel(form, [editor = &editor] { return editor->FreeTextHtml(); });
+  business::InstallBusinessPanel(form, issue_panel);
   issue::InstallExportPanel(form);
+  editors::InstallLayoutEditors(form);
+  listing::InstallListingPanel(form);
+  validation::InstallValidationScreens(form);
   draw::InstallMinorPrizePanel(form);
   draw::InstallDrawScreens(form);
 }

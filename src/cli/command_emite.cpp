@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "cli/cli_dialogs.h"
+#include "cli/cli_gui.h"
 #include "cli/commands.h"
 #include "common/text.h"
 #include "editors/stored_frame_print.h"
@@ -30,17 +31,6 @@ namespace {
 constexpr const char* kUsage =
     "Uso: tavelao-cli emite --modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] "
     "[--texto ARQUIVO] [--quadros N] [--grande] --pdf ARQUIVO\n";
-
-// Fonts and the PDF writer need a GUI application; without a display it
-// runs on the offscreen platform.
-std::unique_ptr<QGuiApplication> StartGui() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tavelao-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // The free text from a file as the editor opens it (RTF or text); an HTML
 // file (.htm, .html) is taken as it is.
@@ -136,9 +126,6 @@ int RunEmite(CliContext& context) {
     case layouts::PrintKind::kNothingPrinted:
       context.out << "O modelo \"" << model->name_shown << "\" não tem layout: nada foi impresso e "
                   << issue::kCardFile << " foi apagado.\n";
-      return kExitRefused;
-    case layouts::PrintKind::kNotAvailable:
-      context.out << printed->message << "\n";
       return kExitRefused;
     case layouts::PrintKind::kEditor: {
       if (model->code == 25) {

@@ -19,5 +19,7 @@ int RunEmite(CliContext& context);
 int RunValida(CliContext& context);
 int RunPremios(CliContext& context);
 int RunConfere(CliContext& context);
+int RunLista(CliContext& context);
+int RunEmpresarial(CliContext& context);
 
 }  // namespace tavelao::cli

@@ -31,4 +31,17 @@ std::string ToWindows1252(std::string_view utf8) {
   return out;
 }
 
+char32_t FromWindows1252(unsigned char byte) {
+  if (byte < 0x80 || byte >= 0xA0) return byte;
+  const char32_t c = kHighControls[byte - 0x80];
+  return c != 0 ? c : byte;
+}
+
+std::string FromWindows1252(std::string_view bytes) {
+  std::u32string text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text.push_back(FromWindows1252(static_cast<unsigned char>(byte)));
+  return EncodeUtf8(text);
+}
+
 }  // namespace tavelao

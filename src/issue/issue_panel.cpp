@@ -167,6 +167,7 @@ void PanelFiltraCar::ButtonOkClick() {
   request.options.card = form_.card_options();
   request.options.free_text = std::make_shared<const std::string>(free_text_ ? free_text_() : std::string());
   request.options.suppress_border = border_->isChecked();
+  request.large_card = large_card_->isChecked();
   auto printed = layouts::PrintCardFile(request, card_file_, workspace.password, workspace.issuer);
   if (!printed) {
     dialogs.Inform(kTitle, printed.error());
@@ -181,15 +182,17 @@ void PanelFiltraCar::ButtonOkClick() {
     case layouts::PrintKind::kPreview:
       preview_->Open(std::move(printed->document));
       break;
-    case layouts::PrintKind::kNotAvailable:
-      dialogs.Inform(kTitle, printed->message);
-      break;
     case layouts::PrintKind::kNothingPrinted:
+      break;
+    case layouts::PrintKind::kEditor:
+      if (auto editor = editors_.find(model_code_); editor != editors_.end()) {
+        editor->second(*printed, request.options, card_file_);
+      }
       break;
   }
 }
 
-void InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text) {
+PanelFiltraCar& InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text) {
   auto* panel = new PanelFiltraCar(form, std::move(free_text));
   form.AddPanel(panel);
   for (const char* menu : kServedModels) {
@@ -204,6 +207,7 @@ void InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_t
       if (auto* box = panel->findChild<QCheckBox*>(QStringLiteral("CBCercadura"))) box->hide();
     });
   }
+  return *panel;
 }
 
 }  // namespace tavelao::issue

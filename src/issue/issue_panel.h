@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "store/table.h"
@@ -19,6 +20,8 @@ class TMainForm;
 }
 namespace tavelao::layouts {
 struct CardModel;
+struct LayoutOptions;
+struct PrintResult;
 }
 namespace tavelao::report {
 class PreviewWindow;
@@ -37,6 +40,12 @@ class PanelFiltraCar : public QFrame {
   void ButtonOkClick();
   int model_code() const { return model_code_; }
   report::PreviewWindow& preview() { return *preview_; }
+
+  // The window that takes over the open card file after a run of a model
+  // with its own editor.
+  using ModelEditor =
+      std::function<void(const layouts::PrintResult&, const layouts::LayoutOptions&, store::Table& card_file)>;
+  void SetModelEditor(int model_code, ModelEditor open) { editors_[model_code] = std::move(open); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,8 +66,9 @@ class PanelFiltraCar : public QFrame {
   QRadioButton* large_card_ = nullptr;
   QCheckBox* border_ = nullptr;
   report::PreviewWindow* preview_ = nullptr;
+  std::map<int, ModelEditor> editors_;
 };
 
-void InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text);
+PanelFiltraCar& InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text);
 
 }  // namespace tavelao::issue

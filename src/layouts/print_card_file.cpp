@@ -28,7 +28,8 @@ bool KeepsCardFile(int code) {
   }
 }
 
-bool IsLaterModel(int code) { return code == 9 || code == 69 || code == 25 || code == 33; }
+// Only six frames fit the large card.
+constexpr int kLargeCardFrames = 6;
 
 void CloseAndDelete(store::Table& card_file) {
   const std::filesystem::path path = card_file.path();
@@ -45,12 +46,18 @@ Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& car
                                   const card::Password& password, const card::IssuerNumber& issuer) {
   PrintResult result;
   const int code = request.model_code;
-  if (IsLaterModel(code)) {
-    const CardModel* model = FindCardModel(code);
-    result.kind = PrintKind::kNotAvailable;
-    result.message = std::string("O modelo \"") + (model ? model->name_shown : "") +
-                     "\" ainda não está disponível nesta versão. As cartelas emitidas ficam em " + issue::kCardFile +
-                     ".";
+  if (code == 33) {
+    result.kind = PrintKind::kEditor;  // the business bingo panel
+    return result;
+  }
+  if (code == 25) {
+    result.kind = PrintKind::kEditor;  // the number editor
+    return result;
+  }
+  if (code == 9 || code == 69) {
+    result.kind = PrintKind::kEditor;
+    result.frames = FramesForModel9(request.number_box_text).value;
+    result.large_card = code == 9 && request.large_card && result.frames <= kLargeCardFrames;
     return result;
   }
 

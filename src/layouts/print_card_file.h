@@ -16,7 +16,8 @@ namespace tavelao::layouts {
 
 struct PrintRequest {
   int model_code = 0;
-  std::string number_box_text;  // EditNP, read by model 6
+  std::string number_box_text;  // EditNP, read by models 6, 9 and 69
+  bool large_card = false;      // RB3Car "Cartela grande", model 9
   // Card options, free text and the border check box; `lines` is set from
   // the number box here.
   LayoutOptions options;
@@ -25,7 +26,7 @@ struct PrintRequest {
 enum class PrintKind {
   kPreview,         // show `document`
   kNothingPrinted,  // models 5, 7 and unknown codes: no layout
-  kNotAvailable,    // models of the editors and business bingo: not in this version
+  kEditor,          // the model's layout editor opens over the open card file
 };
 
 struct PrintResult {
@@ -38,7 +39,10 @@ struct PrintResult {
   std::optional<std::string> number_box_text;
   // Model 6 narrows the issue panel and hides the number box afterwards.
   bool narrow_panel = false;
-  std::string message;  // why nothing is printed, for kNotAvailable
+  // kEditor of models 9 and 69: frames 1 to `frames` shown, and whether
+  // the large-card editor opens.
+  int frames = 0;
+  bool large_card = false;
 };
 
 // Whether the model ends with the card file closed and deleted.

@@ -6,11 +6,6 @@
 #include "report/geometry.h"
 
 namespace tavelao::layouts {
-namespace {
-
-constexpr const char* kBlankLines[3] = {"Nome:__________________________________________________", "Endereço:_______________________________________________", "Telefone:________________________________________________"};
-
-}  // namespace
 
 void AddCardStub(report::Band& band, double top) {
   const double width = 718;
@@ -18,7 +13,7 @@ void AddCardStub(report::Band& band, double top) {
   const report::TextStyle lines = TextStyleOf(12);
   const char* names[3] = {"Nome", "Endereco", "Telefone"};
   for (int i = 0; i < 3; ++i) {
-    band.items.push_back(report::Label(names[i], {12, top + 8 + 24.0 * i, 500, 22}, kBlankLines[i], lines));
+    band.items.push_back(report::Label(names[i], {12, top + 8 + 24.0 * i, 500, 22}, kCardStubLines[i], lines));
   }
   band.items.push_back(CardNumberText("CartelaCanhoto", {528, top + 4, 176, 18},
                                       TextStyleOf(10, true, report::HAlign::kCentre)));

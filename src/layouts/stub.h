@@ -8,6 +8,11 @@
 
 namespace tavelao::layouts {
 
+// The buyer's three blank lines: name, address, phone.
+inline constexpr const char* kCardStubLines[3] = {"Nome:__________________________________________________",
+                                                  "Endereço:_______________________________________________",
+                                                  "Telefone:________________________________________________"};
+
 // Height the one-card stub needs below its cut line.
 inline constexpr double kCardStubHeight = 81;
 

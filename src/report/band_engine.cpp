@@ -105,7 +105,7 @@ class PageBuilder {
     } else if (const auto* picture = std::get_if<PictureContent>(&content)) {
       auto bytes = pictures_.Bytes(*picture);
       if (!bytes || bytes->empty()) return false;
-      out = PlacedPicture{std::move(bytes)};
+      out = PlacedPicture{std::move(bytes), picture->stretch};
     } else if (const auto* bar_code = std::get_if<BarCodeContent>(&content)) {
       const card::BarCodeImage* image = values.BarCode(bar_code->value);
       if (!image || image->width() == 0) return false;

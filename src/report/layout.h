@@ -47,12 +47,13 @@ struct BoxContent {
   std::optional<Colour> fill;
 };
 
-// A picture scaled into the item's rectangle, keeping its proportions. It
-// comes from the bytes given or is read from `file` when the document is
-// made; a missing file shows nothing.
+// A picture scaled into the item's rectangle, keeping its proportions
+// unless stretched over it. It comes from the bytes given or is read from
+// `file` when the document is made; a missing file shows nothing.
 struct PictureContent {
   std::filesystem::path file;
   std::shared_ptr<const std::string> bytes;
+  bool stretch = false;
 };
 
 // The bar-code picture that the record hook made under the name `value`

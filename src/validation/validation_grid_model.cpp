@@ -54,6 +54,10 @@ int ValidationGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ValidationGridModel::data(const QModelIndex& index, int role) const {
+  if (role == Qt::TextAlignmentRole && index.column() < static_cast<int>(columns_.size()) &&
+      columns_[index.column()].field.front() != 'N') {
+    return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const store::Row* row = RowAt(index.row());
   if (!row) return {};

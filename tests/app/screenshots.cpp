@@ -12,6 +12,7 @@
 #include <iostream>
 
 #include "app_harness.h"
+#include "card/card_identity.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -43,6 +44,8 @@ QPixmap WithMenuOpen(tavelao::app::TMainForm& form, QMenu* menu, QMenu* submenu 
   menu->hide();
   return picture;
 }
+
+QString Typed(int card) { return QString::number(card) + QChar(tavelao::card::CheckDigit(card)); }
 
 }  // namespace
 
@@ -93,5 +96,33 @@ int main(int argc, char** argv) {
   app.Choose("MenuSenha");
   QTest::qWait(20);
   Save(form.grab(), "panels_together.png");
+  for (const char* name : {"PanelPalavra", "PanelPremios", "PanelCor", "PanelSenha"}) {
+    if (QWidget* panel = app.Find(name)) panel->hide();
+  }
+
+  app.Choose("MenuDireta");
+  auto* direct = app.Find("PanelValidacao");
+  auto* entry = direct->findChild<QLineEdit*>(QStringLiteral("EditVal"));
+  for (const QString& typed : {QStringLiteral("19-108"), Typed(1000), Typed(20000)}) {
+    entry->setText(typed);
+    QTest::keyClick(entry, Qt::Key_Return);
+  }
+  QTest::qWait(20);
+  Save(form.grab(), "validacao_direta.png");
+  direct->findChild<QPushButton*>(QStringLiteral("ButtonSaiVal"))->click();
+
+  app.Choose("MenuLote");
+  QTest::qWait(50);  // the window's activation comes first, as on a desktop
+  auto* batch = app.Find("TFormInc");
+  auto* lote = batch->findChild<QLineEdit*>(QStringLiteral("EditLote"));
+  lote->setText(QStringLiteral("12"));
+  QTest::keyClick(lote, Qt::Key_Return);
+  auto* card = batch->findChild<QLineEdit*>(QStringLiteral("EditVal"));
+  for (int n = 201; n <= 212; ++n) {
+    card->setText(Typed(n));
+    QTest::keyClick(card, Qt::Key_Return);
+  }
+  QTest::qWait(20);
+  Save(batch->grab(), "validacao_lote.png");
   return 0;
 }

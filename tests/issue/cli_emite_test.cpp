@@ -100,9 +100,9 @@ TEST(CliEmite, RefusesWhatCannotBeIssued) {
   EXPECT_NE(run.err.find("'1x' não é um número inteiro válido."), std::string::npos) << run.err;
   run = RunCli(dir.path(), "emite --modelo 99 --inicial 1 --quantidade 2 --pdf x.pdf");
   EXPECT_EQ(run.status, 2);
-  run = RunCli(dir.path(), "emite --modelo 9 --inicial 1 --quantidade 2 --pdf x.pdf");
+  run = RunCli(dir.path(), "emite --modelo 5 --inicial 1 --quantidade 2 --pdf x.pdf");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("ainda não está disponível"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("não tem layout"), std::string::npos) << run.out;
   EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
   run = RunCli(dir.path(), "emite --modelo 1 --inicial 0 --quantidade 2 --pdf x.pdf");
   EXPECT_EQ(run.status, 0);

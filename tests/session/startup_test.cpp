@@ -13,9 +13,14 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
+// The table files; the write-ahead logs SQLite keeps beside open tables
+// ("-wal", "-shm") are not counted.
 std::set<std::string> FilesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with("-wal") && !name.ends_with("-shm")) names.insert(name);
+  }
   return names;
 }
 
