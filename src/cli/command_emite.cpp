@@ -11,8 +11,8 @@
 #include <memory>
 #include <ostream>
 
-#include "cli/cli_dialogs.h"
 #include "cli/cli_gui.h"
+#include "cli/cli_steps.h"
 #include "cli/commands.h"
 #include "common/text.h"
 #include "editors/stored_frame_print.h"
@@ -20,9 +20,6 @@
 #include "issue/issue_run.h"
 #include "layouts/card_models.h"
 #include "layouts/print_card_file.h"
-#include "report/document_output.h"
-#include "session/card_options.h"
-#include "session/data_files.h"
 #include "texteditor/free_text_file.h"
 
 namespace tavelao::cli {
@@ -90,30 +87,12 @@ int RunEmite(CliContext& context) {
 
   auto ws = context.OpenWorkspace();
   if (!ws) return kExitUsage;
-  auto options_table = session::OpenOptions(ws->folder);
-  if (!options_table) {
-    context.err << options_table.error() << "\n";
-    return kExitRefused;
-  }
-  auto card_options = session::ReadCardOptions(*options_table);
-  if (!card_options) {
-    context.err << card_options.error() << "\n";
-    return kExitRefused;
-  }
+  auto card_options = ReadStoredCardOptions(context, *ws);
+  if (!card_options) return kExitRefused;
   request.options.card = std::move(*card_options);
 
-  CliDialogs dialogs(context.err);
-  issue::WarnAboutQuantity(*quantity, dialogs);
   store::Table card_file;
-  switch (issue::RunIssue(card_file, ws->folder, ws->bank, *first, *quantity, dialogs)) {
-    case issue::IssueOutcome::kIssued:
-      break;
-    case issue::IssueOutcome::kNothing:
-      context.out << "Nada a emitir: a cartela inicial ou a quantidade é 0.\n";
-      return kExitOk;
-    case issue::IssueOutcome::kRefused:
-      return kExitRefused;
-  }
+  if (auto ended = IssueCardFile(context, *ws, *first, *quantity, card_file)) return *ended;
 
   auto printed = layouts::PrintCardFile(request, card_file, ws->password, ws->issuer);
   if (!printed) {
@@ -154,12 +133,8 @@ int RunEmite(CliContext& context) {
       return kExitRefused;
     }
   }
-  if (auto written = report::WritePdf(printed->document, *pdf); !written) {
-    context.err << written.error() << "\n";
-    return kExitRefused;
-  }
-  context.out << *pdf << " gravado: " << printed->document.records << " cartela(s) em "
-              << printed->document.pages.size() << " página(s), layout " << printed->document.name << ".\n";
+  const int status = WritePdfAndReport(context, printed->document, *pdf, "layout " + printed->document.name);
+  if (status != kExitOk) return status;
   if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
   return kExitOk;
 }

@@ -8,12 +8,9 @@
 #include "business/business_cards.h"
 #include "business/business_print.h"
 #include "business/sponsors.h"
-#include "cli/cli_dialogs.h"
 #include "cli/cli_gui.h"
+#include "cli/cli_steps.h"
 #include "cli/commands.h"
-#include "issue/issue_run.h"
-#include "report/document_output.h"
-#include "session/card_options.h"
 #include "session/data_files.h"
 
 namespace tavelao::cli {
@@ -43,18 +40,8 @@ int RunEmpresarial(CliContext& context) {
   auto ws = context.OpenWorkspace();
   if (!ws) return kExitUsage;
 
-  CliDialogs dialogs(context.err);
-  issue::WarnAboutQuantity(*quantity, dialogs);
   store::Table card_file;
-  switch (issue::RunIssue(card_file, ws->folder, ws->bank, *first, *quantity, dialogs)) {
-    case issue::IssueOutcome::kIssued:
-      break;
-    case issue::IssueOutcome::kNothing:
-      context.out << "Nada a emitir: a cartela inicial ou a quantidade é 0.\n";
-      return kExitOk;
-    case issue::IssueOutcome::kRefused:
-      return kExitRefused;
-  }
+  if (auto ended = IssueCardFile(context, *ws, *first, *quantity, card_file)) return *ended;
   auto event = OpenTable(ws->folder, session::kEventFile);
   if (!event) {
     context.err << event.error() << "\n";
@@ -67,28 +54,16 @@ int RunEmpresarial(CliContext& context) {
   }
 
   if (pdf) {
-    auto options_table = session::OpenOptions(ws->folder);
-    if (!options_table) {
-      context.err << options_table.error() << "\n";
-      return kExitRefused;
-    }
-    auto options = session::ReadCardOptions(*options_table);
-    if (!options) {
-      context.err << options.error() << "\n";
-      return kExitRefused;
-    }
+    auto options = ReadStoredCardOptions(context, *ws);
+    if (!options) return kExitRefused;
     const business::BusinessTables tables{card_file, *event, *sponsors};
     auto document = business::PrintBusinessCards(ws->folder, tables, *options, names_only);
     if (!document) {
       context.err << document.error() << "\n";
       return kExitRefused;
     }
-    if (auto written = report::WritePdf(*document, *pdf); !written) {
-      context.err << written.error() << "\n";
-      return kExitRefused;
-    }
-    context.out << *pdf << " gravado: " << document->records << " cartela(s) em " << document->pages.size()
-                << " página(s), layout " << document->name << ".\n";
+    const int status = WritePdfAndReport(context, *document, *pdf, "layout " + document->name);
+    if (status != kExitOk) return status;
   }
   if (csv) {
     auto loaded = business::Sponsors::Load(*sponsors);

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "cli/cli_gui.h"
+#include "cli/cli_steps.h"
 #include "cli/commands.h"
 #include "common/text.h"
 #include "listing/card_listing.h"
-#include "report/document_output.h"
 
 namespace tavelao::cli {
 namespace {
@@ -69,13 +69,7 @@ int RunLista(CliContext& context) {
     context.err << document.error() << "\n";
     return kExitRefused;
   }
-  if (auto written = report::WritePdf(*document, *pdf); !written) {
-    context.err << written.error() << "\n";
-    return kExitRefused;
-  }
-  context.out << *pdf << " gravado: " << document->records << " cartela(s) em " << document->pages.size()
-              << " página(s), estilo " << style->caption << ".\n";
-  return kExitOk;
+  return WritePdfAndReport(context, *document, *pdf, std::string("estilo ") + style->caption);
 }
 
 }  // namespace tavelao::cli
