@@ -14,18 +14,10 @@ namespace tavelao::business {
 namespace {
 
 using testing::ReadBytes;
+using testing::HasPdfToText;
+using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
-
-std::string PdfText(const std::filesystem::path& pdf) {
-  std::string text;
-  if (FILE* pipe = popen(("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-    pclose(pipe);
-  }
-  return text;
-}
 
 TEST(CliEmpresarial, PrintsTheCardsAndWritesThePrintingHouseFileFromTheFolderTables) {
   TempFolder dir;
@@ -42,7 +34,7 @@ TEST(CliEmpresarial, PrintsTheCardsAndWritesThePrintingHouseFileFromTheFolderTab
   EXPECT_NE(csv.find("\r\n00003;"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir / kBusinessCardFile));
   EXPECT_TRUE(std::filesystem::exists(dir / issue::kCardFile)) << "the card file stays, as after the panel";
-  if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+  if (HasPdfToText()) {
     const std::string text = PdfText(dir / "cartelas.pdf");
     EXPECT_NE(text.find("BINGO EMPRESARIAL"), std::string::npos) << text;
     EXPECT_NE(text.find("Cartela: 1-9"), std::string::npos) << text;

@@ -13,20 +13,10 @@
 namespace tavelao::listing {
 namespace {
 
+using testing::HasPdfToText;
+using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
-
-bool HasPdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
-
-std::string PdfText(const std::filesystem::path& pdf) {
-  std::string text;
-  if (FILE* pipe = popen(("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-    pclose(pipe);
-  }
-  return text;
-}
 
 TEST(CliLista, DiagonalListingIsWrittenWithTitleAndLines) {
   TempFolder dir;

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "support/temp_folder.h"
@@ -28,6 +29,18 @@ CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments,
   std::filesystem::remove(out);
   std::filesystem::remove(err);
   return run;
+}
+
+bool HasPdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
+
+std::string PdfText(const std::filesystem::path& pdf) {
+  std::string text;
+  if (FILE* pipe = popen(("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
+    char buffer[4096];
+    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+    pclose(pipe);
+  }
+  return text;
 }
 
 }  // namespace tavelao::testing

@@ -16,4 +16,8 @@ struct CliRun {
 // such as "TAVELAO_SENHA=ABCDE".
 CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments, const std::string& environment = {});
 
+// The text of a PDF as pdftotext reads it, empty when it cannot.
+bool HasPdfToText();
+std::string PdfText(const std::filesystem::path& pdf);
+
 }  // namespace tavelao::testing
