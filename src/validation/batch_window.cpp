@@ -20,18 +20,9 @@
 #include "validation/validation_store.h"
 
 namespace tavelao::validation {
-namespace {
-
-EntryKeys KeysOf(app::TMainForm& form) {
-  session::Workspace& ws = form.workspace();
-  return {ws.bank, ws.password, ws.issuer};
-}
-
-}  // namespace
-
-TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store)
+TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
     : QWidget(&form, Qt::Window),
-      batch_(store, KeysOf(form), form.services().dialogs, form.services().sounds) {
+      batch_(store, keys, form.services().dialogs, form.services().sounds) {
   setObjectName(QStringLiteral("TFormInc"));
   setWindowTitle(QStringLiteral("Validação por lote"));
 

@@ -27,7 +27,7 @@ class TFormInc : public QWidget {
   Q_OBJECT
 
  public:
-  TFormInc(app::TMainForm& form, ValidationStore& store);
+  TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys);
 
   // "Validação por lote" (MenuLoteClick): shown, to the front, cursor in "Lote".
   void Open();

@@ -38,15 +38,10 @@ QLabel* MakeValueLabel(const QString& name, QWidget* parent) {
   return label;
 }
 
-EntryKeys KeysOf(app::TMainForm& form) {
-  session::Workspace& ws = form.workspace();
-  return {ws.bank, ws.password, ws.issuer};
-}
-
 }  // namespace
 
-PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store)
-    : form_(form), store_(store), direct_(store, KeysOf(form), form.services().dialogs) {
+PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
+    : form_(form), store_(store), direct_(store, keys, form.services().dialogs) {
   setObjectName(QStringLiteral("PanelValidacao"));
   app::StylePanel(*this);
 

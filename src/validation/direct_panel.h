@@ -23,7 +23,7 @@ class PanelValidacao : public QFrame {
   Q_OBJECT
 
  public:
-  PanelValidacao(app::TMainForm& form, ValidationStore& store);
+  PanelValidacao(app::TMainForm& form, ValidationStore& store, EntryKeys keys);
 
   // "Validação direta" (MenuDiretaClick).
   void Open();

@@ -33,10 +33,11 @@ ValidationScreens InstallValidationScreens(app::TMainForm& form) {
     return {};
   }
   auto* holder = new StoreHolder(std::move(*store), &form);
+  const EntryKeys keys{ws.bank, ws.password, ws.issuer};
   ValidationScreens screens;
-  screens.direct = new PanelValidacao(form, holder->store());
+  screens.direct = new PanelValidacao(form, holder->store(), keys);
   form.AddPanel(screens.direct);
-  screens.batch = new TFormInc(form, holder->store());
+  screens.batch = new TFormInc(form, holder->store(), keys);
   form.EnableMenuEntry(QStringLiteral("MenuDireta"), [panel = screens.direct] { panel->Open(); });
   form.EnableMenuEntry(QStringLiteral("MenuLote"), [window = screens.batch] { window->Open(); });
   return screens;
