@@ -27,7 +27,7 @@
 namespace tavelao::business {
 namespace {
 
-struct FieldSpec {
+struct FieldLook {
   const char* caption;
   const char* name;
   int max_length;
@@ -35,13 +35,13 @@ struct FieldSpec {
 };
 
 // In the order of kEditedEventFields.
-constexpr FieldSpec kFieldSpecs[] = {
+constexpr FieldLook kFieldLooks[] = {
     {"Titulo", "EditTitulo", 50, 380},        {"Promovido por: ", "EditPromotor", 40, 320},
     {"Data: ", "EditData", 10, 90},           {"Hora: ", "EditHora", 10, 90},
     {"Local: ", "EditLocal", 60, 460},        {"Valor: ", "EditValor", 18, 120},
     {"Observação 1: ", "EditObs1", 70, 520},  {"Observação 2: ", "EditObs2", 70, 520},
 };
-static_assert(std::size(kFieldSpecs) == std::size(kEditedEventFields));
+static_assert(std::size(kFieldLooks) == std::size(kEditedEventFields));
 
 }  // namespace
 
@@ -53,12 +53,12 @@ PanelBE::PanelBE(app::TMainForm& form) : form_(form) {
 
   auto* rows = new QGridLayout;
   for (std::size_t i = 0; i < fields_.size(); ++i) {
-    const FieldSpec& spec = kFieldSpecs[i];
-    auto* caption = new QLabel(QString::fromUtf8(spec.caption), this);
+    const FieldLook& look = kFieldLooks[i];
+    auto* caption = new QLabel(QString::fromUtf8(look.caption), this);
     fields_[i] = new QLineEdit(this);
-    fields_[i]->setObjectName(QString::fromUtf8(spec.name));
-    fields_[i]->setMaxLength(spec.max_length);
-    fields_[i]->setFixedWidth(spec.width);
+    fields_[i]->setObjectName(QString::fromUtf8(look.name));
+    fields_[i]->setMaxLength(look.max_length);
+    fields_[i]->setFixedWidth(look.width);
     caption->setBuddy(fields_[i]);
     rows->addWidget(caption, static_cast<int>(i), 0);
     rows->addWidget(fields_[i], static_cast<int>(i), 1, Qt::AlignLeft);
