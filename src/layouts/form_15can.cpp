@@ -7,7 +7,7 @@ namespace tavelao::layouts {
 
 report::Layout Form15CanLayout(const LayoutOptions& options) {
   const report::Colour colour = options.card.number_colours[0];
-  StripSpec design{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
+  StripDesign design{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
                    AddStripGrid(band, area, 3, colour);
                  }};
   return StripLayout(design, options);

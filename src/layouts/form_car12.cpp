@@ -17,7 +17,7 @@ report::Layout FormCar12Layout(const LayoutOptions& options) {
   band.height = report::Mm(71);
   const double width = layout.ColumnWidth();
 
-  FrameSpec design;  // the title-letter option does not reach this layout
+  FrameDesign design;  // the title-letter option does not reach this layout
   design.origin = {(width - FrameWidth(design)) / 2, 14};
   design.number_colour = options.card.number_colours[0];
   AddFrame(band, design);

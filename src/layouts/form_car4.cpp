@@ -19,7 +19,7 @@ report::Layout FormCar4Layout(const LayoutOptions& options) {
   const double width = layout.ColumnWidth();
 
   band.items.push_back(FreeTextArea({0, 0, width, band.height}, options));
-  FrameSpec design;
+  FrameDesign design;
   design.cell_width = design.cell_height = report::Mm(15);
   design.origin = {(width - FrameWidth(design)) / 2, band.height - FrameHeight(design) - 44};
   design.letters = options.card.letters;

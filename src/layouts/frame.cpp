@@ -10,11 +10,11 @@ constexpr const char* kLetterNames[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 
 }  // namespace
 
-double FrameWidth(const FrameSpec& design) { return 5 * design.cell_width; }
-double TitleHeight(const FrameSpec& design) { return design.title_height > 0 ? design.title_height : design.cell_height; }
-double FrameHeight(const FrameSpec& design) { return TitleHeight(design) + design.rows * design.cell_height; }
+double FrameWidth(const FrameDesign& design) { return 5 * design.cell_width; }
+double TitleHeight(const FrameDesign& design) { return design.title_height > 0 ? design.title_height : design.cell_height; }
+double FrameHeight(const FrameDesign& design) { return TitleHeight(design) + design.rows * design.cell_height; }
 
-void AddFrame(report::Band& band, const FrameSpec& design) {
+void AddFrame(report::Band& band, const FrameDesign& design) {
   const double x0 = design.origin.x, y0 = design.origin.y;
   const double width = FrameWidth(design), height = FrameHeight(design);
   const std::string suffix = std::to_string(design.frame);

@@ -12,7 +12,7 @@ namespace tavelao::layouts {
 using TitleLetters = std::array<std::string, 5>;
 inline const TitleLetters kFixedLetters = {"B", "I", "N", "G", "O"};
 
-struct FrameSpec {
+struct FrameDesign {
   report::Point origin;  // top left of the title row, in the band
   double cell_width = 38;
   double cell_height = 38;
@@ -29,14 +29,14 @@ struct FrameSpec {
 };
 
 // Width and height of the frame with its title row.
-double FrameWidth(const FrameSpec& design);
-double FrameHeight(const FrameSpec& design);
+double FrameWidth(const FrameDesign& design);
+double FrameHeight(const FrameDesign& design);
 
 // The number k (1..25) at a grid position (column and row from 0).
 inline int CellNumber(int column, int row) { return 5 * column + row + 1; }
 
-double TitleHeight(const FrameSpec& design);
+double TitleHeight(const FrameDesign& design);
 
-void AddFrame(report::Band& band, const FrameSpec& design);
+void AddFrame(report::Band& band, const FrameDesign& design);
 
 }  // namespace tavelao::layouts

@@ -48,7 +48,7 @@ report::Layout FramedCardLayout(std::string name, int frames, double header_mm, 
     const report::Rect column{f * column_width, 0, column_width, band.height};
     const double centre = column.x + column_width / 2;
     if (headings) AddPrizeHeading(band, f + 1, centre, 4, column, options);
-    FrameSpec design;
+    FrameDesign design;
     design.origin = {centre - 2.5 * kCell, frame_top};
     design.cell_width = design.cell_height = kCell;
     design.cell_prefix = kCellPrefixes[f];

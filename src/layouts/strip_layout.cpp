@@ -20,7 +20,7 @@ constexpr double kTextHeight = 18;
 
 }  // namespace
 
-report::Layout StripLayout(const StripSpec& design, const LayoutOptions& options) {
+report::Layout StripLayout(const StripDesign& design, const LayoutOptions& options) {
   report::Layout layout;
   layout.name = design.name;
   layout.page = A4TenMillimetreMargins();
@@ -58,7 +58,7 @@ report::Layout StripLayout(const StripSpec& design, const LayoutOptions& options
 }
 
 void AddStripGrid(report::Band& band, const report::Rect& area, int rows, report::Colour colour) {
-  FrameSpec design;  // the stub layouts keep their own letters
+  FrameDesign design;  // the stub layouts keep their own letters
   design.rows = rows;
   design.cell_width = std::min(46.0, area.width / 5);
   // A low title row leaves the 20-point numbers as much height as it can.

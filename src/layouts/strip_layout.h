@@ -12,7 +12,7 @@
 
 namespace tavelao::layouts {
 
-struct StripSpec {
+struct StripDesign {
   std::string name;
   double free_text_mm = 71;
   // Puts the numbers into `area` of the band (between the stub and the free
@@ -20,7 +20,7 @@ struct StripSpec {
   std::function<void(report::Band& band, const report::Rect& area)> add_numbers;
 };
 
-report::Layout StripLayout(const StripSpec& design, const LayoutOptions& options);
+report::Layout StripLayout(const StripDesign& design, const LayoutOptions& options);
 
 // Numbers of the strips are 20-point text.
 inline constexpr double kStripNumberPoints = 20;
