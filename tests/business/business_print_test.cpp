@@ -77,7 +77,7 @@ TEST_F(BusinessPrintTest, NamesOnlyLeavesTheNumbersEmptyButKeepsTheBallsSponsors
 }
 
 TEST_F(BusinessPrintTest, TitleLettersFooterAndColourFollowTheEventAndOptions) {
-  ASSERT_TRUE(StoreEventField(event_table, EventField::kPromotor, "Rotary Clube"));
+  ASSERT_TRUE(StoreEventField(event_table, EventField::kPromotor, "Associação de Moradores"));
   ASSERT_TRUE(StoreEventField(event_table, EventField::kData, "07/03/2027"));
   ASSERT_TRUE(StoreEventField(event_table, EventField::kValor, "1234,5"));
   ASSERT_TRUE(StoreEventField(event_table, EventField::kObs2, "Traga sua caneta"));
@@ -89,7 +89,7 @@ TEST_F(BusinessPrintTest, TitleLettersFooterAndColourFollowTheEventAndOptions) {
   EXPECT_EQ(TextOf(document, 0, "LabelTitulo"), "BINGO EMPRESARIAL");
   EXPECT_EQ(TextOf(document, 0, "Lb") + TextOf(document, 0, "Lo"), "SE");
   EXPECT_EQ(TextOf(document, 0, "LabelPromotor"), "Promovido por: ");
-  EXPECT_EQ(TextOf(document, 0, "EditPromotor"), "Rotary Clube");
+  EXPECT_EQ(TextOf(document, 0, "EditPromotor"), "Associação de Moradores");
   EXPECT_EQ(TextOf(document, 0, "EditData"), "07/03/2027");
   EXPECT_EQ(TextOf(document, 0, "EditValor"), "1.234,50");
   EXPECT_EQ(TextOf(document, 0, "LabelObs2"), "Traga sua caneta");

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   app.Type("EditQT", "3");
   app.Click("ButtonOK");
   const std::pair<const char*, const char*> fields[] = {
-      {"EditTitulo", "BINGO BENEFICENTE DO ROTARY"}, {"EditPromotor", "Rotary Clube de Campinas"},
+      {"EditTitulo", "BINGO BENEFICENTE DA VILA NOVA"}, {"EditPromotor", "Associação de Moradores da Vila Nova"},
       {"EditData", "07/03/2027"},  {"EditHora", "19h30"}, {"EditLocal", "Salão paroquial São José"},
       {"EditValor", "1500"},       {"EditObs1", "Cartela válida somente com autenticação."},
       {"EditObs2", "Prêmios entregues no local."}};
