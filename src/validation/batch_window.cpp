@@ -86,7 +86,9 @@ TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
   connect(cartela_, &QLineEdit::returnPressed, this, &TFormInc::SaiEnterV);
   connect(save_, &QRadioButton::clicked, this, &TFormInc::RBSalvaClick);
   connect(remove_, &QRadioButton::clicked, this, &TFormInc::RBExcluiClick);
-  Apply(BatchReply{batch_.view()});
+  BatchReply initial;
+  initial.view = batch_.view();
+  Apply(initial);
 }
 
 void TFormInc::Open() {
