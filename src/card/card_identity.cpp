@@ -1,11 +1,56 @@
 #include "card/card_identity.h"
 
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+
 #include <cctype>
+#include <cstdio>
 
 #include "card/card_bank.h"
 #include "common/text.h"
 
 namespace tavelao::card {
+namespace {
+
+bool TwoDigits(std::string_view number) {
+  return number.size() == 2 && std::isdigit(static_cast<unsigned char>(number[0])) &&
+         std::isdigit(static_cast<unsigned char>(number[1]));
+}
+
+// The text the Hmac scheme signs; see the header. Changing it changes
+// every code printed under that scheme.
+std::string HmacMessage(const CardFace& card, const IssuerNumber& issuer) {
+  std::string message = "tavelao-autenticacao-1|" + issuer.Digits() + "|" +
+                        SixDigits(static_cast<std::int32_t>(card.number)) + "|";
+  for (std::size_t k = 0; k < card.numbers.size(); ++k) {
+    if (k > 0) message += ',';
+    message += card.numbers[k];
+  }
+  return message;
+}
+
+std::string HmacCode(const CardFace& card, const Password& password, const IssuerNumber& issuer) {
+  if (card.number < 0 || card.number > 999'999) return {};
+  for (const std::string_view number : card.numbers) {
+    if (!TwoDigits(number)) return {};
+  }
+  const std::string key = EncodeUtf8(password.chars());
+  const std::string message = HmacMessage(card, issuer);
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned int length = 0;
+  if (!HMAC(EVP_sha256(), key.data(), static_cast<int>(key.size()),
+            reinterpret_cast<const unsigned char*>(message.data()), message.size(), digest, &length) ||
+      length < 8) {
+    return {};
+  }
+  std::uint64_t head = 0;
+  for (int i = 0; i < 8; ++i) head = (head << 8) | digest[i];
+  char code[6];
+  std::snprintf(code, sizeof code, "%05u", static_cast<unsigned>(head % 100'000));
+  return code;
+}
+
+}  // namespace
 
 char CheckDigit(std::string_view digits) {
   digits = Trim(digits);
@@ -28,15 +73,26 @@ std::optional<Password> Password::FromText(std::string_view utf8) {
   return password;
 }
 
-std::optional<IssuerNumber> IssuerNumber::FromValue(std::int64_t value) {
-  if (value == 1 || (value >= 10'000 && value <= 99'999)) return IssuerNumber(static_cast<std::int32_t>(value));
+std::optional<IssuerNumber> IssuerNumber::FromValue(std::int64_t value, AuthenticationScheme scheme) {
+  if (value == 1 || (value >= 10'000 && value <= 99'999)) {
+    return IssuerNumber(static_cast<std::int32_t>(value), scheme);
+  }
   return std::nullopt;
 }
 
+IssuerNumber IssuerNumber::WithScheme(AuthenticationScheme scheme) const { return IssuerNumber(value_, scheme); }
+
 std::string IssuerNumber::Digits() const { return value_ == 1 ? "61742" : std::to_string(value_); }
 
-std::string AuthenticationCode(const ThirdRow& row, const Password& password, const IssuerNumber& issuer) {
+std::string AuthenticationCode(const CardFace& card, const Password& password, const IssuerNumber& issuer) {
   if (password.empty()) return {};
+  if (issuer.scheme() == AuthenticationScheme::Hmac) return HmacCode(card, password, issuer);
+  const auto& n = card.numbers;
+  return AuthenticationCode({n[2], n[7], n[12], n[17], n[22]}, password, issuer);
+}
+
+std::string AuthenticationCode(const ThirdRow& row, const Password& password, const IssuerNumber& issuer) {
+  if (password.empty() || issuer.scheme() != AuthenticationScheme::Default) return {};
   const ThirdRow& n = row;  // N3, N8, N13, N18, N23
   const std::string d = issuer.Digits();
   const std::u32string& p = password.chars();
@@ -49,10 +105,7 @@ std::string AuthenticationCode(const ThirdRow& row, const Password& password, co
   std::string code;
   for (const Mix& m : kMix) {
     const std::string_view number = n[m.number];
-    if (number.size() != 2 || !std::isdigit(static_cast<unsigned char>(number[0])) ||
-        !std::isdigit(static_cast<unsigned char>(number[1]))) {
-      return {};
-    }
+    if (!TwoDigits(number)) return {};
     const std::int64_t value = (number[0] - '0') * 10 + (number[1] - '0');
     code += CheckDigit((d[m.issuer] - '0') + value * static_cast<std::int64_t>(p[m.password]));
   }
@@ -61,9 +114,10 @@ std::string AuthenticationCode(const ThirdRow& row, const Password& password, co
 
 std::string CardAuthenticationCode(const CardBank& bank, std::int64_t card, const Password& password,
                                    const IssuerNumber& issuer) {
-  return AuthenticationCode({bank.CardNumber(card, 3), bank.CardNumber(card, 8), bank.CardNumber(card, 13),
-                             bank.CardNumber(card, 18), bank.CardNumber(card, 23)},
-                            password, issuer);
+  CardFace face;
+  face.number = card;
+  for (int k = 1; k <= 25; ++k) face.numbers[k - 1] = bank.CardNumber(card, k);
+  return AuthenticationCode(face, password, issuer);
 }
 
 std::string BarCodeText(std::int64_t card, std::string_view authentication_code) {

@@ -1,5 +1,7 @@
 #include "issue/card_refresh.h"
 
+#include <array>
+
 #include "issue/card_file.h"
 
 namespace tavelao::issue {
@@ -8,22 +10,26 @@ CurrentCard RefreshCurrentCard(const store::Record& row, const card::Password& p
                                const card::IssuerNumber& issuer) {
   CurrentCard current;
 
-  // Stage 1: the authentication line from the third row.
+  const auto number = row.Int(kNumeroField);
+  std::array<std::string, 25> numbers;
+  for (int k = 1; k <= 25; ++k) numbers[k - 1] = row.Text(NumberField(k));
+
+  // Stage 1: the authentication line from the whole row, as the scheme of
+  // the issuer needs it.
   std::string code;
   if (!password.empty()) {
-    const std::string n3 = row.Text("N3"), n8 = row.Text("N8"), n13 = row.Text("N13"), n18 = row.Text("N18"),
-                      n23 = row.Text("N23");
-    code = card::AuthenticationCode({n3, n8, n13, n18, n23}, password, issuer);
+    card::CardFace face;
+    face.number = number.value_or(-1);
+    for (int k = 0; k < 25; ++k) face.numbers[k] = numbers[k];
+    code = card::AuthenticationCode(face, password, issuer);
   }
   current.authentication_line = card::AuthenticationLine(code);
 
   // Stage 2: bar code and line text, whatever stage 1 made.
-  if (const auto number = row.Int(kNumeroField); number && *number >= 0) {
-    current.bar_code = card::MakeBarCodeImage(card::BarCodeText(*number, code));
-  }
-  for (int k = 1; k <= 25; ++k) {
-    if (k > 1) current.line_text += "  ";
-    current.line_text += row.Text(NumberField(k));
+  if (number && *number >= 0) current.bar_code = card::MakeBarCodeImage(card::BarCodeText(*number, code));
+  for (int k = 0; k < 25; ++k) {
+    if (k > 0) current.line_text += "  ";
+    current.line_text += numbers[k];
   }
   return current;
 }

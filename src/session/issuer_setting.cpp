@@ -19,6 +19,23 @@ std::optional<std::filesystem::path> IssuerSettingFile() {
   return std::nullopt;
 }
 
+namespace {
+
+// "padrao" (or "padrão") and "hmac", in any case.
+std::optional<card::AuthenticationScheme> SchemeNamed(std::string_view value) {
+  const std::string upper = ToUpperLatin(value);
+  if (upper == "PADRAO" || upper == "PADRÃO") return card::AuthenticationScheme::Default;
+  if (upper == "HMAC") return card::AuthenticationScheme::Hmac;
+  return std::nullopt;
+}
+
+bool IsSchemeKey(std::string_view key) {
+  const std::string upper = ToUpperLatin(key);
+  return upper == "AUTENTICACAO" || upper == "AUTENTICAÇÃO";
+}
+
+}  // namespace
+
 Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::exists(file, ec)) return card::IssuerNumber();
@@ -26,12 +43,24 @@ Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) 
   if (!in) return Fail("Não foi possível ler a configuração do emissor em " + file.string() + ".");
   std::string line;
   card::IssuerNumber issuer;
+  auto scheme = card::AuthenticationScheme::Default;
   while (std::getline(in, line)) {
     const std::string_view text = Trim(line);
     if (text.empty() || text.front() == '#') continue;
     const auto equals = text.find('=');
-    if (equals == std::string_view::npos || !store::SameName(Trim(text.substr(0, equals)), "emissor")) continue;
+    if (equals == std::string_view::npos) continue;
+    const std::string_view key = Trim(text.substr(0, equals));
     const std::string_view value = Trim(text.substr(equals + 1));
+    if (IsSchemeKey(key)) {
+      const auto named = SchemeNamed(value);
+      if (!named) {
+        return Fail("O esquema de autenticação \"" + std::string(value) + "\" em " + file.string() +
+                    " não é válido: use autenticacao=padrao ou autenticacao=hmac.");
+      }
+      scheme = *named;
+      continue;
+    }
+    if (!store::SameName(key, "emissor")) continue;
     const auto number = ParseInt32(value);
     const auto parsed = number ? card::IssuerNumber::FromValue(*number) : std::nullopt;
     if (!parsed) {
@@ -40,7 +69,7 @@ Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) 
     }
     issuer = *parsed;
   }
-  return issuer;
+  return issuer.WithScheme(scheme);
 }
 
 Result<card::IssuerNumber> ReadInstalledIssuer() {

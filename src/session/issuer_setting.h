@@ -1,8 +1,9 @@
 #pragma once
-// The installation's issuer number lives outside the working directory, in
-// the user's configuration folder:
+// The installation's issuer number and authentication scheme live outside
+// the working directory, in the user's configuration folder:
 //   $XDG_CONFIG_HOME/tavelao/tavelao.conf  (default ~/.config/tavelao/...)
-// as a line "emissor=12345". Without the file or the line it is 1.
+// as lines "emissor=12345" and "autenticacao=hmac". Without the file or the
+// lines the issuer is 1 and the scheme the default one ("padrao").
 
 #include <filesystem>
 #include <optional>
@@ -16,8 +17,9 @@ namespace tavelao::session {
 // XDG_CONFIG_HOME nor HOME is set.
 std::optional<std::filesystem::path> IssuerSettingFile();
 
-// The issuer number of the file; 1 when the file or its "emissor" line is
-// missing. A value that is not 1 nor a five-digit number is refused.
+// The issuer number of the file, carrying its scheme; 1 when the file or
+// its "emissor" line is missing. A value that is not 1 nor a five-digit
+// number is refused, and so is an "autenticacao" other than padrao or hmac.
 Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file);
 
 // The setting of this machine (IssuerSettingFile, then ReadIssuerSetting).

@@ -75,7 +75,9 @@ PartCheck CheckBarCode(std::string_view part, const EntryKeys& keys) {
                                         " no banco de cartelas não são válidos: o código de autenticação não "
                                         "pode ser calculado.");
   }
-  if (EncodeUtf8(std::u32string_view(chars).substr(7, 5)) != code) return Refuse(kForgedTitle, ForgedCodeMessage(code));
+  if (EncodeUtf8(std::u32string_view(chars).substr(7, 5)) != code) {
+    return Refuse(kForgedTitle, std::string(kForgedMessage));
+  }
   return number;
 }
 

@@ -17,11 +17,6 @@ std::string PreviousValidationMessage(const Placement& placement) {
          OrUndefined(placement.entry) + ".";
 }
 
-std::string ForgedCodeMessage(std::string_view computed_code) {
-  return "O Código de autenticação da cartela não bate com o valor " + std::string(computed_code) +
-         " calculado pelo sistema.";
-}
-
 std::string NoSuchCardMessage(std::int64_t card) {
   return "A cartela " + std::to_string(card) + " não existe: o banco de cartelas vai de 1 a " +
          std::to_string(card::kBankCapacity) + ".";

@@ -36,7 +36,9 @@ inline constexpr std::string_view kPasswordTitle = "Senha de autenticação";
 inline constexpr std::string_view kPasswordMessage =
     "Para validar estas cartelas pelo código de barras, entre com a senha de autenticação.";
 inline constexpr std::string_view kForgedTitle = "Código de autenticação inválido";
-std::string ForgedCodeMessage(std::string_view computed_code);
+// Never names the right code: whoever holds a forged card would read it.
+inline constexpr std::string_view kForgedMessage =
+    "O código de autenticação da cartela não bate com o calculado pelo sistema.";
 
 // A card number with no card behind it.
 inline constexpr std::string_view kNoSuchCardTitle = "Cartela inexistente";

@@ -57,6 +57,24 @@ TEST(CliCartela, RefusedIssuerSettingStopsTheCommand) {
   EXPECT_NE(run.err.find("emissor"), std::string::npos);
 }
 
+TEST(CliCartela, HmacSchemeOfTheSettingMakesTheCode) {
+  TempFolder dir;
+  const std::string config = dir.path().string() + ".config/tavelao";
+  std::filesystem::create_directories(config);
+  testing::WriteBytes(config + "/tavelao.conf", "autenticacao=hmac\n");
+  const auto run = RunCli(dir.path(), "cartela 1", "TAVELAO_SENHA=abcde");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Autenticação:28608\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Código de barras: 000001928608\n"), std::string::npos);
+
+  testing::WriteBytes(config + "/tavelao.conf", "emissor=12345\nautenticacao=sha1\n");
+  const auto refused = RunCli(dir.path(), "cartela 1", "TAVELAO_SENHA=abcde");
+  std::filesystem::remove_all(dir.path().string() + ".config");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_TRUE(refused.out.empty());
+  EXPECT_NE(refused.err.find("autenticação"), std::string::npos) << refused.err;
+}
+
 TEST(Cli, HelpListsTheCommands) {
   TempFolder dir;
   const auto run = RunCli(dir.path(), "--help");

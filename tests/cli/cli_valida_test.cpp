@@ -81,6 +81,17 @@ TEST(CliValida, BatchEntriesAndBarCodes) {
   EXPECT_EQ(more.out, "35: cartela 000003 validada no lote 7, lançamento 3; cartelas validadas 3\n");
 }
 
+TEST(CliValida, ForgedBarCodeIsRefusedWithoutShowingTheCode) {
+  TempFolder dir;
+  const auto run = RunCli(dir.path(), "valida 000001900000", "TAVELAO_SENHA=abcde");
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_EQ(run.out,
+            "000001900000: recusada — Código de autenticação inválido: "
+            "O código de autenticação da cartela não bate com o calculado pelo sistema.\n");
+  EXPECT_EQ(run.out.find("29553"), std::string::npos);
+  EXPECT_TRUE(Stored(dir).empty());
+}
+
 TEST(CliValida, UsageErrors) {
   TempFolder dir;
   EXPECT_EQ(RunCli(dir.path(), "valida").status, 2);

@@ -161,6 +161,24 @@ TEST_F(IssueRunTest, RefreshFollowsThePasswordOfTheMoment) {
   EXPECT_EQ(without.bar_code->width(), 81);
 }
 
+TEST_F(IssueRunTest, RefreshPrintsTheCodeOfTheIssuersScheme) {
+  ASSERT_EQ(Ok("1", "3"), IssueOutcome::kIssued);
+  const auto password = *card::Password::FromText("ABCDE");
+  const auto hmac = card::IssuerNumber().WithScheme(card::AuthenticationScheme::Hmac);
+  for (const store::Record& row : Rows()) {
+    const std::int32_t n = *row.Int(kNumeroField);
+    // From the card file row, as the bank-side checks compute it.
+    const std::string code = card::CardAuthenticationCode(bank, n, password, hmac);
+    ASSERT_EQ(code.size(), 5u);
+    EXPECT_NE(code, card::CardAuthenticationCode(bank, n, password, card::IssuerNumber()));
+    const CurrentCard current = RefreshCurrentCard(row, password, hmac);
+    EXPECT_EQ(current.authentication_line, "Autenticação:" + code) << n;
+    ASSERT_TRUE(current.bar_code);
+    EXPECT_EQ(current.bar_code->columns, card::MakeBarCodeImage(card::BarCodeText(n, code))->columns);
+  }
+  EXPECT_EQ(RefreshCurrentCard(Rows().at(0), password, hmac).authentication_line, "Autenticação:28608");
+}
+
 TEST_F(IssueRunTest, RefreshOfACardWithoutNumbersStillMakesItsBarCode) {
   ASSERT_EQ(Ok("10001", "1"), IssueOutcome::kIssued);
   CurrentCard current = RefreshCurrentCard(Rows().at(0), *card::Password::FromText("ABCDE"), card::IssuerNumber());

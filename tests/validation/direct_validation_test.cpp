@@ -141,7 +141,9 @@ TEST_F(DirectTest, RefusedEntriesShowOneMessageAndStoreNothing) {
   SetPassword("ABCDE");
   dialogs.shown.clear();
   EXPECT_EQ(panel->Enter(forged).outcome, EntryOutcome::Refused);
-  EXPECT_NE(dialogs.last().text.find(card::CardAuthenticationCode(bank, 2, password, issuer)), std::string::npos);
+  EXPECT_EQ(dialogs.last().title, "Código de autenticação inválido");
+  EXPECT_EQ(dialogs.last().text.find(card::CardAuthenticationCode(bank, 2, password, issuer)), std::string::npos)
+      << "the refusal never shows the right code";
   EXPECT_EQ(store->Count(), 1);
 
   EXPECT_EQ(panel->Enter(Scanned(2)).added, std::vector<std::int32_t>{2});

@@ -71,11 +71,17 @@ TEST_F(EntryParserTest, BarCodeNeedsThePasswordAndItsCode) {
   const PartCheck forged = CheckBarCode("000001900000", keys);
   EXPECT_FALSE(forged.card);
   EXPECT_EQ(forged.refusal.title, "Código de autenticação inválido");
-  EXPECT_EQ(forged.refusal.text,
-            "O Código de autenticação da cartela não bate com o valor 29553 calculado pelo sistema.");
-  const std::string code_of_2 = card::CardAuthenticationCode(bank, 2, password, issuer);
-  EXPECT_NE(CheckBarCode("000002" + std::string("7") + "29553", keys).refusal.text.find(code_of_2),
-            std::string::npos);
+  EXPECT_EQ(forged.refusal.text, "O código de autenticação da cartela não bate com o calculado pelo sistema.");
+  // The refusal must not teach a forger the right code.
+  for (std::int32_t card : {1, 2, 3, 42, 9999}) {
+    const std::string code = card::CardAuthenticationCode(bank, card, password, issuer);
+    std::string wrong = Scanned(card);
+    wrong.back() = wrong.back() == '0' ? '1' : '0';
+    const PartCheck refused = CheckBarCode(wrong, keys);
+    ASSERT_FALSE(refused.card) << wrong;
+    EXPECT_EQ(refused.refusal.text.find(code), std::string::npos) << refused.refusal.text;
+    EXPECT_EQ(refused.refusal.title.find(code), std::string::npos);
+  }
 
   // No code can be computed for a card outside the bank or without record.
   for (const char* text : {"000000029553", "120001012345", "010001312345"}) {
@@ -86,6 +92,20 @@ TEST_F(EntryParserTest, BarCodeNeedsThePasswordAndItsCode) {
   EXPECT_EQ(CheckBarCode("010001312345", keys).refusal.text,
             "A cartela 010001 não está no banco de cartelas desta instalação.");
   ExpectConversionError(CheckBarCode("00A001929553", keys).refusal, "00A001");
+}
+
+TEST_F(EntryParserTest, BarCodeFollowsTheIssuersScheme) {
+  SetPassword("ABCDE");
+  const std::string padrao = Scanned(1);
+  issuer = issuer.WithScheme(card::AuthenticationScheme::Hmac);  // keys sees it: it holds a reference
+  const std::string hmac = Scanned(1);
+  ASSERT_EQ(hmac, "000001928608");
+  EXPECT_EQ(CheckBarCode(hmac, keys).card, 1);
+  // A card printed under the other scheme no longer validates.
+  const PartCheck old = CheckBarCode(padrao, keys);
+  EXPECT_FALSE(old.card);
+  EXPECT_EQ(old.refusal.title, "Código de autenticação inválido");
+  EXPECT_EQ(old.refusal.text.find("28608"), std::string::npos);
 }
 
 TEST_F(EntryParserTest, RangesAndSingleEntries) {
