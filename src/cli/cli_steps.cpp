@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cli_dialogs.h"
+#include "common/output_file.h"
 #include "issue/issue_run.h"
 #include "report/document_output.h"
 #include "session/data_files.h"
@@ -39,8 +40,20 @@ std::optional<session::CardOptions> ReadStoredCardOptions(CliContext& context, s
   return std::move(*options);
 }
 
-int WritePdfAndReport(CliContext& context, const report::Document& document, const std::string& pdf,
+bool TakeOverwrite(CliContext& context) { return TakeFlag(context.args, "sobrescreve"); }
+
+std::optional<int> RefusePdfOutput(CliContext& context, const std::string& pdf, bool overwrite) {
+  const Status allowed = CheckPdfOutput(pdf, overwrite ? Overwrite::kAnyOtherFile : Overwrite::kOnlyOurPdf,
+                                        "use --sobrescreve para substituí-lo");
+  if (allowed) return std::nullopt;
+  context.err << allowed.error() << "\n";
+  return kExitRefused;
+}
+
+int WritePdfAndReport(CliContext& context, const report::Document& document, const std::string& pdf, bool overwrite,
                       const std::string& what) {
+  // Again, as the command may have run for a while since the first look.
+  if (auto refused = RefusePdfOutput(context, pdf, overwrite)) return *refused;
   if (auto written = report::WritePdf(document, pdf); !written) {
     context.err << written.error() << "\n";
     return kExitRefused;

@@ -21,9 +21,17 @@ std::optional<int> IssueCardFile(CliContext& context, session::Workspace& ws, co
 // is printed.
 std::optional<session::CardOptions> ReadStoredCardOptions(CliContext& context, session::Workspace& ws);
 
+// The --sobrescreve flag of the commands that write a PDF, taken from args.
+bool TakeOverwrite(CliContext& context);
+
+// The refusal of a --pdf file the PDF may not replace (a table file, or an
+// existing file that is not a PDF of ours without --sobrescreve), printed;
+// exit status 1. Checked before the command changes anything.
+std::optional<int> RefusePdfOutput(CliContext& context, const std::string& pdf, bool overwrite);
+
 // Writes the document as PDF and says so: "F gravado: N cartela(s) em P
 // página(s), <what>." Returns the exit status.
-int WritePdfAndReport(CliContext& context, const report::Document& document, const std::string& pdf,
+int WritePdfAndReport(CliContext& context, const report::Document& document, const std::string& pdf, bool overwrite,
                       const std::string& what);
 
 }  // namespace tavelao::cli

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "common/atomic_file.h"
+#include "common/output_file.h"
 #include "report/page_painter.h"
 
 namespace tavelao::report {
@@ -48,6 +49,8 @@ Status PaintDocument(const Document& document, QPagedPaintDevice& device) {
 }
 
 Status WritePdf(const Document& document, const std::filesystem::path& path) {
+  // The caller asked about any other file; a table is never replaced.
+  if (auto allowed = CheckPdfOutput(path, Overwrite::kAnyOtherFile); !allowed) return allowed;
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);
@@ -55,7 +58,8 @@ Status WritePdf(const Document& document, const std::filesystem::path& path) {
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setTitle(QString::fromStdString(document.name));
-    writer.setCreator(QStringLiteral("Tavelão"));
+    // How a later write knows the file as one of ours (IsOurPdf).
+    writer.setCreator(QString::fromUtf8(kPdfCreator.data(), static_cast<qsizetype>(kPdfCreator.size())));
     if (auto painted = PaintDocument(document, writer); !painted) return painted;
   }
   return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

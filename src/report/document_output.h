@@ -18,7 +18,9 @@ namespace tavelao::report {
 Status PaintDocument(const Document& document, QPagedPaintDevice& device);
 
 // The whole document as one PDF file, written under a temporary name and
-// renamed when complete; texts stay searchable text.
+// renamed when complete; texts stay searchable text. Never over a table
+// file (CheckPdfOutput); whether another existing file may go is the
+// caller's question.
 Status WritePdf(const Document& document, const std::filesystem::path& path);
 
 // One page as a picture of the sheet at the given resolution.

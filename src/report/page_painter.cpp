@@ -10,6 +10,8 @@
 #include <map>
 #include <tuple>
 
+#include "report/offline_text_document.h"
+
 namespace tavelao::report {
 namespace {
 
@@ -159,7 +161,7 @@ void PagePainter::Paint(const Page& page, const PageSetup& setup) {
       const int width = static_cast<int>(std::lround(area.width()));
       auto& document = caches_->rich_texts[{rich->html.get(), width}];
       if (!document) {
-        document = std::make_unique<QTextDocument>();
+        document = std::make_unique<OfflineTextDocument>();
         document->documentLayout()->setPaintDevice(painter_.device());
         QFont base = caches_->FontFor(Font{});
         document->setDefaultFont(base);

@@ -179,6 +179,8 @@ Status PreviewWindow::PrintOn(QPagedPaintDevice& device) {
   return printed;
 }
 
+// The file dialog asked before replacing a file; WritePdf still refuses a
+// table file, and the refusal is shown like any failure.
 Status PreviewWindow::SavePdf(const std::filesystem::path& path) {
   auto written = WritePdf(document_, path);
   if (!written) dialogs_.Inform("Salvar PDF", written.error());

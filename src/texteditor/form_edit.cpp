@@ -22,6 +22,7 @@
 #include "app/main_form.h"
 #include "app/qt_text.h"
 #include "common/dialogs.h"
+#include "report/offline_text_document.h"
 #include "texteditor/free_text_file.h"
 #include "texteditor/indent_ruler.h"
 
@@ -57,6 +58,8 @@ FormEdit::FormEdit(Dialogs& dialogs, app::ColourPicker& colours, std::unique_ptr
   ruler_ = new IndentRuler(centre);
   edit_ = new QTextEdit(centre);
   edit_->setObjectName(QStringLiteral("RichEdit1"));
+  // Pasted HTML may name files and URLs; the text shows only what it holds.
+  edit_->setDocument(new report::OfflineTextDocument(edit_));
   edit_->setAcceptRichText(true);
   // The layouts name Arial; the text starts in the same family.
   QFont base(QStringLiteral("Arial"), 12);

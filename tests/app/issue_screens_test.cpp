@@ -238,6 +238,20 @@ TEST_F(IssueScreens, PdfThatCannotBeWrittenIsReported) {
   EXPECT_EQ(app.dialogs.last().title, "Salvar PDF");
 }
 
+// The file dialog asks before replacing a file; a table file it may not
+// replace whatever the answer.
+TEST_F(IssueScreens, PdfOverATableFileIsRefusedWithABox) {
+  Issue("Menu1", "1", "1");
+  const auto table = dir / "Validadas.cds";
+  ASSERT_TRUE(std::filesystem::exists(table));
+  const std::string before = ReadBytes(table);
+  EXPECT_FALSE(Preview()->SavePdf(table).ok());
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_EQ(app.dialogs.last().title, "Salvar PDF");
+  EXPECT_EQ(app.dialogs.last().text, "O arquivo \"Validadas.cds\" é uma tabela do Tavelão e não será substituído.");
+  EXPECT_EQ(ReadBytes(table), before);
+}
+
 TEST_F(IssueScreens, AStubModelKeepsTheCardFile) {
   app.Choose("Menu15ccan");
   EXPECT_EQ(Text("LabelNomemod"), QString("Modelo 15 pedras com canhoto"));

@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 
+#include "common/output_file.h"
 #include "report/document_output.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::report {
 namespace {
 
+using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 Document OneItem(PlacedItem item) {
   Document document;
@@ -106,6 +110,77 @@ TEST(DocumentOutput, PdfFailureLeavesNoFile) {
   const auto status = WritePdf(document, dir / "missing" / "out.pdf");
   EXPECT_FALSE(status.ok());
   EXPECT_FALSE(std::filesystem::exists(dir / "missing" / "out.pdf"));
+}
+
+QByteArray BlackPng() {
+  QImage image(60, 40, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+// Non-white pixels, and red ones, of a free text painted at 96 dpi.
+struct Painted {
+  int ink = 0;
+  int red = 0;
+};
+
+Painted PaintFreeText(const std::string& html) {
+  const Document document =
+      OneItem({"TextoLivre", {20, 20, 300, 200}, PlacedRichText{std::make_shared<const std::string>(html)}, -1});
+  const QImage page = PageImage(document, 0, 96);
+  Painted painted;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QRgb pixel = page.pixel(x, y);
+      painted.ink += !IsWhite(pixel);
+      painted.red += qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    }
+  }
+  return painted;
+}
+
+// A free text is painted from what it holds: a picture embedded as a data:
+// URL shows; a picture, background or style sheet named by file or URL is
+// never read (an <img> of /dev/zero would read until memory runs out).
+TEST(PagePainter, FreeTextShowsEmbeddedPicturesAndFetchesNothing) {
+  TempFolder dir;
+  const QByteArray png = BlackPng();
+  WriteBytes(dir / "preto.png", png.toStdString());
+  WriteBytes(dir / "vermelho.css", "p { color: #ff0000; font-size: 40pt }");
+  const std::string file = (dir / "preto.png").string();
+
+  EXPECT_GT(PaintFreeText("<img src=\"data:image/png;base64," + png.toBase64().toStdString() + "\">").ink, 2000);
+  for (const std::string& html : {"<img src=\"" + file + "\">", "<img src=\"file://" + file + "\">",
+                                  "<table border=0 cellspacing=0><tr><td background=\"" + file +
+                                      "\" width=100 height=60></td></tr></table>"}) {
+    EXPECT_EQ(PaintFreeText(html).ink, 0) << html;
+  }
+  const std::string css = (dir / "vermelho.css").string();
+  for (const std::string& head : {"<link rel=\"stylesheet\" type=\"text/css\" href=\"" + css + "\">",
+                                  "<style>@import url(" + css + ");</style>"}) {
+    const Painted styled = PaintFreeText("<html><head>" + head + "</head><body><p>Bingo</p></body></html>");
+    EXPECT_GT(styled.ink, 0) << head;
+    EXPECT_EQ(styled.red, 0) << head;
+  }
+}
+
+TEST(DocumentOutput, OurPdfIsKnownAgainAndATableIsNeverReplaced) {
+  TempFolder dir;
+  const Document document = OneItem({"x", {0, 0, 10, 10}, PlacedText{"x", {}}, 0});
+  ASSERT_TRUE(WritePdf(document, dir / "a.pdf").ok());
+  EXPECT_TRUE(IsOurPdf(dir / "a.pdf"));
+  EXPECT_TRUE(CheckPdfOutput(dir / "a.pdf", Overwrite::kOnlyOurPdf).ok());
+  ASSERT_TRUE(WritePdf(document, dir / "a.pdf").ok()) << "an earlier PDF of ours is replaced";
+
+  WriteBytes(dir / "Validadas.cds", "a tabela");
+  const Status over_table = WritePdf(document, dir / "Validadas.cds");
+  ASSERT_FALSE(over_table.ok());
+  EXPECT_EQ(over_table.error(), "O arquivo \"Validadas.cds\" é uma tabela do Tavelão e não será substituído.");
+  EXPECT_EQ(ReadBytes(dir / "Validadas.cds"), "a tabela");
 }
 
 }  // namespace

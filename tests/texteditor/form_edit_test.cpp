@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -126,6 +128,42 @@ TEST_F(FormEditTest, SaveAsAsksBeforeOverwritingAndSaveKeepsTheName) {
   Trigger("FileSaveAs");
   EXPECT_EQ(ReadBytes(folder / "outro.txt"), "Festa junina") << "a text file holds the characters only";
   EXPECT_EQ(editor->file_name(), Path("outro.txt"));
+}
+
+TEST_F(FormEditTest, SavingOverATableIsRefusedWhateverTheAnswer) {
+  editor->show();
+  Type("Festa");
+  WriteBytes(folder / "Validadas.cds", "a tabela");
+  files->names.push_back(Path("Validadas.cds"));
+  dialogs.AnswerYes();
+  Trigger("FileSaveAs");
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.last().text, "O arquivo \"Validadas.cds\" é uma tabela do Tavelão e não será substituído.");
+  EXPECT_EQ(ReadBytes(folder / "Validadas.cds"), "a tabela");
+  EXPECT_TRUE(editor->file_name().isEmpty());
+  EXPECT_TRUE(editor->editor().document()->isModified()) << "the text is still to be saved";
+}
+
+// Pasted HTML may name picture files; only a picture the text holds shows.
+TEST_F(FormEditTest, APictureNamedByFileIsNotLoaded) {
+  QImage black(60, 40, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  ASSERT_TRUE(black.save(Path("preto.png")));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  black.save(&buffer, "PNG");
+  editor->show();
+  QTextEdit& edit = editor->editor();
+  const auto height = [&edit](const QString& html) {
+    edit.clear();
+    edit.insertHtml(html);
+    return edit.document()->size().height();
+  };
+  const double embedded = height("<img src=\"data:image/png;base64," + QString::fromLatin1(png.toBase64()) + "\">");
+  const double named = height("<img src=\"" + Path("preto.png") + "\">");
+  EXPECT_GT(embedded, 40);
+  EXPECT_LT(named, embedded - 20);
 }
 
 TEST_F(FormEditTest, NewAndOpenAskBeforeDiscardingChanges) {
