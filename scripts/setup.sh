@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsqlite3-dev sqlite3
+  libsqlite3-dev sqlite3 libssl-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2
-  xvfb xauth imagemagick poppler-utils zbar-tools
+  xvfb xauth imagemagick poppler-utils zbar-tools strace
 )
 
 missing=()

@@ -39,6 +39,7 @@ const Entry kStubEntries[] = {
 const Entry kValidationEntries[] = {
     {"MenuDireta", "Validação direta"},
     {"MenuLote", "Validação por lote"},
+    {"MenuRestaura", "Restaurar cópia de segurança"},
 };
 
 const Entry kOptionEntries[] = {

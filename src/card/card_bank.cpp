@@ -49,9 +49,8 @@ CardNumbers CardBank::Numbers(std::int64_t card) const {
 
 Result<ComplementReport> ApplyComplement(CardBank& bank, const std::filesystem::path& folder) {
   const auto path = folder / kComplementFile;
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return ComplementReport{};
-  auto table = store::Table::Open(path);
+  if (store::TableFileState(path) == store::FileState::Missing) return ComplementReport{};
+  auto table = store::Table::OpenReadOnly(path);
   if (!table) return std::move(table).take_error();
   if (!table->HasField("Cartela") || !table->HasField("Todas")) {
     return Fail("A tabela \"" + table->file_name() + "\" não tem os campos Cartela e Todas.");

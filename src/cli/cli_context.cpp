@@ -10,7 +10,7 @@
 
 namespace tavelao::cli {
 
-std::unique_ptr<session::Workspace> CliContext::OpenWorkspace() {
+std::unique_ptr<session::Workspace> CliContext::OpenWorkspace(FolderAccess access) {
   auto issuer = session::ReadInstalledIssuer();
   if (!issuer) {
     err << issuer.error() << "\n";
@@ -25,7 +25,15 @@ std::unique_ptr<session::Workspace> CliContext::OpenWorkspace() {
     }
   }
   std::error_code ec;
-  auto ws = session::PrepareForCommand(std::filesystem::current_path(ec), *issuer);
+  const auto folder = std::filesystem::current_path(ec);
+  auto lock = session::FolderLock::Acquire(folder);
+  if (!lock && access == FolderAccess::Writes) {
+    err << lock.error() << "\n";
+    workspace_failure = kExitRefused;
+    return nullptr;
+  }
+  auto ws = session::PrepareForCommand(folder, *issuer,
+                                       lock ? std::optional<session::FolderLock>(std::move(*lock)) : std::nullopt);
   if (!ws) {
     err << ws.error() << "\n";
     return nullptr;

@@ -24,8 +24,8 @@ int RunCartela(CliContext& context) {
                 << ".\n";
     return kExitRefused;
   }
-  auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  auto ws = context.OpenWorkspace(FolderAccess::Reads);
+  if (!ws) return context.workspace_failure;
   if (!ws->bank.HasRecord(*card)) {
     context.err << "A cartela " << *card << " não está no banco de cartelas desta instalação.\n";
     return kExitRefused;

@@ -56,8 +56,8 @@ int RunConfere(CliContext& context) {
     context.err << kUsage;
     return kExitUsage;
   }
-  auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  auto ws = context.OpenWorkspace(FolderAccess::Reads);
+  if (!ws) return context.workspace_failure;
   const draw::ConferResult result = draw::ConferCard(ws->bank, ws->password, ws->issuer, *drawn, typed);
   if (result.kind != draw::ConferResult::Kind::kShown) {
     context.err << draw::kConferenceTitle << ": " << result.message << "\n";

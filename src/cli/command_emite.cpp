@@ -2,12 +2,8 @@
 // issue panel does, with the document written to a PDF file instead of the
 // preview.
 
-#include <QByteArray>
-#include <QFile>
 #include <QFont>
-#include <QGuiApplication>
 #include <QString>
-#include <QTextDocument>
 #include <memory>
 #include <ostream>
 
@@ -27,22 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Uso: tavelao-cli emite --modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] "
-    "[--texto ARQUIVO] [--quadros N] [--grande] --pdf ARQUIVO\n";
-
-// The free text from a file as the editor opens it (RTF or text); an HTML
-// file (.htm, .html) is taken as it is.
-Result<std::string> ReadFreeText(const std::string& path) {
-  const QString name = QString::fromStdString(path);
-  if (name.endsWith(".htm", Qt::CaseInsensitive) || name.endsWith(".html", Qt::CaseInsensitive)) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return Fail("Não foi possível ler o texto " + path + ".");
-    return QString::fromUtf8(file.readAll()).toStdString();
-  }
-  QTextDocument document;
-  document.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
-  if (const Status loaded = texteditor::LoadFreeText(path, document); !loaded) return Fail(loaded.error());
-  return document.toHtml().toStdString();
-}
+    "[--texto ARQUIVO] [--quadros N] [--grande] --pdf ARQUIVO [--sobrescreve]\n";
 
 }  // namespace
 
@@ -56,6 +37,7 @@ int RunEmite(CliContext& context) {
   const bool no_border = TakeFlag(context.args, "sem-cercadura");
   const auto frames = TakeOption(context.args, "quadros");
   const bool large_card = TakeFlag(context.args, "grande");
+  const bool overwrite = TakeOverwrite(context);
   if (!model_text || !first || !quantity || !pdf || !context.args.empty()) {
     context.err << kUsage;
     return kExitUsage;
@@ -68,6 +50,7 @@ int RunEmite(CliContext& context) {
     context.err << ".\n";
     return kExitUsage;
   }
+  if (auto refused = RefusePdfOutput(context, *pdf, overwrite)) return *refused;
 
   auto gui = StartGui();
   layouts::PrintRequest request;
@@ -77,7 +60,7 @@ int RunEmite(CliContext& context) {
   if (frames) request.number_box_text = *frames;
   request.large_card = large_card;
   if (free_text_file) {
-    auto html = ReadFreeText(*free_text_file);
+    auto html = texteditor::FreeTextHtml(*free_text_file, QFont(QStringLiteral("Arial"), 12));
     if (!html) {
       context.err << html.error() << "\n";
       return kExitUsage;
@@ -86,7 +69,7 @@ int RunEmite(CliContext& context) {
   }
 
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   auto card_options = ReadStoredCardOptions(context, *ws);
   if (!card_options) return kExitRefused;
   request.options.card = std::move(*card_options);
@@ -133,7 +116,7 @@ int RunEmite(CliContext& context) {
       return kExitRefused;
     }
   }
-  const int status = WritePdfAndReport(context, printed->document, *pdf, "layout " + printed->document.name);
+  const int status = WritePdfAndReport(context, printed->document, *pdf, overwrite, "layout " + printed->document.name);
   if (status != kExitOk) return status;
   if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
   return kExitOk;

@@ -17,7 +17,7 @@ namespace tavelao::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Uso: tavelao-cli empresarial --inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO] [--csv]\n"
+    "Uso: tavelao-cli empresarial --inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO [--sobrescreve]] [--csv]\n"
     "(pelo menos um de --pdf e --csv)\n";
 
 Result<store::Table> OpenTable(const std::filesystem::path& folder, const char* name) {
@@ -32,13 +32,17 @@ int RunEmpresarial(CliContext& context) {
   const auto pdf = TakeOption(context.args, "pdf");
   const bool names_only = TakeFlag(context.args, "sem-dezenas");
   const bool csv = TakeFlag(context.args, "csv");
+  const bool overwrite = TakeOverwrite(context);
   if (!first || !quantity || (!pdf && !csv) || !context.args.empty()) {
     context.err << kUsage;
     return kExitUsage;
   }
+  if (pdf) {
+    if (auto refused = RefusePdfOutput(context, *pdf, overwrite)) return *refused;
+  }
   auto gui = pdf ? StartGui() : nullptr;
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
 
   store::Table card_file;
   if (auto ended = IssueCardFile(context, *ws, *first, *quantity, card_file)) return *ended;
@@ -62,7 +66,7 @@ int RunEmpresarial(CliContext& context) {
       context.err << document.error() << "\n";
       return kExitRefused;
     }
-    const int status = WritePdfAndReport(context, *document, *pdf, "layout " + document->name);
+    const int status = WritePdfAndReport(context, *document, *pdf, overwrite, "layout " + document->name);
     if (status != kExitOk) return status;
   }
   if (csv) {

@@ -16,7 +16,7 @@ int RunExporta(CliContext& context) {
     return kExitUsage;
   }
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   CliDialogs dialogs(context.err);
   switch (issue::ExportForPrintingHouse(ws->bank, ws->password, ws->issuer, ws->folder, *first, *quantity, dialogs)) {
     case issue::ExportOutcome::kWritten:

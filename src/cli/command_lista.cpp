@@ -15,7 +15,7 @@ namespace tavelao::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Uso: tavelao-cli lista --inicial A --final B [--estilo 3|4|5|diagonal] --pdf ARQUIVO\n";
+    "Uso: tavelao-cli lista --inicial A --final B [--estilo 3|4|5|diagonal] --pdf ARQUIVO [--sobrescreve]\n";
 
 struct StyleName {
   const char* option;
@@ -45,6 +45,7 @@ int RunLista(CliContext& context) {
   const auto last = TakeOption(context.args, "final");
   const auto style_option = TakeOption(context.args, "estilo");
   const auto pdf = TakeOption(context.args, "pdf");
+  const bool overwrite = TakeOverwrite(context);
   if (!first || !last || !pdf || !context.args.empty()) {
     context.err << kUsage;
     return kExitUsage;
@@ -60,16 +61,17 @@ int RunLista(CliContext& context) {
     context.err << "A cartela inicial e a cartela final devem ser números inteiros.\n";
     return kExitUsage;
   }
+  if (auto refused = RefusePdfOutput(context, *pdf, overwrite)) return *refused;
 
   auto gui = StartGui();
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   auto document = listing::BuildCardListing(ws->folder, ws->bank, *range, style->style);
   if (!document) {
     context.err << document.error() << "\n";
     return kExitRefused;
   }
-  return WritePdfAndReport(context, *document, *pdf, std::string("estilo ") + style->caption);
+  return WritePdfAndReport(context, *document, *pdf, overwrite, std::string("estilo ") + style->caption);
 }
 
 }  // namespace tavelao::cli

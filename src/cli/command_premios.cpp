@@ -18,7 +18,7 @@ int RunPremios(CliContext& context) {
     return kExitUsage;
   }
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   auto validation = session::OpenValidation(ws->folder);
   if (!validation) {
     context.err << validation.error() << "\n";

@@ -119,7 +119,7 @@ int RunSorteia(CliContext& context) {
     return kExitUsage;
   }
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   if (auto status = OpenDrawTables(*ws); !status) {
     context.err << status.error() << "\n";
     return kExitRefused;

@@ -127,7 +127,7 @@ int RunValida(CliContext& context) {
   }
 
   auto ws = context.OpenWorkspace();
-  if (!ws) return kExitUsage;
+  if (!ws) return context.workspace_failure;
   auto table = session::OpenValidation(ws->folder);
   if (!table) {
     context.err << table.error() << "\n";

@@ -21,5 +21,7 @@ int RunPremios(CliContext& context);
 int RunConfere(CliContext& context);
 int RunLista(CliContext& context);
 int RunEmpresarial(CliContext& context);
+int RunBackup(CliContext& context);
+int RunRestaura(CliContext& context);
 
 }  // namespace tavelao::cli

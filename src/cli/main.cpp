@@ -17,11 +17,11 @@ const Command kCommands[] = {
      tavelao::cli::RunCartela},
     {"exporta", "--inicial N --quantidade Q", "grava CARTGRAF.CSV para a gráfica com as cartelas N a N+Q-1",
      tavelao::cli::RunExporta},
-    {"lista", "--inicial A --final B [--estilo 3|4|5|diagonal] --pdf ARQUIVO",
+    {"lista", "--inicial A --final B [--estilo 3|4|5|diagonal] --pdf ARQUIVO [--sobrescreve]",
      "grava em PDF a listagem das cartelas A a B (estilo 3 linhas, 4 linhas, 5 linhas ou diagonal)",
      tavelao::cli::RunLista},
-    {"emite", "--modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] [--texto ARQUIVO] --pdf ARQUIVO", "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF", tavelao::cli::RunEmite},
-    {"empresarial", "--inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO] [--csv]",
+    {"emite", "--modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] [--texto ARQUIVO] --pdf ARQUIVO [--sobrescreve]", "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF", tavelao::cli::RunEmite},
+    {"empresarial", "--inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO [--sobrescreve]] [--csv]",
      "bingo empresarial: emite as cartelas N a N+Q-1 e grava as cartelas com os nomes das empresas em PDF "
      "e/ou CARTGRAFBE.CSV, com dados.cds e empresas.cds da pasta",
      tavelao::cli::RunEmpresarial},
@@ -32,12 +32,18 @@ const Command kCommands[] = {
      "mostra a cartela com as pedras sorteadas marcadas entre colchetes (00 = 100) e a autenticação",
      tavelao::cli::RunConfere},
     {"valida", "[--lote LOTE] [--exclui] ENTRADA...", "valida cada entrada como a validação direta, ou por lote com o lote LOTE aberto; --exclui responde Sim a \"Exclui da validação?\"", tavelao::cli::RunValida},
+    {"backup", "", "copia Validadas.cds, a ata do sorteio, premios.cds e empresas.cds para a pasta backup (as 10 últimas de cada) e lista as cópias",
+     tavelao::cli::RunBackup},
+    {"restaura", "ARQUIVO", "restaura a tabela a partir da cópia ARQUIVO da pasta backup, depois de guardar uma cópia da tabela atual",
+     tavelao::cli::RunRestaura},
 };
 
 void PrintHelp(std::ostream& out) {
   out << "Uso: tavelao-cli COMANDO [ARGUMENTOS]\n\n"
          "Trabalha sobre as tabelas (*.cds) da pasta atual, como o Tavelão.\n"
-         "A senha de autenticação, quando usada, vem da variável TAVELAO_SENHA.\n\n"
+         "A senha de autenticação, quando usada, vem da variável TAVELAO_SENHA.\n"
+         "--pdf nunca substitui uma tabela; um arquivo que já existe e não é um PDF do\n"
+         "Tavelão só é substituído com --sobrescreve.\n\n"
          "Comandos:\n";
   for (const Command& c : kCommands) out << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
 }

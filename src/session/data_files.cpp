@@ -13,23 +13,20 @@ using store::StringField;
 
 constexpr const char* kDefaultLetters[5] = {"B", "I", "N", "G", "O"};
 
-bool Exists(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
-}
-
-// Creates `file` with `rows` default rows filled by `fill`, all in one commit.
+// Creates the file, when missing, with `rows` default rows filled by `fill`.
 template <typename Fill>
-Status CreateWithRows(const std::filesystem::path& path, const store::Schema& schema, int rows, Fill fill) {
-  auto table = store::Table::CreateAfresh(path, schema);
-  if (!table) return std::move(table).take_error();
-  store::Table::Transaction transaction(*table);
-  for (int i = 0; i < rows; ++i) {
-    store::Record record = table->NewRecord();
-    fill(record, i);
-    if (auto id = table->Insert(record); !id) return std::move(id).take_error();
-  }
-  return transaction.Commit();
+Status EnsureWithRows(const std::filesystem::path& path, const store::Schema& schema, int rows, Fill fill) {
+  auto exists = store::TableFileExists(path);
+  if (!exists) return std::move(exists).take_error();
+  if (*exists) return {};
+  return store::Table::CreateWhole(path, schema, [&](store::Table& table) -> Status {
+    for (int i = 0; i < rows; ++i) {
+      store::Record record = table.NewRecord();
+      fill(record, i);
+      if (auto id = table.Insert(record); !id) return std::move(id).take_error();
+    }
+    return {};
+  });
 }
 
 void FillOptions(store::Record& record, int) {
@@ -79,30 +76,20 @@ store::Schema DrawTypeSchema() {
 }
 
 Status EnsureOptions(const std::filesystem::path& folder) {
-  const auto path = folder / kOptionsFile;
-  if (Exists(path)) return {};
-  return CreateWithRows(path, OptionsSchema(), 1, FillOptions);
+  return EnsureWithRows(folder / kOptionsFile, OptionsSchema(), 1, FillOptions);
 }
 
 Status EnsureEvent(const std::filesystem::path& folder) {
-  const auto path = folder / kEventFile;
-  if (Exists(path)) return {};
-  return CreateWithRows(path, EventSchema(), 1,
+  return EnsureWithRows(folder / kEventFile, EventSchema(), 1,
                         [](store::Record& r, int) { r.Set("Titulo", std::string("BINGO EMPRESARIAL")); });
 }
 
 Status EnsureSponsors(const std::filesystem::path& folder) {
-  const auto path = folder / kSponsorsFile;
-  if (Exists(path)) return {};
-  return CreateWithRows(path, SponsorsSchema(), 100, [](store::Record& r, int i) { r.Set("Pedra", i); });
+  return EnsureWithRows(folder / kSponsorsFile, SponsorsSchema(), 100, [](store::Record& r, int i) { r.Set("Pedra", i); });
 }
 
 Status EnsureValidation(const std::filesystem::path& folder) {
-  const auto path = folder / kValidationFile;
-  if (Exists(path)) return {};
-  auto table = store::Table::CreateAfresh(path, ValidationSchema());
-  if (!table) return std::move(table).take_error();
-  return {};
+  return EnsureWithRows(folder / kValidationFile, ValidationSchema(), 0, [](store::Record&, int) {});
 }
 
 Result<store::Table> OpenOptions(const std::filesystem::path& folder) {

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "session/backups.h"
 #include "session/data_files.h"
 
 namespace tavelao::session {
@@ -13,10 +14,9 @@ std::string BankWarning(const std::string& reason) {
   return reason + " Só as cartelas 1 a 10000 estão disponíveis nesta execução.";
 }
 
-bool Exists(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
-}
+// A dangling link counts as there, so that opening it reports it by name
+// instead of a new empty table taking its place.
+bool Exists(const std::filesystem::path& path) { return store::TableFileState(path) != store::FileState::Missing; }
 
 }  // namespace
 
@@ -36,7 +36,10 @@ void CopyDesktopShortcut(const std::filesystem::path& folder, const std::optiona
 }
 
 Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folder, const StartupSettings& settings) {
+  auto lock = FolderLock::Acquire(folder);
+  if (!lock) return std::move(lock).take_error();
   auto ws = std::make_unique<Workspace>();
+  ws->lock = std::move(*lock);
   ws->folder = folder;
   ws->issuer = settings.issuer;
 
@@ -75,14 +78,23 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   auto draw_type = RebuildDrawType(folder, ws->options);
   if (!draw_type) return std::move(draw_type).take_error();
   ws->draw_type = std::move(*draw_type);
+
+  if (auto copied = BackUpFolder(folder, ws.get(), std::chrono::system_clock::now()); !copied) {
+    ws->warnings.push_back("A cópia de segurança não foi feita: " + copied.error());
+  }
   return ws;
 }
 
 Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
-                                                     const card::IssuerNumber& issuer) {
+                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock) {
   auto ws = std::make_unique<Workspace>();
   ws->folder = folder;
   ws->issuer = issuer;
+  if (!lock) {
+    if (auto bank = card::LoadCardBank(ws->bank, folder); !bank) ws->warnings.push_back(BankWarning(bank.error()));
+    return ws;
+  }
+  ws->lock = std::move(lock);
   for (auto ensure : {EnsureOptions, EnsureEvent, EnsureSponsors, EnsureValidation}) {
     if (auto status = ensure(folder); !status) return std::move(status).take_error();
   }

@@ -13,14 +13,20 @@
 #include "card/card_identity.h"
 #include "common/result.h"
 #include "session/card_options.h"
+#include "session/folder_lock.h"
 #include "store/table.h"
 
 namespace tavelao::session {
 
 struct Workspace {
+  // First, so that it is let go last: the tables close before another
+  // program may take the folder.
+  std::optional<FolderLock> lock;
   std::filesystem::path folder;
   card::CardBank bank;
   card::Password password;
+  // With the installation's authentication scheme: every code is made
+  // from these two.
   card::IssuerNumber issuer;
 
   store::Table options;     // "premios.cds"
@@ -52,16 +58,19 @@ std::optional<std::filesystem::path> PlatformDesktopFolder();
 // both exist and the desktop has none yet; failures are ignored.
 void CopyDesktopShortcut(const std::filesystem::path& folder, const std::optional<std::filesystem::path>& desktop);
 
-// The start-up procedure: default tables created where missing, the draw
-// tables rebuilt, the long-lived tables opened, the card bank filled. A
-// table that cannot be read stops it with a message naming the file, and
-// that file is left untouched.
+// The start-up procedure: the folder taken from other programs, default
+// tables created where missing, the draw tables rebuilt, the long-lived
+// tables opened, the card bank filled, the night's tables copied into
+// "backup". A folder in use or a table that cannot be read stops it with a
+// message naming it, and the folder is left untouched.
 Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folder, const StartupSettings& settings);
 
-// What the command-line tool needs: missing tables created with their
-// default rows (nothing rebuilt), the card bank filled; no table kept open.
+// What the command-line tool needs: with the folder's lock, missing tables
+// created with their default rows (nothing rebuilt); without it (another
+// program has the folder, the command only reads) nothing is written. The
+// card bank is filled; no table is kept open.
 Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
-                                                     const card::IssuerNumber& issuer);
+                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock);
 
 // Closes the tables that stay open until exit, writing them to their files.
 void CloseAtExit(Workspace& workspace);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "store/file_locks.h"
+
 namespace tavelao::store {
 
 Statement::Statement(Statement&& other) noexcept
@@ -45,6 +47,7 @@ void Database::Close() {
 }
 
 Result<Database> Database::Open(const std::filesystem::path& path, bool create, bool read_only) {
+  UseOpenFileDescriptionLocks();
   int flags = read_only ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
   if (create) flags |= SQLITE_OPEN_CREATE;
   flags |= SQLITE_OPEN_NOMUTEX;

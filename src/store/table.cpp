@@ -6,6 +6,8 @@
 #include <fstream>
 #include <system_error>
 
+
+#include "common/atomic_file.h"
 #include "common/text.h"
 
 namespace tavelao::store {
@@ -100,6 +102,24 @@ std::string Quoted(const std::filesystem::path& path) { return "\"" + path.filen
 
 }  // namespace
 
+FileState TableFileState(const std::filesystem::path& path) {
+  std::error_code ec;
+  const auto link = std::filesystem::symlink_status(path, ec);
+  if (ec || !std::filesystem::exists(link)) return FileState::Missing;
+  if (std::filesystem::is_symlink(link) && !std::filesystem::exists(path, ec)) return FileState::DanglingLink;
+  return FileState::Present;
+}
+
+Result<bool> TableFileExists(const std::filesystem::path& path) {
+  switch (TableFileState(path)) {
+    case FileState::Missing: return false;
+    case FileState::Present: return true;
+    case FileState::DanglingLink: break;
+  }
+  return Fail("A tabela " + Quoted(path) + " é um atalho para um arquivo que não existe (" +
+              std::filesystem::read_symlink(path).string() + "); corrija ou apague o atalho.");
+}
+
 Table::Table(Table&&) noexcept = default;
 Table& Table::operator=(Table&& other) noexcept {
   if (this != &other) {
@@ -158,8 +178,37 @@ Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schem
   return Attach(std::move(*db), path, durability);
 }
 
-Result<Table> Table::Open(const std::filesystem::path& path, Durability durability) {
+Status Table::CreateWhole(const std::filesystem::path& path, const Schema& schema,
+                          const std::function<Status(Table&)>& fill) {
+  if (auto exists = TableFileExists(path); !exists) return std::move(exists).take_error();
+  const auto partial = std::filesystem::path(path.string() + ".parcial");
+  {
+    auto table = CreateAfresh(partial, schema);
+    if (!table) return std::move(table).take_error();
+    if (fill) {
+      Transaction transaction(*table);
+      if (auto status = fill(*table); !status) return status;
+      if (auto status = transaction.Commit(); !status) return status;
+    }
+  }  // closing copies the log back into the file and syncs it
   std::error_code ec;
+  std::filesystem::rename(partial, path, ec);
+  if (ec) return Fail("Não foi possível criar a tabela " + Quoted(path) + ": " + ec.message() + ".");
+  if (!SyncFolder(path.parent_path())) return Fail("O disco não confirmou a gravação da tabela " + Quoted(path) + ".");
+  return {};
+}
+
+Result<Table> Table::Open(const std::filesystem::path& path, Durability durability) {
+  return OpenFile(path, durability, /*read_only=*/false);
+}
+
+Result<Table> Table::OpenReadOnly(const std::filesystem::path& path) {
+  return OpenFile(path, Durability::Full, /*read_only=*/true);
+}
+
+Result<Table> Table::OpenFile(const std::filesystem::path& path, Durability durability, bool read_only) {
+  std::error_code ec;
+  if (auto exists = TableFileExists(path); !exists) return std::move(exists).take_error();
   if (!std::filesystem::is_regular_file(path, ec)) return Fail("A tabela " + Quoted(path) + " não existe.");
   if (std::filesystem::file_size(path, ec) == 0) {
     return Fail("A tabela " + Quoted(path) + " está vazia: não é um arquivo de tabela do Tavelão.");
@@ -168,12 +217,14 @@ Result<Table> Table::Open(const std::filesystem::path& path, Durability durabili
   // look short; SQLite completes it from the log on opening.
   const bool has_log = std::filesystem::file_size(path.string() + "-wal", ec) > 0 && !ec;
   if (!has_log && IsTruncated(path)) return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
-  auto db = Database::Open(path, /*create=*/false, /*read_only=*/false);
+  auto db = Database::Open(path, /*create=*/false, read_only);
   if (!db) return Fail("A tabela " + Quoted(path) + " não pôde ser aberta: " + db.error());
-  return Attach(std::move(*db), path, durability);
+  return Attach(std::move(*db), path, read_only ? std::nullopt : std::optional<Durability>(durability));
 }
 
-Result<Table> Table::Attach(Database db, const std::filesystem::path& path, Durability durability) {
+// Without a durability the table is only read, and its journal mode is left
+// as the file has it.
+Result<Table> Table::Attach(Database db, const std::filesystem::path& path, std::optional<Durability> durability) {
   Table table;
   table.db_ = std::move(db);
   table.path_ = path;
@@ -206,6 +257,7 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, Dura
 
   // Full: every commit is synced to the write-ahead log (one sync instead of
   // the rollback journal's three); closing copies it back and removes it.
+  if (!durability) return table;
   const std::string sync = durability == Durability::Full ? "PRAGMA journal_mode=WAL;PRAGMA synchronous=FULL;"
                                                           : "PRAGMA synchronous=OFF;PRAGMA journal_mode=MEMORY;";
   if (auto status = table.db_.Exec(sync); !status) return table.Failure("modo de gravação");
@@ -499,11 +551,12 @@ Table::Transaction::~Transaction() {
 Status Table::Transaction::Commit() {
   if (!active_) return table_->Failure("início da transação");
   active_ = false;
-  if (auto status = table_->db_.Exec("COMMIT"); !status) {
-    (void)table_->db_.Exec("ROLLBACK");
-    return table_->Failure("gravação");
-  }
-  return {};
+  if (table_->db_.Exec("COMMIT")) return {};
+  // The failure must be told before a rollback overwrites it (a full disk
+  // may already have ended the transaction).
+  Error failure = table_->Failure("gravação");
+  if (sqlite3_get_autocommit(table_->db_.get()) == 0) (void)table_->db_.Exec("ROLLBACK");
+  return failure;
 }
 
 }  // namespace tavelao::store

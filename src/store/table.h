@@ -25,6 +25,13 @@ namespace tavelao::store {
 // wait for the disk on every commit; everything else keeps it.
 enum class Durability { Full, Scratch };
 
+// What stands at a table's path: nothing, a file (or a link to one), or a
+// link whose file is gone, which must not be taken for a missing table.
+enum class FileState { Missing, Present, DanglingLink };
+FileState TableFileState(const std::filesystem::path& path);
+// Whether a table file is present; a dangling link is refused by name.
+Result<bool> TableFileExists(const std::filesystem::path& path);
+
 class Table {
  public:
   Table() = default;
@@ -39,6 +46,14 @@ class Table {
   // Opens an existing table file. A file that is not a readable table of
   // this system is reported by name and left exactly as it was.
   static Result<Table> Open(const std::filesystem::path& path, Durability durability = Durability::Full);
+  // Opens a table file that this program only reads (a delivered file that
+  // may be write-protected): nothing is written to it, not even its header.
+  static Result<Table> OpenReadOnly(const std::filesystem::path& path);
+  // Builds a new table file under a temporary name, lets `fill` add its
+  // first rows in one commit, and moves it into place only when whole, so
+  // that a program killed midway never leaves a table without its rows.
+  static Status CreateWhole(const std::filesystem::path& path, const Schema& schema,
+                            const std::function<Status(Table&)>& fill = {});
 
   bool is_open() const { return db_.is_open(); }
   void Close();
@@ -71,6 +86,16 @@ class Table {
   // The largest value of an integer field among the filtered records.
   Result<std::optional<std::int32_t>> MaxInt(std::string_view field, const std::string& filter = {});
 
+  // A consistent copy of the table as committed, written to `target` (a new
+  // file) by SQLite's online backup while the table stays open.
+  Status CopyTo(const std::filesystem::path& target);
+  // Replaces every record with those of `backup`, a table file with the same
+  // fields; a damaged or foreign file is refused by name and nothing changes.
+  Status RestoreFrom(const std::filesystem::path& backup);
+  // Whether `copy` is a whole table file with these fields, before anything
+  // is done with it.
+  static Status CheckCopy(const std::filesystem::path& copy, const Schema& schema);
+
   // A named index on one or more fields ("Lote;Lan"). A unique index refuses
   // a record that repeats its key, with a message naming index and values.
   Status AddIndex(const std::string& name, const std::string& fields, bool unique);
@@ -96,7 +121,9 @@ class Table {
     std::vector<std::size_t> fields;
   };
 
-  static Result<Table> Attach(Database db, const std::filesystem::path& path, Durability durability);
+  static Result<Table> OpenCopy(const std::filesystem::path& copy, const Schema& schema);
+  static Result<Table> OpenFile(const std::filesystem::path& path, Durability durability, bool read_only);
+  static Result<Table> Attach(Database db, const std::filesystem::path& path, std::optional<Durability> durability);
   Result<Statement*> Cached(const std::string& sql);
   Status Bind(Statement& stmt, int first, const std::vector<Value>& values);
   Record ReadRecord(Statement& stmt, int first_column) const;

@@ -76,7 +76,9 @@ BatchReply BatchValidation::LeaveLote(std::string_view text) {
 
 BatchReply BatchValidation::SaveBatch() {
   if (state_ == BatchState::NoBatch) return Reply();
-  return CloseBatch();
+  BatchReply reply = CloseBatch();
+  reply.batch_saved = true;
+  return reply;
 }
 
 BatchReply BatchValidation::RemoveBatch() {
@@ -147,6 +149,7 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
   reply.card = card;
   reply.entry = entry;
   reply.batch_completed = completed;
+  reply.batch_saved = completed;
   return reply;
 }
 

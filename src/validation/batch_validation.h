@@ -45,6 +45,9 @@ struct BatchReply {
   std::optional<std::int32_t> card;  // Done: the card validated
   std::int32_t entry = 0;            // Done: its entry number
   bool batch_completed = false;      // Done with entry 100: the batch was closed
+
+  // SaveBatch, or a batch completed: time for a safety copy.
+  bool batch_saved = false;
 };
 
 class BatchValidation {

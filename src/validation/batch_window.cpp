@@ -20,9 +20,10 @@
 #include "validation/validation_store.h"
 
 namespace tavelao::validation {
-TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
+TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved)
     : QWidget(&form, Qt::Window),
-      batch_(store, keys, form.services().dialogs, form.services().sounds) {
+      batch_(store, keys, form.services().dialogs, form.services().sounds),
+      batch_saved_(std::move(batch_saved)) {
   setObjectName(QStringLiteral("TFormInc"));
   setWindowTitle(QStringLiteral("Validação por lote"));
 
@@ -128,6 +129,7 @@ void TFormInc::closeEvent(QCloseEvent* event) {
 }
 
 void TFormInc::Apply(const BatchReply& reply) {
+  if (reply.batch_saved && batch_saved_) batch_saved_();
   const BatchWindowView& view = reply.view;
   if (reply.empty_lote) lote_->clear();
   if (reply.empty_cartela) cartela_->clear();

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "validation/batch_validation.h"
 
 class QButtonGroup;
@@ -27,7 +29,8 @@ class TFormInc : public QWidget {
   Q_OBJECT
 
  public:
-  TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys);
+  // `batch_saved` runs after each batch is saved or completed.
+  TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved);
 
   // "Validação por lote" (MenuLoteClick): shown, to the front, cursor in "Lote".
   void Open();
@@ -48,6 +51,7 @@ class TFormInc : public QWidget {
 
   bool returning_from_box_ = false;
   BatchValidation batch_;
+  std::function<void()> batch_saved_;
   ValidationGridModel* model_ = nullptr;
   QLineEdit* lote_ = nullptr;
   QFrame* choice_ = nullptr;

@@ -10,13 +10,15 @@ namespace tavelao::validation {
 
 class PanelValidacao;
 class TFormInc;
+class TFormRestaura;
 
 struct ValidationScreens {
-  PanelValidacao* direct = nullptr;  // "Validação direta"
-  TFormInc* batch = nullptr;         // "Validação por lote"
+  PanelValidacao* direct = nullptr;   // "Validação direta"
+  TFormInc* batch = nullptr;          // "Validação por lote"
+  TFormRestaura* restore = nullptr;   // "Restaurar cópia de segurança"
 };
 
-// Enables "MenuDireta" and "MenuLote". A store that cannot be read is
+// Enables "MenuDireta", "MenuLote" and "MenuRestaura". A store that cannot be read is
 // reported once and leaves both entries disabled.
 ValidationScreens InstallValidationScreens(app::TMainForm& form);
 

@@ -71,6 +71,7 @@ Status ValidationStore::Add(std::int32_t card, const Placement& placement) {
   auto id = table_->Insert(record);
   if (!id) return std::move(id).take_error();
   ++count_;
+  if (!bulk_ && after_commit_) after_commit_();
   return {};
 }
 
@@ -128,7 +129,11 @@ Status ValidationStore::EndBulk() {
   if (!bulk_) return {};
   Status status = bulk_->Commit();
   bulk_.reset();
-  if (!status) (void)Recount();
+  if (!status) {
+    (void)Recount();
+  } else if (after_commit_) {
+    after_commit_();
+  }
   return status;
 }
 

@@ -69,6 +69,10 @@ class ValidationStore final : public ValidatedCards {
 
   store::Table& table() { return *table_; }
 
+  // Called after every validation that reached the disk (a range at its
+  // end): where the safety copies are taken.
+  void AfterEachCommit(std::function<void()> hook) { after_commit_ = std::move(hook); }
+
  private:
   ValidationStore(store::Table& table, const card::CardBank& bank);
   Status Add(std::int32_t card, const Placement& placement);
@@ -78,6 +82,7 @@ class ValidationStore final : public ValidatedCards {
   std::int64_t count_ = 0;
   std::size_t numbers_at_ = 0;  // index of N1; N2..N25 follow
   std::unique_ptr<store::Table::Transaction> bulk_;
+  std::function<void()> after_commit_;
 };
 
 // The views the screens show of the store (filter and order).

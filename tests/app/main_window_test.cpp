@@ -47,6 +47,7 @@ TEST(MainWindow, MenuTreeHasEveryCaptionAndNameInOrder) {
             "MenuValidacao Validação de cartelas\n"
             "  MenuDireta Validação direta\n"
             "  MenuLote Validação por lote\n"
+            "  MenuRestaura Restaurar cópia de segurança\n"
             "MenuSorteio Sorteio\n"
             "MenuOpcoes Opçoes das cartelas\n"
             "  MenuTexto Texto\n"
@@ -67,7 +68,7 @@ TEST(MainWindow, EveryEntryHasItsScreen) {
                            "Gerararquivotextoparagrfica1", "MenuPM", "MenuSorteio", "Menu1", "Menu2", "Menu3",
                            "Menu4a6", "Menu4", "Menu12", "Modeloextra7quadros1", "MenuExtra", "Menu4CCan",
                            "Menu15ccan", "Cartelacom20pedras1", "Menu25ccan", "MenuTexto", "L1", "Menu9", "MenuA5",
-                           "MenuBE", "Menu25", "MenuDireta", "MenuLote"}) {
+                           "MenuBE", "Menu25", "MenuDireta", "MenuLote", "MenuRestaura"}) {
     ASSERT_NE(app.form().MenuEntry(name), nullptr) << name;
     EXPECT_TRUE(app.form().MenuEntry(name)->isEnabled()) << name;
   }

@@ -46,6 +46,29 @@ TEST(Complement, RowsReplaceAndFillRecordsLaterRowsWinning) {
   EXPECT_EQ(bank.CardNumber(110000, 21), "00");
 }
 
+TEST(Complement, AWriteProtectedFileIsReadAndNeverWritten) {
+  TempFolder dir;
+  WriteComplement(dir.path(), {{10001, kRecord5}});
+  {
+    // As delivered: one plain file (no write-ahead log mode in its header).
+    auto made = store::Table::Open(dir / kComplementFile);
+    ASSERT_TRUE(made->CopyTo(dir / "plain.cds"));
+  }
+  std::filesystem::remove(dir / kComplementFile);
+  std::filesystem::rename(dir / "plain.cds", dir / kComplementFile);
+  std::filesystem::permissions(dir / kComplementFile, std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read |
+                                                          std::filesystem::perms::others_read);
+  const std::string before = testing::ReadBytes(dir / kComplementFile);
+  for (int start = 0; start < 2; ++start) {
+    CardBank bank;
+    auto report = LoadCardBank(bank, dir.path());
+    ASSERT_TRUE(report) << report.error();
+    EXPECT_EQ(bank.CardRecord(10001), kRecord5);
+  }
+  EXPECT_EQ(testing::ReadBytes(dir / kComplementFile), before);
+}
+
 TEST(Complement, RowsOutsideTheBankAreSkipped) {
   TempFolder dir;
   WriteComplement(dir.path(), {{0, kRecord5}, {-3, kRecord5}, {120001, kRecord5}, {120000, kRecord5}});

@@ -14,12 +14,12 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 // The table files; the write-ahead logs SQLite keeps beside open tables
-// ("-wal", "-shm") are not counted.
+// ("-wal", "-shm"), the folder's lock and the backup folder are not counted.
 std::set<std::string> FilesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     const std::string name = entry.path().filename().string();
-    if (!name.ends_with("-wal") && !name.ends_with("-shm")) names.insert(name);
+    if (name.ends_with(".cds")) names.insert(name);
   }
   return names;
 }
@@ -187,7 +187,7 @@ TEST(PrepareForCommand, CreatesMissingTablesButRebuildsNothing) {
     CloseAtExit(*ws);
   }
   std::filesystem::remove(dir / kEventFile);
-  auto ws = PrepareForCommand(dir.path(), card::IssuerNumber());
+  auto ws = PrepareForCommand(dir.path(), card::IssuerNumber(), FolderLock::Acquire(dir.path()).value());
   ASSERT_TRUE(ws) << ws.error();
   EXPECT_TRUE(std::filesystem::exists(dir / kEventFile));
   auto standings = store::Table::Open(dir / kStandingsFile);

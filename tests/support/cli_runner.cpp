@@ -31,6 +31,19 @@ CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments,
   return run;
 }
 
+std::string SqliteQuery(const std::filesystem::path& table, const std::string& sql) {
+  std::string out;
+  if (FILE* pipe = popen(("sqlite3 '" + table.string() + "' '" + sql + "' 2>&1").c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    pclose(pipe);
+  }
+  while (!out.empty() && out.back() == '\n') out.pop_back();
+  return out;
+}
+
+std::string CliPath() { return TAVELAO_CLI; }
+
 bool HasPdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
 std::string PdfText(const std::filesystem::path& pdf) {

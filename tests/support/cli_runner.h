@@ -16,6 +16,13 @@ struct CliRun {
 // such as "TAVELAO_SENHA=ABCDE".
 CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments, const std::string& environment = {});
 
+// What the sqlite3 tool prints for `sql` over a table file, as another
+// program reading the folder would (its last line end removed).
+std::string SqliteQuery(const std::filesystem::path& table, const std::string& sql);
+
+// Where the tavelao-cli under test is.
+std::string CliPath();
+
 // The text of a PDF as pdftotext reads it, empty when it cannot.
 bool HasPdfToText();
 std::string PdfText(const std::filesystem::path& pdf);

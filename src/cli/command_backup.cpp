@@ -1,0 +1,58 @@
+// tavelao-cli backup and restaura: the safety copies of the night's tables
+// in the folder "backup", as the program takes and restores them.
+
+#include <chrono>
+#include <filesystem>
+#include <iomanip>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "session/backups.h"
+
+namespace tavelao::cli {
+namespace {
+
+void PrintCopies(CliContext& context, const std::filesystem::path& folder) {
+  context.out << "Data       Hora     Registros Arquivo\n";
+  for (const session::BackupFile& copy : session::ListBackups(folder)) {
+    context.out << copy.taken << " " << std::setw(9) << copy.records << " " << session::kBackupFolder << "/"
+                << copy.path.filename().string() << "\n";
+  }
+}
+
+}  // namespace
+
+int RunBackup(CliContext& context) {
+  if (!context.args.empty()) {
+    context.err << "Uso: tavelao-cli backup\n";
+    return kExitUsage;
+  }
+  // Copying only reads the tables, so it may run beside the program.
+  auto ws = context.OpenWorkspace(FolderAccess::Reads);
+  if (!ws) return context.workspace_failure;
+  if (auto status = session::BackUpFolder(ws->folder, nullptr, std::chrono::system_clock::now()); !status) {
+    context.err << status.error() << "\n";
+    return kExitRefused;
+  }
+  PrintCopies(context, ws->folder);
+  return kExitOk;
+}
+
+int RunRestaura(CliContext& context) {
+  if (context.args.size() != 1) {
+    context.err << "Uso: tavelao-cli restaura ARQUIVO (uma cópia da pasta backup)\n";
+    return kExitUsage;
+  }
+  auto ws = context.OpenWorkspace();
+  if (!ws) return context.workspace_failure;
+  const std::filesystem::path copy = context.args.front();
+  if (auto status = session::RestoreBackup(copy, nullptr, std::chrono::system_clock::now()); !status) {
+    context.err << status.error() << "\n";
+    return kExitRefused;
+  }
+  context.out << "Cópia " << copy.filename().string()
+              << " restaurada; a tabela como estava foi guardada antes na pasta backup.\n";
+  return kExitOk;
+}
+
+}  // namespace tavelao::cli
