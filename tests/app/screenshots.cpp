@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <iostream>
 
@@ -124,5 +125,11 @@ int main(int argc, char** argv) {
   }
   QTest::qWait(20);
   Save(batch->grab(), "validacao_lote.png");
+  batch->findChild<QRadioButton*>(QStringLiteral("RBSalva"))->click();  // a saved batch is copied
+  batch->close();
+
+  app.Choose("MenuRestaura");
+  QTest::qWait(20);
+  Save(app.Find("TFormRestaura")->grab(), "restaurar_copia.png");
   return 0;
 }
