@@ -3,16 +3,16 @@
 
 #include <optional>
 
-#include "layouts/form_15can.h"
-#include "layouts/form_20can.h"
-#include "layouts/form_25can.h"
-#include "layouts/form_5dia.h"
-#include "layouts/form_car.h"
-#include "layouts/form_car12.h"
-#include "layouts/form_car2.h"
-#include "layouts/form_car3.h"
-#include "layouts/form_car4.h"
-#include "layouts/form_car4a6.h"
+#include "layouts/layout_15can.h"
+#include "layouts/layout_20can.h"
+#include "layouts/layout_25can.h"
+#include "layouts/layout_5dia.h"
+#include "layouts/layout_car.h"
+#include "layouts/layout_car12.h"
+#include "layouts/layout_car2.h"
+#include "layouts/layout_car3.h"
+#include "layouts/layout_car4.h"
+#include "layouts/layout_car4a6.h"
 #include "layouts/layout_options.h"
 #include "report/layout.h"
 

@@ -6,7 +6,7 @@
 #include "card/card_identity.h"
 #include "common/text.h"
 #include "issue/card_file.h"
-#include "listing/form_rel.h"
+#include "listing/listing_layout.h"
 #include "report/band_engine.h"
 #include "report/record_source.h"
 

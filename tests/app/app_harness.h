@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/colour_picker.h"
-#include "app/main_form.h"
+#include "app/ui/colour_picker.h"
+#include "app/ui/main_form.h"
 #include "common/sounds.h"
 #include "session/workspace.h"
 #include "support/scripted_dialogs.h"

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/qt_text.h"
+#include "app/ui/qt_text.h"
 #include "app_harness.h"
 #include "support/temp_folder.h"
 

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "app_harness.h"
-#include "draw/minor_prize_panel.h"
+#include "draw/ui/minor_prize_panel.h"
 #include "draw/minor_prizes.h"
 #include "draw/seeded_random_source.h"
 #include "issue/printing_house_export.h"

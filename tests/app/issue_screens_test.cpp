@@ -18,9 +18,9 @@
 
 #include "app_harness.h"
 #include "issue/card_file.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
-#include "texteditor/form_edit.h"
+#include "texteditor/ui/form_edit.h"
 
 namespace tavelao::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/qt_dialogs.h"
+#include "app/ui/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 

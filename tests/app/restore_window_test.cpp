@@ -12,7 +12,7 @@
 #include "app_harness.h"
 #include "session/backups.h"
 #include "support/temp_folder.h"
-#include "validation/restore_window.h"
+#include "validation/ui/restore_window.h"
 
 namespace tavelao::testing {
 namespace {

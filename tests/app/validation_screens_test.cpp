@@ -11,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_form.h"
+#include "app/ui/main_form.h"
 #include "app_harness.h"
 #include "card/card_identity.h"
 #include "support/temp_folder.h"
-#include "validation/batch_window.h"
-#include "validation/direct_panel.h"
+#include "validation/ui/batch_window.h"
+#include "validation/ui/direct_panel.h"
 
 namespace tavelao::testing {
 namespace {

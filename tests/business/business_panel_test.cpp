@@ -15,8 +15,8 @@
 
 #include "app_harness.h"
 #include "business/business_cards.h"
-#include "business/business_panel.h"
-#include "report/preview_window.h"
+#include "business/ui/business_panel.h"
+#include "report/ui/preview_window.h"
 #include "session/data_files.h"
 #include "support/temp_folder.h"
 

@@ -12,9 +12,9 @@
 #include <iostream>
 
 #include "app_harness.h"
-#include "business/business_panel.h"
+#include "business/ui/business_panel.h"
 #include "report/document_output.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -14,13 +14,13 @@
 #include <fstream>
 
 #include "app_harness.h"
-#include "app/qt_text.h"
+#include "app/ui/qt_text.h"
 #include "card/card_identity.h"
 #include "draw/ball.h"
-#include "draw/conference_panel.h"
-#include "draw/draw_screen_panel.h"
-#include "draw/picture_panel.h"
-#include "report/preview_window.h"
+#include "draw/ui/conference_panel.h"
+#include "draw/ui/draw_screen_panel.h"
+#include "draw/ui/picture_panel.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::testing {

@@ -13,9 +13,9 @@
 #include "app_harness.h"
 #include "card/card_identity.h"
 #include "draw/ball.h"
-#include "draw/conference_panel.h"
+#include "draw/ui/conference_panel.h"
 #include "report/document_output.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace {

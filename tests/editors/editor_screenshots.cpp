@@ -12,9 +12,9 @@
 #include <iostream>
 
 #include "app/app_harness.h"
-#include "editors/frame_editor_window.h"
+#include "editors/ui/frame_editor_window.h"
 #include "report/document_output.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace {

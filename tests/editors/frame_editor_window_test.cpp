@@ -1,4 +1,4 @@
-#include "editors/frame_editor_window.h"
+#include "editors/ui/frame_editor_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <QFocusEvent>
 
 #include "app/app_harness.h"
-#include "editors/drag_handle.h"
-#include "editors/font_chooser.h"
-#include "editors/number_editor_window.h"
+#include "editors/ui/drag_handle.h"
+#include "editors/ui/font_chooser.h"
+#include "editors/ui/number_editor_window.h"
 #include "issue/card_file.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::editors {

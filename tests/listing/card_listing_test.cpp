@@ -11,7 +11,7 @@
 
 #include "card/card_identity.h"
 #include "issue/card_file.h"
-#include "listing/form_rel.h"
+#include "listing/listing_layout.h"
 #include "report/geometry.h"
 #include "support/temp_folder.h"
 

@@ -11,7 +11,7 @@
 
 #include "app_harness.h"
 #include "listing/card_listing.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::testing {

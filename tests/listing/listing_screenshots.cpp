@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "app_harness.h"
-#include "report/preview_window.h"
+#include "report/ui/preview_window.h"
 #include "support/temp_folder.h"
 
 int main(int argc, char** argv) {

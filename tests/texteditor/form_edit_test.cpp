@@ -19,8 +19,8 @@
 #include "app/app_harness.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
-#include "texteditor/form_edit.h"
-#include "texteditor/indent_ruler.h"
+#include "texteditor/ui/form_edit.h"
+#include "texteditor/ui/indent_ruler.h"
 
 namespace tavelao::texteditor {
 namespace {

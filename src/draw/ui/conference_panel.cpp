@@ -1,0 +1,144 @@
+#include "draw/ui/conference_panel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/ui/panel_style.h"
+#include "app/ui/qt_text.h"
+#include "draw/conference_sheet.h"
+#include "draw/ui/drawn_number_palette.h"
+#include "report/ui/preview_window.h"
+
+namespace tavelao::draw {
+namespace {
+
+const QColor kPanelColour(0, 0, 128);
+
+// The grid sits low enough that each card size's panel height cuts it
+// below its last row in play: 198 after row 3, 242 after row 4, 288 after
+// row 5.
+constexpr int kMargin = 12;
+constexpr int kCellWidth = 68;
+constexpr int kCellHeight = 40;
+constexpr int kCellGap = 4;
+constexpr int kGridTop = 66;
+constexpr int kPanelWidth = 2 * kMargin + 5 * kCellWidth + 4 * kCellGap;
+
+QFont Scaled(const QWidget& widget, double scale, bool bold) {
+  QFont font = widget.font();
+  font.setBold(bold);
+  font.setPointSizeF(font.pointSizeF() * scale);
+  return font;
+}
+
+}  // namespace
+
+ConferencePanel::ConferencePanel(const session::Workspace& workspace, const DrawRun& run, Dialogs& dialogs,
+                                 QWidget* window_owner, QWidget* parent)
+    : QFrame(parent), workspace_(workspace), run_(run), dialogs_(dialogs), size_(LayoutOf(CardSize::TwentyFive)) {
+  setObjectName(QStringLiteral("PanelConf"));
+  app::StylePanel(*this);
+  // Navy behind white captions; the buttons and the entry keep their colours.
+  setBackgroundRole(QPalette::Window);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kPanelColour);
+  palette.setColor(QPalette::WindowText, Qt::white);
+  setPalette(palette);
+
+  auto* caption = new QLabel(QStringLiteral("Cartela"), this);
+  caption->setObjectName(QStringLiteral("LabelCartela"));
+  caption->setFont(Scaled(*caption, 1.15, true));
+  caption->setGeometry(kMargin, 8, 64, 26);
+  edit_ = new QLineEdit(QStringLiteral("0"), this);
+  edit_->setObjectName(QStringLiteral("EditConf"));
+  edit_->setGeometry(kMargin + 66, 8, 100, 26);
+  QPushButton* print = app::MakeButton(QStringLiteral("Imprime"), QStringLiteral("BitBtn1"), this);
+  print->setGeometry(kPanelWidth - kMargin - 96, 8, 96, 26);
+
+  senha_ = new QLabel(this);
+  senha_->setObjectName(QStringLiteral("LabelSenha"));
+  senha_->setFont(Scaled(*senha_, 1.0, true));
+  senha_->setGeometry(kMargin, 38, 200, 24);
+  QPushButton* leave = app::MakeButton(QStringLiteral("Sair da conferência"), QStringLiteral("Button1"), this);
+  leave->setGeometry(kPanelWidth - kMargin - 140, 37, 140, 26);
+
+  for (int k = 1; k <= 25; ++k) {
+    auto* cell = new QLabel(this);
+    cell->setObjectName(QStringLiteral("C%1").arg(k));
+    cell->setAlignment(Qt::AlignCenter);
+    cell->setFrameShape(QFrame::Panel);
+    cell->setFrameShadow(QFrame::Raised);
+    cell->setAutoFillBackground(true);
+    cell->setBackgroundRole(QPalette::Base);
+    cell->setFont(Scaled(*cell, 1.6, true));
+    PaintNumber(*cell, kNotDrawnColour);
+    const int column = (k - 1) / 5;
+    const int row = (k - 1) % 5;
+    cell->setGeometry(kMargin + column * (kCellWidth + kCellGap), kGridTop + row * (kCellHeight + kCellGap),
+                      kCellWidth, kCellHeight);
+    cells_[k - 1] = cell;
+  }
+  setFixedSize(kPanelWidth, size_.conference_panel_height);
+
+  preview_ = new report::PreviewWindow(dialogs_, window_owner);
+  // Named after its sheet, apart from the other previews of the main window.
+  preview_->setObjectName(QStringLiteral("FormConf"));
+  preview_->hide();
+
+  connect(edit_, &QLineEdit::returnPressed, this, &ConferencePanel::ConferCard);
+  connect(leave, &QPushButton::clicked, this, &QWidget::hide);
+  connect(print, &QPushButton::clicked, this, &ConferencePanel::Print);
+}
+
+void ConferencePanel::SetCardSize(const CardSizeLayout& size) {
+  size_ = size;
+  setFixedHeight(size.conference_panel_height);
+}
+
+void ConferencePanel::Open() {
+  Blank();
+  show();
+  raise();
+  edit_->setFocus();
+  edit_->selectAll();
+}
+
+void ConferencePanel::Blank() {
+  // What is printed is always what the panel shows.
+  shown_.reset();
+  senha_->clear();
+  for (QLabel* cell : cells_) cell->clear();
+}
+
+void ConferencePanel::ConferCard() {
+  ConferResult result = draw::ConferCard(workspace_.bank, workspace_.password, workspace_.issuer,
+                                         run_.state().drawn, app::ToUtf8(edit_->text()));
+  switch (result.kind) {
+    case ConferResult::Kind::kIgnored:
+      return;
+    case ConferResult::Kind::kRefused:
+      dialogs_.Inform(kConferenceTitle, result.message);
+      return;
+    case ConferResult::Kind::kShown:
+      break;
+  }
+  const Conference& conference = result.conference;
+  senha_->setText(app::ToQString(conference.authentication_line));
+  for (int k = 0; k < 25; ++k) {
+    cells_[k]->setText(app::ToQString(conference.cells[k].text));
+    PaintNumber(*cells_[k], conference.cells[k].drawn ? kDrawnColour : kNotDrawnColour);
+  }
+  shown_ = std::move(result.conference);
+}
+
+void ConferencePanel::Print() {
+  auto sheet = ConferenceSheet(shown_ ? &*shown_ : nullptr, size_);
+  if (!sheet) {
+    dialogs_.Inform(kConferenceTitle, sheet.error());
+    return;
+  }
+  preview_->Open(std::move(sheet).value());
+}
+
+}  // namespace tavelao::draw

@@ -1,0 +1,237 @@
+#include "draw/ui/draw_screen_panel.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/main_form.h"
+#include "app/ui/panel_style.h"
+#include "app/ui/qt_text.h"
+#include "draw/ui/ball_board_panel.h"
+#include "draw/ball_media.h"
+#include "draw/ui/conference_panel.h"
+#include "draw/ui/draw_choice_panel.h"
+#include "draw/ui/follow_up_panel.h"
+#include "draw/ui/pattern_window.h"
+#include "draw/ui/picture_panel.h"
+#include "draw/seeded_random_source.h"
+#include "draw/ui/winners_sheet_window.h"
+
+#ifndef TAVELAO_SOUNDS_NOTE
+#define TAVELAO_SOUNDS_NOTE "docs/sons.md"
+#endif
+
+namespace tavelao::draw {
+namespace {
+
+constexpr const char* kSoundTitle = "Baixar arquivos de som";
+constexpr const char* kSoundQuestion =
+    "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?";
+constexpr const char* kErrorTitle = "Sorteio";
+
+}  // namespace
+
+QUrl SoundFilesAddress() { return QUrl::fromLocalFile(QString::fromUtf8(TAVELAO_SOUNDS_NOTE)); }
+
+DrawScreen::DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random)
+    : form_(form), run_(form.workspace(), form.services().dialogs, std::move(new_random)) {
+  setObjectName(QStringLiteral("PanelSorteio"));
+  app::StylePanel(*this);
+  auto* layout = new QVBoxLayout(this);
+
+  start_ = new QFrame(this);
+  start_->setObjectName(QStringLiteral("PanelInicio"));
+  app::StylePanel(*start_);
+  auto* buttons = new QHBoxLayout(start_);
+  QPushButton* manual = app::MakeButton(QStringLiteral("Sorteio manual"), QStringLiteral("ButtonManual"), start_);
+  QPushButton* electronic =
+      app::MakeButton(QStringLiteral("Sorteio eletrônico"), QStringLiteral("ButtonEletronico"), start_);
+  QPushButton* leave = app::MakeButton(QStringLiteral("Sair"), QStringLiteral("ButtonSair"), start_);
+  for (QPushButton* b : {manual, electronic, leave}) {
+    b->setMinimumSize(150, 40);
+    buttons->addWidget(b);
+  }
+  layout->addWidget(start_, 0, Qt::AlignLeft);
+
+  board_ = new BallBoardPanel(this);
+  board_->hide();
+  layout->addWidget(board_, 0, Qt::AlignLeft);
+  follow_ = new FollowUpPanel(this);
+  follow_->hide();
+  layout->addWidget(follow_, 0, Qt::AlignLeft);
+  picture_ = new PicturePanel(this);
+  // Over the counters and buttons of the follow-up panel, leaving the board
+  // and the results in sight.
+  conference_ = new ConferencePanel(form.workspace(), run_, form.services().dialogs, &form, this);
+  conference_->hide();
+
+  choice_ = new DrawChoicePanel;
+  patterns_ = new PatternWindow(&form);
+  sheet_ = new WinnersSheetWindow(&form);
+
+  connect(manual, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Manual); });
+  connect(electronic, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Electronic); });
+  connect(leave, &QPushButton::clicked, this, &DrawScreen::LeaveDraw);
+  connect(choice_, &DrawChoicePanel::cardSizeClicked, this, [this](CardSize size, bool ticked) {
+    run_.ClickCardSize(size, ticked);
+    choice_->Show(run_.state().choice);
+  });
+  connect(choice_, &DrawChoicePanel::showWinnersClicked, this, [this](bool ticked) { run_.ClickShowWinners(ticked); });
+  connect(choice_, &DrawChoicePanel::okClicked, this, &DrawScreen::ButtonOKTSorClick);
+  connect(patterns_, &PatternWindow::patternClicked, this, [this](Pattern p, bool ticked) {
+    Check(run_.ClickPattern(p, ticked));
+    ShowState();
+  });
+  connect(board_, &BallBoardPanel::ballClicked, this, &DrawScreen::BallClick);
+  connect(follow_, &FollowUpPanel::fullCardClicked, this, [this](bool ticked) {
+    Check(run_.ClickFullCard(ticked));
+    ShowState();
+  });
+  connect(follow_, &FollowUpPanel::patternsRequested, patterns_, &PatternWindow::Open);
+  connect(follow_, &FollowUpPanel::soundClicked, this, &DrawScreen::CheckSomClick);
+  connect(follow_, &FollowUpPanel::drawBallRequested, this, &DrawScreen::ButtonAleaClick);
+  connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
+  connect(follow_, &FollowUpPanel::showWinnersRequested, this, &DrawScreen::ButtonMostraClick);
+  connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
+  connect(sheet_, &WinnersSheetWindow::closed, this, [this] {
+    run_.HideWinnersButton();
+    ShowState();
+  });
+  connect(picture_, &PicturePanel::finished, this, [this] { run_.HoldBalls(false); });
+  connect(&form, &app::TMainForm::titleLettersApplied, this, &DrawScreen::ApplyLetters);
+  ApplyLetters();
+}
+
+DrawScreen::~DrawScreen() = default;
+
+void DrawScreen::OpenDrawChoice() {
+  form_.SetMainMenusVisible(false);
+  hide();
+  Check(run_.OpenDrawChoice());
+  choice_->Show(run_.state().choice);
+  form_.ShowPanel(choice_);
+}
+
+void DrawScreen::ButtonOKTSorClick() {
+  const auto layout = run_.ConfirmCardSize();
+  if (!layout) return;
+  follow_->SetFullCardControls(layout->full_card_controls);
+  sheet_->SetFrameHeight(layout->sheet_frame_height);
+  conference_->SetCardSize(*layout);
+  conference_->hide();
+  choice_->hide();
+  start_->show();
+  board_->hide();
+  follow_->hide();
+  ShowState();
+  form_.ShowPanel(this);
+}
+
+void DrawScreen::StartDraw(DrawMode mode) {
+  if (!Check(run_.StartDraw(mode))) return;
+  picture_->hide();
+  start_->hide();
+  board_->show();
+  follow_->show();
+  ShowState();
+}
+
+void DrawScreen::LeaveDraw() {
+  form_.SetMainMenusVisible(true);
+  hide();
+}
+
+void DrawScreen::BallClick(int ball) { ShowBall(run_.ToggleBall(ball, Letters()), false); }
+
+void DrawScreen::ButtonAleaClick() {
+  if (!picture_->running()) picture_->hide();
+  ShowBall(run_.DrawRandomBall(Letters()), true);
+}
+
+void DrawScreen::ShowBall(Result<BallOutcome> outcome, bool electronic) {
+  if (!outcome) Check(std::move(outcome).take_error());
+  ShowState();
+  if (!outcome || !outcome->accepted) return;
+  ShowOutcome(*outcome);
+  PresentBall(outcome->ball, electronic);
+}
+
+void DrawScreen::ButtonFimClick() {
+  picture_->hide();
+  if (!Check(run_.EndDraw())) return;
+  board_->hide();
+  follow_->hide();
+  conference_->hide();
+  start_->show();
+  ShowState();
+}
+
+void DrawScreen::ButtonMostraClick() {
+  run_.HideWinnersButton();
+  ShowState();
+  sheet_->Open();
+}
+
+void DrawScreen::CheckSomClick() {
+  if (BallSoundsInstalled(form_.workspace().folder)) return;
+  if (!form_.services().dialogs.Ask(kSoundTitle, kSoundQuestion)) return;
+  const QUrl address = SoundFilesAddress();
+  if (form_.services().open_url) {
+    form_.services().open_url(address);
+  } else {
+    QDesktopServices::openUrl(address);
+  }
+}
+
+void DrawScreen::ButtonConfClick() {
+  conference_->move(follow_->geometry().topLeft() + QPoint(6, 6));
+  conference_->Open();
+}
+
+void DrawScreen::ShowState() {
+  const DrawState& state = run_.state();
+  board_->Show(run_.Board());
+  follow_->Show(state);
+  patterns_->Show(state.choice);
+  sheet_->Show(state.sheet);
+}
+
+void DrawScreen::ShowOutcome(const BallOutcome& outcome) {
+  if (outcome.show_sheet) sheet_->Open();
+}
+
+void DrawScreen::PresentBall(int ball, bool electronic) {
+  const auto folder = form_.workspace().folder;
+  const bool sound = follow_->SoundOn();
+  if (electronic && sound) form_.services().sounds.Play(BallSoundFile(folder, ball));
+  if (const auto file = BallPictureFile(folder, ball)) {
+    QWidget* panel = board_->PanelOf(ball);
+    const QPoint at = panel->mapTo(this, QPoint(0, 36));
+    const int delay = electronic ? PicturePanel::kElectronicDelayMs : 0;
+    if (picture_->Play(QString::fromStdString(file->string()), at, delay)) run_.HoldBalls(true);
+  }
+  if (!electronic && sound) form_.services().sounds.Play(BallSoundFile(folder, ball));
+}
+
+bool DrawScreen::Check(const Status& status) {
+  if (status) return true;
+  form_.services().dialogs.Inform(kErrorTitle, status.error());
+  return false;
+}
+
+TitleLetters DrawScreen::Letters() const { return form_.card_options().letters; }
+
+void DrawScreen::ApplyLetters() {
+  board_->SetLetters(Letters());
+  sheet_->SetLetters(Letters());
+}
+
+void InstallDrawScreens(app::TMainForm& form) {
+  auto* screen = new DrawScreen(form, [] { return SeededRandomSource::FromClock(); });
+  form.AddPanel(&screen->choice_panel());
+  form.AddPanel(screen);
+  form.EnableMenuEntry(QStringLiteral("MenuSorteio"), [screen] { screen->OpenDrawChoice(); });
+}
+
+}  // namespace tavelao::draw

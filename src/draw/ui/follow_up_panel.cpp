@@ -1,0 +1,165 @@
+#include "draw/ui/follow_up_panel.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ui/panel_style.h"
+#include "app/ui/qt_text.h"
+
+namespace tavelao::draw {
+namespace {
+
+QLabel* Counter(const char* name, QWidget* parent) {
+  auto* label = new QLabel(QStringLiteral("0"), parent);
+  label->setObjectName(QString::fromUtf8(name));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setMinimumWidth(40);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.3);
+  label->setFont(font);
+  return label;
+}
+
+QPlainTextEdit* ReadOnlyBox(const char* name, QWidget* parent) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  box->setReadOnly(true);
+  box->setFocusPolicy(Qt::NoFocus);
+  return box;
+}
+
+// A check box whose caption is a label of its own, as on the draw screen.
+QHBoxLayout* BoxWithLabel(QCheckBox* box, QLabel* label) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(4);
+  row->addWidget(box);
+  row->addWidget(label);
+  row->addStretch();
+  return row;
+}
+
+}  // namespace
+
+FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("PanelAcompanha"));
+  app::StylePanel(*this);
+  auto* layout = new QHBoxLayout(this);
+
+  // Counters and the last ball.
+  auto* counters = new QGridLayout;
+  in_play_ = Counter("LabelnoSorteio", this);
+  drawn_ = Counter("LabelSorteadas", this);
+  left_ = Counter("LabelRestam", this);
+  counters->addWidget(new QLabel(QStringLiteral("Pedras no sorteio"), this), 0, 0);
+  counters->addWidget(in_play_, 0, 1);
+  counters->addWidget(new QLabel(QStringLiteral("Sorteadas"), this), 1, 0);
+  counters->addWidget(drawn_, 1, 1);
+  counters->addWidget(new QLabel(QStringLiteral("Restam"), this), 2, 0);
+  counters->addWidget(left_, 2, 1);
+  last_ = app::MakeButton(QString(), QStringLiteral("ButtonUltima"), this);
+  last_->setFocusPolicy(Qt::NoFocus);
+  last_->setFixedSize(170, 110);
+  QFont big = last_->font();
+  big.setBold(true);
+  big.setPointSizeF(big.pointSizeF() * 4);
+  last_->setFont(big);
+  counters->addWidget(last_, 3, 0, 1, 2, Qt::AlignCenter);
+  counters->setRowStretch(4, 1);
+  layout->addLayout(counters);
+
+  // The draw type and the buttons.
+  auto* controls = new QVBoxLayout;
+  tipo_ = new QLabel(QStringLiteral("Sorteia cartela cheia"), this);
+  tipo_->setObjectName(QStringLiteral("LabelTipoSor"));
+  cheia_ = new QCheckBox(this);
+  cheia_->setObjectName(QStringLiteral("CBCheia"));
+  cheia_->setChecked(true);
+  controls->addLayout(BoxWithLabel(cheia_, tipo_));
+  outros_ = new QLabel(this);
+  outros_->setObjectName(QStringLiteral("LabelOutros"));
+  outros_->setWordWrap(true);
+  outros_->setFixedWidth(200);
+  controls->addWidget(outros_);
+  sorteios_ = app::MakeButton(QStringLiteral("Marcar outros tipos de sorteio"), QStringLiteral("ButtonSorteios"), this);
+  controls->addWidget(sorteios_);
+  som_ = new QCheckBox(this);
+  som_->setObjectName(QStringLiteral("CheckSom"));
+  auto* som_label = new QLabel(QStringLiteral("Som"), this);
+  som_label->setObjectName(QStringLiteral("LabelSom"));
+  controls->addLayout(BoxWithLabel(som_, som_label));
+  alea_ = app::MakeButton(QStringLiteral("Sortear pedra"), QStringLiteral("ButtonAlea"), this);
+  alea_->hide();
+  controls->addWidget(alea_);
+  QPushButton* fim = app::MakeButton(QStringLiteral("Encerra o sorteio"), QStringLiteral("ButtonFim"), this);
+  controls->addWidget(fim);
+  QPushButton* conf = app::MakeButton(QStringLiteral("Confere cartela"), QStringLiteral("ButtonConf"), this);
+  controls->addWidget(conf);
+  mostra_ = app::MakeButton(QStringLiteral("Mostra ganhadoras"), QStringLiteral("ButtonMostra"), this);
+  controls->addWidget(mostra_);
+  controls->addStretch();
+  layout->addLayout(controls);
+
+  // The order of the draw and the results.
+  auto* results = new QVBoxLayout;
+  ordem_ = new QLabel(this);
+  ordem_->setObjectName(QStringLiteral("LabelOrdem"));
+  ordem_->hide();
+  memo_ordem_ = ReadOnlyBox("MemoOrdem", this);
+  memo_ordem_->setFixedSize(420, 62);
+  results->addWidget(memo_ordem_);
+  auto* heading = new QLabel(QStringLiteral("Pontos Cart. Número das cartelas"), this);
+  heading->setObjectName(QStringLiteral("LabelPontos"));
+  memo_ = ReadOnlyBox("Memo1", this);
+  memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_->setFixedSize(420, 250);
+  heading->setFont(memo_->font());
+  results->addWidget(heading);
+  results->addWidget(memo_);
+  results->addStretch();
+  layout->addLayout(results);
+
+  connect(cheia_, &QCheckBox::clicked, this, &FollowUpPanel::fullCardClicked);
+  connect(sorteios_, &QPushButton::clicked, this, &FollowUpPanel::patternsRequested);
+  connect(som_, &QCheckBox::clicked, this, &FollowUpPanel::soundClicked);
+  connect(alea_, &QPushButton::clicked, this, &FollowUpPanel::drawBallRequested);
+  connect(fim, &QPushButton::clicked, this, &FollowUpPanel::endRequested);
+  connect(mostra_, &QPushButton::clicked, this, &FollowUpPanel::showWinnersRequested);
+  connect(conf, &QPushButton::clicked, this, &FollowUpPanel::conferenceRequested);
+}
+
+void FollowUpPanel::Show(const DrawState& state) {
+  in_play_->setText(QString::number(state.balls_in_play));
+  drawn_->setText(QString::number(state.drawn_count));
+  left_->setText(QString::number(state.BallsLeft()));
+  last_->setText(app::ToQString(state.last_ball));
+  cheia_->setChecked(state.choice.full_card);
+  outros_->setText(app::ToQString(state.outros));
+  alea_->setVisible(state.mode == DrawMode::Electronic);
+  alea_->setEnabled(state.alea_enabled);
+  mostra_->setVisible(state.mostra_visible);
+  ordem_->setText(app::ToQString(state.order_text));
+  if (memo_ordem_->toPlainText() != ordem_->text()) memo_ordem_->setPlainText(ordem_->text());
+  memo_->setPlainText(app::ToQString(state.MemoText()));
+  const auto colour = ColourOf(state.memo_colour);
+  QPalette palette = memo_->palette();
+  palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));
+  memo_->setPalette(palette);
+}
+
+void FollowUpPanel::SetFullCardControls(bool shown) {
+  tipo_->setVisible(shown);
+  cheia_->setVisible(shown);
+  sorteios_->setVisible(shown);
+}
+
+bool FollowUpPanel::SoundOn() const { return som_->isChecked(); }
+
+}  // namespace tavelao::draw

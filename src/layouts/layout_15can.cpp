@@ -1,0 +1,16 @@
+#include "layouts/layout_15can.h"
+
+#include "layouts/card_styles.h"
+#include "layouts/strip_layout.h"
+
+namespace tavelao::layouts {
+
+report::Layout Form15CanLayout(const LayoutOptions& options) {
+  const report::Colour colour = options.card.number_colours[0];
+  StripDesign design{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
+                   AddStripGrid(band, area, 3, colour);
+                 }};
+  return StripLayout(design, options);
+}
+
+}  // namespace tavelao::layouts

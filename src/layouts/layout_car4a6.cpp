@@ -1,0 +1,61 @@
+#include "layouts/layout_car4a6.h"
+
+#include <algorithm>
+
+#include "issue/card_refresh.h"
+#include "layouts/card_styles.h"
+#include "layouts/card_texts.h"
+#include "layouts/free_text.h"
+#include "layouts/one_card_layout.h"
+#include "layouts/prize_headings.h"
+#include "layouts/stub.h"
+#include "report/geometry.h"
+
+namespace tavelao::layouts {
+namespace {
+
+constexpr double kBandHeight = 353;
+constexpr double kCut = 268;
+// 25 numbers in 12 points take 658 of the 718 pixels: the 9-point caption
+// fits in front of them with a little air on both sides.
+constexpr double kCaptionLeft = 2;
+constexpr double kLineLeft = 55;
+// Linha2..Linha6 for 4, 5 and 6 lines; Linha1 is always at 12.
+constexpr double kTops[3][5] = {
+    {82, 152, 222, 1000, 1000},
+    {64, 116, 168, 220, 1000},
+    {54, 96, 138, 180, 220},
+};
+
+}  // namespace
+
+double LineTop(int lines, int line) {
+  if (line == 1) return 12;
+  return kTops[std::clamp(lines, 4, 6) - 4][std::clamp(line, 2, 6) - 2];
+}
+
+report::Layout FormCar4a6Layout(const LayoutOptions& options) {
+  report::Layout layout = OneCardPage("FormCar4a6", 177, kBandHeight, options, /*border_may_be_suppressed=*/false);
+
+  // The header's foot carries the card's identity, above the card.
+  report::Band& header = *layout.page_header;
+  const double foot = header.height - 24;
+  header.Find("TextoLivre")->rect.height = foot - 2;
+  header.items.push_back(AuthenticationText({16, foot, 320, 20}, TextStyleOf(11, true)));
+  header.items.push_back(
+      CardNumberText("Cartela", {kOneCardWidth - 336, foot, 320, 20}, TextStyleOf(11, true, report::HAlign::kRight)));
+
+  report::Band& band = layout.detail;
+  const int lines = std::clamp(options.lines, 4, 6);
+  for (int line = 1; line <= 6; ++line) {
+    const double top = LineTop(lines, line);
+    band.items.push_back(report::Label("LP" + std::to_string(line), {kCaptionLeft, top, kLineLeft - kCaptionLeft, 20}, PrizeCaption(line),
+                                       TextStyleOf(9)));
+    band.items.push_back(report::FieldText("Linha" + std::to_string(line), {kLineLeft, top, kOneCardWidth - kLineLeft - 4, 20},
+                                           issue::kLineTextValue, TextStyleOf(12)));
+  }
+  AddCardStub(band, kCut);
+  return layout;
+}
+
+}  // namespace tavelao::layouts
