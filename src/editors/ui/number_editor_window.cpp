@@ -43,7 +43,7 @@ NumberEditorWindow::NumberEditorWindow(session::Workspace& workspace, Dialogs& d
   };
   for (int k = 0; k < 25; ++k) {
     const QString n = QString::number(k + 1);
-    numbers_[k] = bind(new DragHandle(n.rightJustified(2, '0'), QStringLiteral("QD") + n, {25, 25}, page_),
+    numbers_[k] = bind(new DragHandle(n.rightJustified(2, QLatin1Char('0')), QStringLiteral("QD") + n, {25, 25}, page_),
                        &state_.numbers[k]);
   }
   block1_ = bind(new DragHandle(QStringLiteral("Cartela"), QStringLiteral("BC1"), {45, 38}, page_), &state_.block1);

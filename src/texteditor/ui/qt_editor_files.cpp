@@ -9,11 +9,11 @@
 namespace tavelao::texteditor {
 
 QString QtEditorFiles::OpenFileName(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir"), {}, kRtfFilter + ";;" + kTextFilter);
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir"), {}, kRtfFilter + QStringLiteral(";;") + kTextFilter);
 }
 
 QString QtEditorFiles::SaveFileName(QWidget* parent, const QString& current, QString& filter) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar como"), current, kRtfFilter + ";;" + kTextFilter,
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar como"), current, kRtfFilter + QStringLiteral(";;") + kTextFilter,
                                       &filter, QFileDialog::DontConfirmOverwrite);
 }
 
