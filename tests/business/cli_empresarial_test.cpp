@@ -8,13 +8,14 @@
 #include "issue/card_file.h"
 #include "session/data_files.h"
 #include "support/cli_runner.h"
+#include "support/required_tool.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::business {
 namespace {
 
 using testing::ReadBytes;
-using testing::HasPdfToText;
+using testing::ToolAvailable;
 using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
@@ -34,7 +35,7 @@ TEST(CliEmpresarial, PrintsTheCardsAndWritesThePrintingHouseFileFromTheFolderTab
   EXPECT_NE(csv.find("\r\n00003;"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir / kBusinessCardFile));
   EXPECT_TRUE(std::filesystem::exists(dir / issue::kCardFile)) << "the card file stays, as after the panel";
-  if (HasPdfToText()) {
+  if (ToolAvailable("pdftotext")) {
     const std::string text = PdfText(dir / "cartelas.pdf");
     EXPECT_NE(text.find("BINGO EMPRESARIAL"), std::string::npos) << text;
     EXPECT_NE(text.find("Cartela: 1-9"), std::string::npos) << text;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/required_tool.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::card {
@@ -70,7 +71,7 @@ TEST(BarCodeImage, NoPictureForANonDigit) {
 // A hand-held reader must read it: write it with a quiet zone, as printed,
 // and let zbar decode it.
 TEST(BarCodeImage, StandardReaderDecodesIt) {
-  if (std::system("command -v zbarimg >/dev/null 2>&1") != 0) GTEST_SKIP() << "zbarimg is not installed";
+  TAVELAO_REQUIRE_TOOL("zbarimg");
   testing::TempFolder dir;
   for (const std::string text : {"000001929553", "0000019", "1200003"}) {
     const auto image = MakeBarCodeImage(text);

@@ -7,12 +7,13 @@
 #include "session/card_options.h"
 #include "session/data_files.h"
 #include "support/cli_runner.h"
+#include "support/required_tool.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::issue {
 namespace {
 
-using testing::HasPdfToText;
+using testing::ToolAvailable;
 using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
@@ -20,7 +21,7 @@ using testing::TempFolder;
 int Pages(const std::string& pdf_text) { return static_cast<int>(std::count(pdf_text.begin(), pdf_text.end(), '\f')); }
 
 TEST(CliEmite, WritesThePdfOfModelOneAndDeletesTheCardFile) {
-  if (!HasPdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  TAVELAO_REQUIRE_TOOL("pdftotext");
   TempFolder dir;
   const auto run = RunCli(dir.path(), "emite --modelo 1 --inicial 41 --quantidade 3 --pdf cartelas.pdf");
   ASSERT_EQ(run.status, 0) << run.err;
@@ -36,7 +37,7 @@ TEST(CliEmite, WritesThePdfOfModelOneAndDeletesTheCardFile) {
 }
 
 TEST(CliEmite, PasswordLettersAndPrizesReachThePdf) {
-  if (!HasPdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  TAVELAO_REQUIRE_TOOL("pdftotext");
   TempFolder dir;
   {
     ASSERT_TRUE(session::EnsureOptions(dir.path()).ok());
@@ -67,7 +68,7 @@ TEST(CliEmite, StubModelsKeepTheCardFile) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(std::filesystem::exists(dir / kCardFile));
   EXPECT_TRUE(std::filesystem::exists(dir / "s.pdf"));
-  if (HasPdfToText()) {
+  if (ToolAvailable("pdftotext")) {
     EXPECT_EQ(Pages(PdfText(dir / "s.pdf")), 2) << "five strips per page";
   }
 }

@@ -10,11 +10,10 @@
 #include "layout_fixture.h"
 #include "layouts/print_card_file.h"
 #include "report/document_output.h"
+#include "support/required_tool.h"
 
 namespace tavelao::layouts {
 namespace {
-
-bool Has(const char* tool) { return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0; }
 
 std::string Output(const std::string& command) {
   std::string out;
@@ -27,7 +26,7 @@ std::string Output(const std::string& command) {
 }
 
 TEST_F(LayoutTest, PdfOfADeletedCardFileKeepsEveryText) {
-  if (!Has("pdftotext")) GTEST_SKIP() << "pdftotext is not installed";
+  TAVELAO_REQUIRE_TOOL("pdftotext");
   password = *card::Password::FromText("ABCDE");
   Issue(41, 4);
   PrintRequest request;
@@ -47,7 +46,7 @@ TEST_F(LayoutTest, PdfOfADeletedCardFileKeepsEveryText) {
 }
 
 TEST_F(LayoutTest, BarCodeOfARenderedPageReadsBack) {
-  if (!Has("zbarimg")) GTEST_SKIP() << "zbarimg is not installed";
+  TAVELAO_REQUIRE_TOOL("zbarimg");
   password = *card::Password::FromText("ABCDE");
   const report::Document document = Print(1, 42, 1);
   const QImage page = report::PageImage(document, 0, 200);
@@ -63,7 +62,7 @@ TEST_F(LayoutTest, EveryLayoutPaintsOnAPdf) {
     const auto pdf = dir / ("modelo" + std::to_string(model) + ".pdf");
     ASSERT_TRUE(report::WritePdf(document, pdf).ok()) << model;
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u) << model;
-    if (Has("pdfinfo")) {
+    if (testing::ToolAvailable("pdfinfo")) {
       const std::string info = Output("pdfinfo '" + pdf.string() + "'");
       EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +" + std::to_string(document.pages.size()) + "\n")))
           << info;

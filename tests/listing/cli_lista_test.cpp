@@ -8,12 +8,12 @@
 
 #include "listing/card_listing.h"
 #include "support/cli_runner.h"
+#include "support/required_tool.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::listing {
 namespace {
 
-using testing::HasPdfToText;
 using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
@@ -25,7 +25,7 @@ TEST(CliLista, DiagonalListingIsWrittenWithTitleAndLines) {
   EXPECT_NE(run.out.find("2 cartela(s) em 1 página(s), estilo Diagonal"), std::string::npos) << run.out;
   ASSERT_TRUE(std::filesystem::exists(dir / "lista.pdf"));
   EXPECT_TRUE(std::filesystem::exists(dir / kListingFile));
-  if (!HasPdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+  TAVELAO_REQUIRE_TOOL("pdftotext");
   const std::string text = PdfText(dir / "lista.pdf");
   EXPECT_NE(text.find("Tavelão"), std::string::npos) << text;
   EXPECT_NE(text.find("Relação das cartelas"), std::string::npos);

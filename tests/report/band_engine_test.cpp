@@ -50,6 +50,22 @@ std::vector<std::string> Numbers(const Page& page) {
   return numbers;
 }
 
+// Two bands designed to fill the sheet exactly, give or take the rounding
+// of millimetre sizes: half a pixel too tall still fits, more does not.
+TEST(BandEngine, ABandThatOvershootsByLessThanHalfAPixelStillFits) {
+  const auto records = Records(2);
+  const double sheet = Mm(297);
+  for (const auto& [overshoot, pages] : {std::pair{0.0, 1u}, {0.4, 1u}, {0.5, 1u}, {0.6, 2u}, {3.0, 2u}}) {
+    Layout layout;
+    layout.name = "Meia";
+    layout.detail.height = (sheet + overshoot) / 2;
+    layout.detail.items.push_back(FieldText("Numero", {0, 0, 50, 20}, "numero", {}, "000000"));
+    auto document = BuildDocument(layout, RecordList(records));
+    ASSERT_TRUE(document.ok());
+    EXPECT_EQ(document->pages.size(), pages) << "overshoot " << overshoot;
+  }
+}
+
 TEST(BandEngine, FillsRowsOfColumnsThenPages) {
   const auto records = Records(35);
   auto document = BuildDocument(GridLayout(false), RecordList(records));

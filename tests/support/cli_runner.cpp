@@ -44,8 +44,6 @@ std::string SqliteQuery(const std::filesystem::path& table, const std::string& s
 
 std::string CliPath() { return TAVELAO_CLI; }
 
-bool HasPdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
-
 std::string PdfText(const std::filesystem::path& pdf) {
   std::string text;
   if (FILE* pipe = popen(("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {

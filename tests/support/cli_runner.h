@@ -24,7 +24,6 @@ std::string SqliteQuery(const std::filesystem::path& table, const std::string& s
 std::string CliPath();
 
 // The text of a PDF as pdftotext reads it, empty when it cannot.
-bool HasPdfToText();
 std::string PdfText(const std::filesystem::path& pdf);
 
 }  // namespace tavelao::testing

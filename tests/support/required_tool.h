@@ -16,6 +16,14 @@ inline bool HasTool(const std::string& name) {
 
 inline bool UnderCi() { return std::getenv("CI") != nullptr; }
 
+// For checks that a test makes only where the tool is there: false where it
+// is missing, and a failure too under CI.
+inline bool ToolAvailable(const std::string& name) {
+  if (HasTool(name)) return true;
+  if (UnderCi()) ADD_FAILURE() << name << " is missing under CI";
+  return false;
+}
+
 }  // namespace tavelao::testing
 
 #define TAVELAO_REQUIRE_TOOL(name)                                                       \

@@ -19,7 +19,7 @@ void QtSounds::Play(const std::string& file_name) {
   auto& effect = effects_[file_name];
   if (!effect) {
     effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl::fromLocalFile(ToQString(path.string())));
+    effect->setSource(QUrl::fromLocalFile(ToQString(path)));
   }
   effect->play();
 }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ inline QString ToQString(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 inline std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+// File names cross as UTF-16, so folders with accents work on every platform.
+inline QString ToQString(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+inline std::filesystem::path ToPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
 inline QColor ToQColor(session::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 inline session::Rgb ToRgb(const QColor& colour) {

@@ -199,7 +199,7 @@ void PreviewWindow::Save() {
   const QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar PDF"), QStringLiteral("cartelas.pdf"),
                                                     QStringLiteral("Arquivos PDF (*.pdf)"));
   if (name.isEmpty()) return;
-  (void)SavePdf(std::filesystem::path(name.toStdString()));
+  (void)SavePdf(std::filesystem::path(name.toStdU16String()));
 }
 
 }  // namespace tavelao::report

@@ -31,7 +31,6 @@ namespace {
 
 constexpr std::string_view kTitle = "Editor de texto para as cartelas";
 
-std::filesystem::path ToPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
 QAction* MakeAction(const QString& text, const QString& name, QObject* parent, bool checkable = false) {
   auto* action = new QAction(text, parent);
@@ -341,7 +340,7 @@ bool FormEdit::FileSave() {
 }
 
 bool FormEdit::FileSaveAs() {
-  QString filter = FormatForName(ToPath(file_name_)) == TextFileFormat::kText && !file_name_.isEmpty() ? kTextFilter
+  QString filter = FormatForName(app::ToPath(file_name_)) == TextFileFormat::kText && !file_name_.isEmpty() ? kTextFilter
                                                                                                       : kRtfFilter;
   QString name = files_->SaveFileName(this, file_name_, filter);
   if (name.isEmpty()) return false;
@@ -360,7 +359,7 @@ void FormEdit::FilePrint() { files_->Print(this, *edit_->document()); }
 // be read leaves the text as it was.
 bool FormEdit::Load(const QString& name) {
   QTextDocument* document = edit_->document();
-  if (const Status status = LoadFreeText(ToPath(name), *document); !status) {
+  if (const Status status = LoadFreeText(app::ToPath(name), *document); !status) {
     dialogs_.Inform(kTitle, status.error());
     return false;
   }
@@ -372,7 +371,7 @@ bool FormEdit::Load(const QString& name) {
 }
 
 bool FormEdit::SaveTo(const QString& name) {
-  const std::filesystem::path path = ToPath(name);
+  const std::filesystem::path path = app::ToPath(name);
   if (const Status status = SaveFreeText(*edit_->document(), path, FormatForName(path)); !status) {
     dialogs_.Inform(kTitle, status.error());
     return false;
