@@ -113,9 +113,14 @@ const FrameEditorVariant& FrameVariant(FrameEditorKind kind) {
   return kA4;
 }
 
-FrameEditorKind FrameEditorForModel(int model_code, bool large_card) {
-  if (model_code == 69) return FrameEditorKind::kA5;
+FrameEditorKind FrameEditorFor(layouts::CardEditor editor, bool large_card) {
+  if (editor == layouts::CardEditor::kFramesA5) return FrameEditorKind::kA5;
   return large_card ? FrameEditorKind::kLarge : FrameEditorKind::kA4;
+}
+
+FrameEditorKind FrameEditorForModel(int model_code, bool large_card) {
+  const layouts::CardModel* model = layouts::FindCardModel(model_code);
+  return FrameEditorFor(model ? model->editor : layouts::CardEditor::kFramesA4, large_card);
 }
 
 double FrameBoxWidth(const FrameEditorVariant& variant) { return 5 * variant.frame.cell_pitch.x; }

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "layouts/card_models.h"
 #include "report/geometry.h"
 #include "report/page_setup.h"
 
@@ -79,8 +80,10 @@ struct FrameEditorVariant {
 
 const FrameEditorVariant& FrameVariant(FrameEditorKind kind);
 
-// Model 69 is the A5 page; model 9 the large card when that was chosen
-// (the issue panel allows it for 6 frames or fewer), A4 otherwise.
+// The A5 page for kFramesA5; for kFramesA4 the large card when that was
+// chosen (PrintCardFile allows it for 6 frames or fewer), A4 otherwise.
+FrameEditorKind FrameEditorFor(layouts::CardEditor editor, bool large_card);
+// The same for a model code of the catalogue.
 FrameEditorKind FrameEditorForModel(int model_code, bool large_card);
 
 // The box of frame handle j printed: width and height in layout pixels.

@@ -3,45 +3,157 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "layouts/fixed_layouts.h"
 
 namespace tavelao::layouts {
 namespace {
 
-constexpr const char* kStubMenu = "Modelos 5 cartelas por folha com com canhoto (com canhoto)";
+constexpr CardSubmenu kSubmenus[] = {
+    {"MenuCanhoto", "Modelos 5 cartelas por folha com com canhoto (com canhoto)"},
+};
+constexpr const char* kStubMenu = kSubmenus[0].caption;
+
+constexpr IssuePanelOptions kBorderPanel{.extra = ExtraInput::kBorderBox, .wide = true};
 
 constexpr CardModel kModels[] = {
-    {"Menu9", "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A4 21x29.7)", nullptr, 9,
-     "1 a 9 quadros alocáveis(A4)", ExtraInput::kFrames},
-    {"MenuA5", "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A5 14.5 x 21)", nullptr, 69,
-     "1 a 9 quadros alocáveis(A5)", ExtraInput::kFrames},
-    {"Menu1", "Modelo uma cartela com 1 quadro por folha", nullptr, 1, "Modelo uma cartela com 1 quadro por folha",
-     ExtraInput::kBorderBox},
-    {"Menu2", "Modelo uma cartela com 2 quadros por folha", nullptr, 2, "Modelo uma cartela com 2 quadros por folha",
-     ExtraInput::kBorderBox},
-    {"Menu3", "Modelo uma cartela com 3 quadros  por folha", nullptr, 3,
-     "Modelo uma cartela com 3 quadros  por folha", ExtraInput::kBorderBox},
-    {"Menu4a6", "Modelo uma cartela com 4 a 6 linhas por folha", nullptr, 6,
-     "Modelo uma cartela com 4 a 6 linhas por folha", ExtraInput::kLines},
-    {"Menu4", "Modelo quatro cartelas  em quadro por folha", nullptr, 4, "Modelo quatro cartelas  em quadro por folha",
-     ExtraInput::kNone},
-    {"Menu12", "Modelo doze cartelas em quadro por folha", nullptr, 12, "Modelo doze cartelas em quadro por folha",
-     ExtraInput::kNone},
-    {"Menu25", "Modelo uma cartela com dezenas alocáveis", nullptr, 25, "Modelo uma cartela com dezenas alocáveis",
-     ExtraInput::kNone},
-    {"MenuBE", "Bingo Empresarial", nullptr, 33, "Bingo Empresarial", ExtraInput::kNone},
-    {"Modeloextra7quadros1", "Modelo extra 4 cartelas por folha", nullptr, 7, "Modelo 4 por folha",
-     ExtraInput::kNone},
-    {"MenuExtra", "Modelo extra 1 cartela por folha", nullptr, 5, "Modelo Extra 1 por folha", ExtraInput::kNone},
-    {"Menu4CCan", "Cartela com 5 pedras", kStubMenu, 44, "Modelo 5 pedras com canhoto", ExtraInput::kNone},
-    {"Menu15ccan", "Cartela com 15 pedras", kStubMenu, 15, "Modelo 15 pedras com canhoto", ExtraInput::kNone},
-    {"Cartelacom20pedras1", "Cartela com 20 pedras", kStubMenu, 27, "Modelo 20 pedras com canhoto",
-     ExtraInput::kNone},
-    {"Menu25ccan", "Cartela com 25 pedras", kStubMenu, 26, "Modelo 25 pedras com canhoto", ExtraInput::kNone},
+    {.menu = "Menu9",
+     .caption = "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A4 21x29.7)",
+     .submenu = nullptr,
+     .code = 9,
+     .name_shown = "1 a 9 quadros alocáveis(A4)",
+     .panel = {.extra = ExtraInput::kFrames, .wide = true, .large_card = true},
+     .route = PrintRoute::kFrameEditor,
+     .editor = CardEditor::kFramesA4},
+    {.menu = "MenuA5",
+     .caption = "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A5 14.5 x 21)",
+     .submenu = nullptr,
+     .code = 69,
+     .name_shown = "1 a 9 quadros alocáveis(A5)",
+     .panel = {.extra = ExtraInput::kFrames, .wide = true},
+     .route = PrintRoute::kFrameEditor,
+     .editor = CardEditor::kFramesA5},
+    {.menu = "Menu1",
+     .caption = "Modelo uma cartela com 1 quadro por folha",
+     .submenu = nullptr,
+     .code = 1,
+     .name_shown = "Modelo uma cartela com 1 quadro por folha",
+     .panel = kBorderPanel,
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCarLayout},
+    {.menu = "Menu2",
+     .caption = "Modelo uma cartela com 2 quadros por folha",
+     .submenu = nullptr,
+     .code = 2,
+     .name_shown = "Modelo uma cartela com 2 quadros por folha",
+     .panel = kBorderPanel,
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCar2Layout},
+    {.menu = "Menu3",
+     .caption = "Modelo uma cartela com 3 quadros  por folha",
+     .submenu = nullptr,
+     .code = 3,
+     .name_shown = "Modelo uma cartela com 3 quadros  por folha",
+     .panel = kBorderPanel,
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCar3Layout},
+    {.menu = "Menu4a6",
+     .caption = "Modelo uma cartela com 4 a 6 linhas por folha",
+     .submenu = nullptr,
+     .code = 6,
+     .name_shown = "Modelo uma cartela com 4 a 6 linhas por folha",
+     .panel = {.extra = ExtraInput::kLines, .wide = true},
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCar4a6Layout},
+    {.menu = "Menu4",
+     .caption = "Modelo quatro cartelas  em quadro por folha",
+     .submenu = nullptr,
+     .code = 4,
+     .name_shown = "Modelo quatro cartelas  em quadro por folha",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCar4Layout},
+    {.menu = "Menu12",
+     .caption = "Modelo doze cartelas em quadro por folha",
+     .submenu = nullptr,
+     .code = 12,
+     .name_shown = "Modelo doze cartelas em quadro por folha",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = FormCar12Layout},
+    {.menu = "Menu25",
+     .caption = "Modelo uma cartela com dezenas alocáveis",
+     .submenu = nullptr,
+     .code = 25,
+     .name_shown = "Modelo uma cartela com dezenas alocáveis",
+     .panel = {},
+     .route = PrintRoute::kNumberEditor,
+     .editor = CardEditor::kNumbers},
+    {.menu = "MenuBE",
+     .caption = "Bingo Empresarial",
+     .submenu = nullptr,
+     .code = 33,
+     .name_shown = "Bingo Empresarial",
+     .panel = {},
+     .route = PrintRoute::kBusiness,
+     .editor = CardEditor::kBusiness},
+    {.menu = "Modeloextra7quadros1",
+     .caption = "Modelo extra 4 cartelas por folha",
+     .submenu = nullptr,
+     .code = 7,
+     .name_shown = "Modelo 4 por folha",
+     .panel = {},
+     .route = PrintRoute::kNothing},
+    {.menu = "MenuExtra",
+     .caption = "Modelo extra 1 cartela por folha",
+     .submenu = nullptr,
+     .code = 5,
+     .name_shown = "Modelo Extra 1 por folha",
+     .panel = {},
+     .route = PrintRoute::kNothing},
+    // The stub layouts leave the card file for the next run.
+    {.menu = "Menu4CCan",
+     .caption = "Cartela com 5 pedras",
+     .submenu = kStubMenu,
+     .code = 44,
+     .name_shown = "Modelo 5 pedras com canhoto",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = Form5DiaLayout,
+     .keeps_card_file = true},
+    {.menu = "Menu15ccan",
+     .caption = "Cartela com 15 pedras",
+     .submenu = kStubMenu,
+     .code = 15,
+     .name_shown = "Modelo 15 pedras com canhoto",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = Form15CanLayout,
+     .keeps_card_file = true},
+    {.menu = "Cartelacom20pedras1",
+     .caption = "Cartela com 20 pedras",
+     .submenu = kStubMenu,
+     .code = 27,
+     .name_shown = "Modelo 20 pedras com canhoto",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = Form20CanLayout,
+     .keeps_card_file = true},
+    {.menu = "Menu25ccan",
+     .caption = "Cartela com 25 pedras",
+     .submenu = kStubMenu,
+     .code = 26,
+     .name_shown = "Modelo 25 pedras com canhoto",
+     .panel = {},
+     .route = PrintRoute::kFixedLayout,
+     .layout = Form25CanLayout,
+     .keeps_card_file = true},
 };
 
 }  // namespace
 
 std::span<const CardModel> CardModels() { return kModels; }
+
+std::span<const CardSubmenu> CardSubmenus() { return kSubmenus; }
 
 const CardModel* FindCardModel(int code) {
   for (const CardModel& model : kModels) {
@@ -60,15 +172,14 @@ const CardModel* FindCardModelByMenu(std::string_view menu) {
 IssuePanelSetup SelectCardModel(const CardModel& model) {
   IssuePanelSetup setup;
   setup.model_name = model.name_shown;
-  const int code = model.code;
-  setup.width = (code == 1 || code == 2 || code == 3 || code == 6 || code == 9 || code == 69) ? kWidePanel
-                                                                                                : kNarrowPanel;
-  setup.border_box = model.extra == ExtraInput::kBorderBox;
-  setup.number_box = model.extra == ExtraInput::kLines || model.extra == ExtraInput::kFrames;
-  if (model.extra == ExtraInput::kLines) {
+  const ExtraInput extra = model.panel.extra;
+  setup.width = model.panel.wide ? kWidePanel : kNarrowPanel;
+  setup.border_box = extra == ExtraInput::kBorderBox;
+  setup.number_box = extra == ExtraInput::kLines || extra == ExtraInput::kFrames;
+  if (extra == ExtraInput::kLines) {
     setup.number_caption = "Número de linhas";
     setup.number_range = "(de 4 a 6)";
-  } else if (model.extra == ExtraInput::kFrames) {
+  } else if (extra == ExtraInput::kFrames) {
     setup.number_caption = "Número de quadros";
     setup.number_range = "(de 1 a 9)";
   }

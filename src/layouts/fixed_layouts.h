@@ -18,7 +18,8 @@
 
 namespace tavelao::layouts {
 
-// Codes 1, 2, 3, 6, 4, 12, 44, 15, 27, 26; nullopt for any other.
+// The layout of a model of the catalogue that prints one; nullopt for any
+// other code.
 std::optional<report::Layout> FixedLayoutForModel(int model_code, const LayoutOptions& options);
 
 }  // namespace tavelao::layouts

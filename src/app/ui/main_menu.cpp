@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <string_view>
+
+#include "layouts/card_models.h"
 
 namespace tavelao::app {
 namespace {
@@ -10,30 +13,6 @@ namespace {
 struct Entry {
   const char* name;
   const char* caption;
-};
-
-// "Emissao de cartelas", in menu order; the stub models follow in their submenu.
-const Entry kIssueEntries[] = {
-    {"Menu9", "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A4 21x29.7)"},
-    {"MenuA5", "Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A5 14.5 x 21)"},
-    {"Menu1", "Modelo uma cartela com 1 quadro por folha"},
-    {"Menu2", "Modelo uma cartela com 2 quadros por folha"},
-    {"Menu3", "Modelo uma cartela com 3 quadros  por folha"},
-    {"Menu4a6", "Modelo uma cartela com 4 a 6 linhas por folha"},
-    {"Menu4", "Modelo quatro cartelas  em quadro por folha"},
-    {"Menu12", "Modelo doze cartelas em quadro por folha"},
-    {"Menu25", "Modelo uma cartela com dezenas alocáveis"},
-    {"MenuBE", "Bingo Empresarial"},
-    {"Modeloextra7quadros1", "Modelo extra 4 cartelas por folha"},
-    {"MenuExtra", "Modelo extra 1 cartela por folha"},
-    {"L1", "Listagem das cartelas"},
-};
-
-const Entry kStubEntries[] = {
-    {"Menu4CCan", "Cartela com 5 pedras"},
-    {"Menu15ccan", "Cartela com 15 pedras"},
-    {"Cartelacom20pedras1", "Cartela com 20 pedras"},
-    {"Menu25ccan", "Cartela com 25 pedras"},
 };
 
 const Entry kValidationEntries[] = {
@@ -70,14 +49,29 @@ QMenu* AddMenu(QMenuBar& bar, const char* name, const char* caption) {
   return menu;
 }
 
+// "Emissao de cartelas": the card models of the catalogue in its order, the
+// card listing, then the submenus with their models.
+void AddIssueEntries(QMenu& issue) {
+  const auto models = layouts::CardModels();
+  for (const layouts::CardModel& model : models) {
+    if (!model.submenu) AddEntry(issue, {model.menu, model.caption});
+  }
+  AddEntry(issue, {"L1", "Listagem das cartelas"});
+  for (const layouts::CardSubmenu& submenu : layouts::CardSubmenus()) {
+    QMenu* sub = issue.addMenu(QString::fromUtf8(submenu.caption));
+    sub->setObjectName(QString::fromUtf8(submenu.name));
+    for (const layouts::CardModel& model : models) {
+      if (model.submenu && std::string_view(model.submenu) == submenu.caption) {
+        AddEntry(*sub, {model.menu, model.caption});
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void BuildMainMenu(QMenuBar& bar) {
-  QMenu* issue = AddMenu(bar, "MenuEmissao", "Emissao de cartelas");
-  AddEntries(*issue, kIssueEntries);
-  QMenu* stubs = issue->addMenu(QStringLiteral("Modelos 5 cartelas por folha com com canhoto (com canhoto)"));
-  stubs->setObjectName(QStringLiteral("MenuCanhoto"));
-  AddEntries(*stubs, kStubEntries);
+  AddIssueEntries(*AddMenu(bar, "MenuEmissao", "Emissao de cartelas"));
 
   AddEntries(*AddMenu(bar, "MenuValidacao", "Validação de cartelas"), kValidationEntries);
   AddEntry(bar, {"MenuSorteio", "Sorteio"});

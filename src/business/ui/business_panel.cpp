@@ -221,12 +221,9 @@ void PanelBE::CloseTables() {
 void InstallBusinessPanel(app::TMainForm& form, issue::PanelFiltraCar& issue_panel) {
   auto* panel = new PanelBE(form);
   form.AddPanel(panel);
-  const layouts::CardModel* model = layouts::FindCardModelByMenu("MenuBE");
-  Q_ASSERT(model);
-  if (!model) return;
-  form.EnableMenuEntry(QStringLiteral("MenuBE"), [&issue_panel, model] { issue_panel.SelectCardModel(*model); });
-  issue_panel.SetModelEditor(model->code, [panel](const layouts::PrintResult&, const layouts::LayoutOptions&,
-                                                  store::Table& card_file) { panel->Open(card_file); });
+  issue_panel.SetModelEditor(layouts::CardEditor::kBusiness,
+                             [panel](const layouts::PrintResult&, const layouts::LayoutOptions&,
+                                     store::Table& card_file) { panel->Open(card_file); });
 }
 
 }  // namespace tavelao::business

@@ -1,5 +1,7 @@
 #include "editors/ui/layout_editors_install.h"
 
+#include <map>
+
 #include "app/ui/main_form.h"
 #include "editors/ui/font_chooser.h"
 #include "editors/ui/frame_editor_window.h"
@@ -18,27 +20,20 @@ void InstallLayoutEditors(app::TMainForm& form) {
   auto* fonts = new QtFontChooser(form.services().colours, &form);
   QObject::connect(&form, &QObject::destroyed, [fonts] { delete fonts; });
   Dialogs& dialogs = form.services().dialogs;
-  auto make = [&](FrameEditorKind kind) {
-    return new FrameEditorWindow(kind, form.workspace(), dialogs, *fonts, &form);
-  };
-  FrameEditorWindow* a4 = make(FrameEditorKind::kA4);
-  FrameEditorWindow* large = make(FrameEditorKind::kLarge);
-  FrameEditorWindow* a5 = make(FrameEditorKind::kA5);
-
-  panel->SetModelEditor(9, [a4, large](const layouts::PrintResult& printed, const layouts::LayoutOptions& options,
-                                       store::Table& card_file) {
-    (printed.large_card ? large : a4)->Open(printed.frames, options.card, card_file);
-  });
-  panel->SetModelEditor(69, [a5](const layouts::PrintResult& printed, const layouts::LayoutOptions& options,
-                                 store::Table& card_file) { a5->Open(printed.frames, options.card, card_file); });
-  auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, form.services().colours, &form);
-  panel->SetModelEditor(25, [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&,
-                                      store::Table& card_file) { numbers->Open(card_file); });
-  for (const char* menu : {"Menu9", "MenuA5", "Menu25"}) {
-    const layouts::CardModel* model = layouts::FindCardModelByMenu(menu);
-    Q_ASSERT(model);
-    form.EnableMenuEntry(QString::fromUtf8(menu), [panel, model] { panel->SelectCardModel(*model); });
+  std::map<FrameEditorKind, FrameEditorWindow*> frames;
+  for (FrameEditorKind kind : {FrameEditorKind::kA4, FrameEditorKind::kLarge, FrameEditorKind::kA5}) {
+    frames[kind] = new FrameEditorWindow(kind, form.workspace(), dialogs, *fonts, &form);
   }
+  for (layouts::CardEditor editor : {layouts::CardEditor::kFramesA4, layouts::CardEditor::kFramesA5}) {
+    panel->SetModelEditor(editor, [frames, editor](const layouts::PrintResult& printed,
+                                                   const layouts::LayoutOptions& options, store::Table& card_file) {
+      frames.at(FrameEditorFor(editor, printed.large_card))->Open(printed.frames, options.card, card_file);
+    });
+  }
+  auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, form.services().colours, &form);
+  panel->SetModelEditor(layouts::CardEditor::kNumbers,
+                        [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&,
+                                  store::Table& card_file) { numbers->Open(card_file); });
 }
 
 }  // namespace tavelao::editors

@@ -1,6 +1,7 @@
 #pragma once
 // The layout editors, created hidden at start and opened by the issue
-// panel after a run of model 9 (A4 or large card), 69 (A5) or 25 (numbers).
+// panel after a run of a model whose catalogue entry names one: the frame
+// editors (A4 or large card, A5) or the number editor.
 
 namespace tavelao::app {
 class TMainForm;

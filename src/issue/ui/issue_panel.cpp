@@ -23,14 +23,6 @@
 namespace tavelao::issue {
 namespace {
 
-// The models this version issues; the editors (9, 69, 25) and business
-// bingo come with their own screens.
-constexpr const char* kServedModels[] = {
-    "Menu1",      "Menu2",      "Menu3",      "Menu4a6",    "Menu4",     "Menu12",
-    "Modeloextra7quadros1",     "MenuExtra",  "Menu4CCan",  "Menu15ccan", "Cartelacom20pedras1",
-    "Menu25ccan",
-};
-
 constexpr const char* kTitle = "Emissão de cartelas de bingo.";
 
 QLineEdit* MakeNumberField(const QString& name, int width, QWidget* parent) {
@@ -122,6 +114,25 @@ PanelFiltraCar::PanelFiltraCar(app::TMainForm& form, std::function<std::string()
 
   preview_ = new report::PreviewWindow(form_.services().dialogs, &form_);
   preview_->hide();
+  // The models without an editor are served here; the editors' screens
+  // enable theirs when they install.
+  EnableModelEntries(layouts::CardEditor::kNone);
+}
+
+int PanelFiltraCar::model_code() const { return model_ ? model_->code : 0; }
+
+void PanelFiltraCar::SetModelEditor(layouts::CardEditor editor, ModelEditor open) {
+  Q_ASSERT(editor != layouts::CardEditor::kNone);
+  const bool first = !editors_.contains(editor);
+  editors_[editor] = std::move(open);
+  if (first) EnableModelEntries(editor);
+}
+
+void PanelFiltraCar::EnableModelEntries(layouts::CardEditor editor) {
+  for (const layouts::CardModel& model : layouts::CardModels()) {
+    if (model.editor != editor) continue;
+    form_.EnableMenuEntry(QString::fromUtf8(model.menu), [this, &model] { SelectCardModel(model); });
+  }
 }
 
 bool PanelFiltraCar::eventFilter(QObject* watched, QEvent* event) {
@@ -139,7 +150,7 @@ bool PanelFiltraCar::eventFilter(QObject* watched, QEvent* event) {
 
 void PanelFiltraCar::SelectCardModel(const layouts::CardModel& model) {
   const layouts::IssuePanelSetup setup = layouts::SelectCardModel(model);
-  model_code_ = model.code;
+  model_ = &model;
   model_name_->setText(app::ToQString(setup.model_name));
   number_caption_->setText(app::ToQString(setup.number_caption));
   number_range_->setText(app::ToQString(setup.number_range));
@@ -162,7 +173,7 @@ void PanelFiltraCar::ButtonOkClick() {
     return;
   }
   layouts::PrintRequest request;
-  request.model_code = model_code_;
+  request.model_code = model_code();
   request.number_box_text = app::ToUtf8(number_->text());
   request.options.card = form_.card_options();
   request.options.free_text = std::make_shared<const std::string>(free_text_ ? free_text_() : std::string());
@@ -185,7 +196,7 @@ void PanelFiltraCar::ButtonOkClick() {
     case layouts::PrintKind::kNothingPrinted:
       break;
     case layouts::PrintKind::kEditor:
-      if (auto editor = editors_.find(model_code_); editor != editors_.end()) {
+      if (auto editor = editors_.find(model_->editor); editor != editors_.end()) {
         editor->second(*printed, request.options, card_file_);
       }
       break;
@@ -195,12 +206,6 @@ void PanelFiltraCar::ButtonOkClick() {
 PanelFiltraCar& InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text) {
   auto* panel = new PanelFiltraCar(form, std::move(free_text));
   form.AddPanel(panel);
-  for (const char* menu : kServedModels) {
-    const layouts::CardModel* model = layouts::FindCardModelByMenu(menu);
-    Q_ASSERT(model);
-    if (!model) continue;
-    form.EnableMenuEntry(QString::fromUtf8(menu), [panel, model] { panel->SelectCardModel(*model); });
-  }
   // Opening the menu hides the border box: only models 1, 2 and 3 show it.
   if (QMenu* menu = form.Menu(QStringLiteral("MenuEmissao"))) {
     QObject::connect(menu, &QMenu::aboutToShow, panel, [panel] {

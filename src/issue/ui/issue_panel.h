@@ -19,6 +19,7 @@ namespace tavelao::app {
 class TMainForm;
 }
 namespace tavelao::layouts {
+enum class CardEditor;
 struct CardModel;
 struct LayoutOptions;
 struct PrintResult;
@@ -38,23 +39,26 @@ class PanelFiltraCar : public QFrame {
 
   void SelectCardModel(const layouts::CardModel& model);
   void ButtonOkClick();
-  int model_code() const { return model_code_; }
+  int model_code() const;
   report::PreviewWindow& preview() { return *preview_; }
 
-  // The window that takes over the open card file after a run of a model
-  // with its own editor.
+  // The window that takes over the open card file after a run of the models
+  // with that editor in the catalogue; it also enables their menu entries,
+  // as the panel does for the models without an editor.
   using ModelEditor =
       std::function<void(const layouts::PrintResult&, const layouts::LayoutOptions&, store::Table& card_file)>;
-  void SetModelEditor(int model_code, ModelEditor open) { editors_[model_code] = std::move(open); }
+  void SetModelEditor(layouts::CardEditor editor, ModelEditor open);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void EnableModelEntries(layouts::CardEditor editor);
+
   app::TMainForm& form_;
   std::function<std::string()> free_text_;
   store::Table card_file_;  // TableCart, "Cartelas.cds"
-  int model_code_ = 0;
+  const layouts::CardModel* model_ = nullptr;  // the one chosen last
   QLabel* model_name_ = nullptr;
   QLineEdit* first_ = nullptr;
   QLineEdit* quantity_ = nullptr;
@@ -66,7 +70,7 @@ class PanelFiltraCar : public QFrame {
   QRadioButton* large_card_ = nullptr;
   QCheckBox* border_ = nullptr;
   report::PreviewWindow* preview_ = nullptr;
-  std::map<int, ModelEditor> editors_;
+  std::map<layouts::CardEditor, ModelEditor> editors_;
 };
 
 PanelFiltraCar& InstallIssuePanel(app::TMainForm& form, std::function<std::string()> free_text);
