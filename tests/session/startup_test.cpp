@@ -196,3 +196,29 @@ TEST(PrepareForCommand, CreatesMissingTablesButRebuildsNothing) {
 
 }  // namespace
 }  // namespace tavelao::session
+
+namespace tavelao::session {
+namespace {
+
+TEST(Startup, ADanglingLinkWhereATableShouldBeStopsTheStartByName) {
+  TempFolder dir;
+  std::filesystem::create_symlink(dir / "pendrive" / "Validadas.cds", dir / kValidationFile);
+  auto ws = RunStartup(dir.path(), {});
+  ASSERT_FALSE(ws);
+  EXPECT_NE(ws.error().find("\"Validadas.cds\""), std::string::npos) << ws.error();
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / kValidationFile)) << "never replaced by an empty table";
+  EXPECT_FALSE(std::filesystem::exists(dir / "pendrive"));
+}
+
+TEST(Startup, AFirstStartKilledMidwayLeavesNoTableWithoutItsRows) {
+  TempFolder dir;
+  // What a kill leaves: a partial file under the temporary name only.
+  WriteBytes(dir / (std::string(kOptionsFile) + ".parcial"), "SQLite format 3");
+  auto ws = Start(dir.path());
+  ASSERT_TRUE(ws);
+  EXPECT_EQ(*ws->options.Count(), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / (std::string(kOptionsFile) + ".parcial")));
+}
+
+}  // namespace
+}  // namespace tavelao::session

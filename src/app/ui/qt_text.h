@@ -16,6 +16,10 @@ inline QString ToQString(std::string_view utf8) {
 }
 inline std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
+// Texts convert to both of the overloads below; they mean the first.
+inline QString ToQString(const std::string& utf8) { return ToQString(std::string_view(utf8)); }
+inline QString ToQString(const char* utf8) { return ToQString(std::string_view(utf8)); }
+
 // File names cross as UTF-16, so folders with accents work on every platform.
 inline QString ToQString(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
 inline std::filesystem::path ToPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
