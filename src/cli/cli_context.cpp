@@ -1,6 +1,5 @@
 #include "cli/cli_context.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -43,19 +42,9 @@ std::unique_ptr<session::Workspace> CliContext::OpenWorkspace(FolderAccess acces
   return std::move(*ws);
 }
 
-std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name) {
-  auto it = std::find(args.begin(), args.end(), "--" + name);
-  if (it == args.end() || it + 1 == args.end()) return std::nullopt;
-  std::string value = *(it + 1);
-  args.erase(it, it + 2);
-  return value;
-}
-
-bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
-  auto it = std::find(args.begin(), args.end(), "--" + name);
-  if (it == args.end()) return false;
-  args.erase(it);
-  return true;
+int CliContext::UsageError(std::string_view message) {
+  err << message << "\nUso: " << UsageLine(command) << "\n";
+  return kExitUsage;
 }
 
 }  // namespace tavelao::cli

@@ -1,13 +1,13 @@
 #pragma once
-// What every command of tavelao-cli shares: its arguments, its output, and
-// the working directory prepared as the application prepares it.
+// What every command of tavelao-cli shares: its declaration, its output,
+// and the working directory prepared as the application prepares it.
 
 #include <iosfwd>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
+#include <string_view>
 
+#include "cli/command_spec.h"
 #include "session/workspace.h"
 
 namespace tavelao::cli {
@@ -21,7 +21,7 @@ inline constexpr int kExitUsage = 2;    // wrong arguments or an unusable settin
 enum class FolderAccess { Writes, Reads };
 
 struct CliContext {
-  std::vector<std::string> args;  // after the command name
+  const CommandSpec& command;
   std::ostream& out;
   std::ostream& err;
   // What a command returns when OpenWorkspace gave nothing.
@@ -31,11 +31,10 @@ struct CliContext {
   // and the password of TAVELAO_SENHA; reports and returns nullptr on
   // failure (a folder in use: workspace_failure is kExitRefused).
   std::unique_ptr<session::Workspace> OpenWorkspace(FolderAccess access = FolderAccess::Writes);
-};
 
-// The value after `--name` in args, removed from args with it.
-std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);
-// Whether `--name` is in args; removed when present.
-bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+  // Prints `message` and the command's usage line on the error output;
+  // returns kExitUsage.
+  int UsageError(std::string_view message);
+};
 
 }  // namespace tavelao::cli

@@ -1,9 +1,12 @@
 #pragma once
-// Message boxes of the core as lines on the error output; questions take
+// Message boxes of the core for tavelao-cli: each box a line on the error
+// output, or kept for the line of the entry that caused it; questions take
 // the answer the command was given.
 
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/dialogs.h"
 
@@ -11,23 +14,42 @@ namespace tavelao::cli {
 
 class CliDialogs : public Dialogs {
  public:
-  explicit CliDialogs(std::ostream& out, bool answer_yes = false) : out_(out), answer_yes_(answer_yes) {}
+  // Each box printed on `out` as it comes.
+  explicit CliDialogs(std::ostream& out, bool answer_yes = false) : out_(&out), answer_yes_(answer_yes) {}
+  // Boxes kept until Take().
+  static CliDialogs Kept(bool answer_yes) { return CliDialogs(answer_yes); }
 
   void Inform(std::string_view title, std::string_view text) override {
-    out_ << title << ": " << text << "\n";
-    ++shown_;
+    Show(std::string(title) + ": " + std::string(text), "");
   }
   bool Ask(std::string_view title, std::string_view text) override {
-    out_ << title << ": " << text << (answer_yes_ ? " Sim.\n" : " Não.\n");
+    Show(std::string(title) + ": " + std::string(text) + (answer_yes_ ? " Sim" : " Não"), ".");
     return answer_yes_;
   }
-  // How many information boxes were shown (refusals and warnings).
-  int informed() const { return shown_; }
+
+  // The boxes kept since the last call, joined by "; ".
+  std::string Take() {
+    std::string joined;
+    for (const auto& m : kept_) joined += (joined.empty() ? "" : "; ") + m;
+    kept_.clear();
+    return joined;
+  }
 
  private:
-  std::ostream& out_;
+  explicit CliDialogs(bool answer_yes) : answer_yes_(answer_yes) {}
+
+  // A printed box ends its line as a sentence; a kept one is part of a line.
+  void Show(std::string box, std::string_view printed_end) {
+    if (out_) {
+      *out_ << box << printed_end << "\n";
+    } else {
+      kept_.push_back(std::move(box));
+    }
+  }
+
+  std::ostream* out_ = nullptr;
   bool answer_yes_;
-  int shown_ = 0;
+  std::vector<std::string> kept_;
 };
 
 }  // namespace tavelao::cli

@@ -40,8 +40,6 @@ std::optional<session::CardOptions> ReadStoredCardOptions(CliContext& context, s
   return std::move(*options);
 }
 
-bool TakeOverwrite(CliContext& context) { return TakeFlag(context.args, "sobrescreve"); }
-
 std::optional<int> RefusePdfOutput(CliContext& context, const std::string& pdf, bool overwrite) {
   const Status allowed = CheckPdfOutput(pdf, overwrite ? Overwrite::kAnyOtherFile : Overwrite::kOnlyOurPdf,
                                         "use --sobrescreve para substituí-lo");

@@ -5,11 +5,19 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/command_spec.h"
 #include "report/document.h"
 #include "session/card_options.h"
 #include "store/table.h"
 
 namespace tavelao::cli {
+
+// Options several commands declare alike.
+inline constexpr OptionSpec kFirstCardOption = RequiredOption("inicial", "N", "a primeira cartela");
+inline constexpr OptionSpec kQuantityOption = RequiredOption("quantidade", "Q", "quantas cartelas, de N a N+Q-1");
+inline constexpr OptionSpec kPdfOption = RequiredOption("pdf", "ARQUIVO", "o arquivo PDF a gravar");
+inline constexpr OptionSpec kOverwriteOption =
+    FlagOption("sobrescreve", "substitui o ARQUIVO que já existe e não é um PDF do Tavelão (nunca uma tabela)");
 
 // The issue run of the panel's "OK" over the typed first card and quantity,
 // into `card_file`. Returns the exit status to end with when no card file
@@ -20,9 +28,6 @@ std::optional<int> IssueCardFile(CliContext& context, session::Workspace& ws, co
 // The title letters, prizes and colours stored in "premios.cds"; the error
 // is printed.
 std::optional<session::CardOptions> ReadStoredCardOptions(CliContext& context, session::Workspace& ws);
-
-// The --sobrescreve flag of the commands that write a PDF, taken from args.
-bool TakeOverwrite(CliContext& context);
 
 // The refusal of a --pdf file the PDF may not replace (a table file, or an
 // existing file that is not a PDF of ours without --sobrescreve), printed;

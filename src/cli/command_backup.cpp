@@ -20,13 +20,7 @@ void PrintCopies(CliContext& context, const std::filesystem::path& folder) {
   }
 }
 
-}  // namespace
-
-int RunBackup(CliContext& context) {
-  if (!context.args.empty()) {
-    context.err << "Uso: tavelao-cli backup\n";
-    return kExitUsage;
-  }
+int RunBackup(CliContext& context, const CommandArgs&) {
   // Copying only reads the tables, so it may run beside the program.
   auto ws = context.OpenWorkspace(FolderAccess::Reads);
   if (!ws) return context.workspace_failure;
@@ -38,14 +32,12 @@ int RunBackup(CliContext& context) {
   return kExitOk;
 }
 
-int RunRestaura(CliContext& context) {
-  if (context.args.size() != 1) {
-    context.err << "Uso: tavelao-cli restaura ARQUIVO (uma cópia da pasta backup)\n";
-    return kExitUsage;
-  }
+constexpr ArgumentSpec kRestoreArguments[] = {Argument("ARQUIVO", "uma cópia da pasta backup")};
+
+int RunRestaura(CliContext& context, const CommandArgs& args) {
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
-  const std::filesystem::path copy = context.args.front();
+  const std::filesystem::path copy = args.arguments().front();
   if (auto status = session::RestoreBackup(copy, nullptr, std::chrono::system_clock::now()); !status) {
     context.err << status.error() << "\n";
     return kExitRefused;
@@ -54,5 +46,23 @@ int RunRestaura(CliContext& context) {
               << " restaurada; a tabela como estava foi guardada antes na pasta backup.\n";
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kBackupCommand{
+    .name = "backup",
+    .summary =
+        "copia Validadas.cds, a ata do sorteio, premios.cds e empresas.cds para a pasta backup (as 10 últimas "
+        "de cada) e lista as cópias",
+    .run = RunBackup,
+};
+
+constinit const CommandSpec kRestauraCommand{
+    .name = "restaura",
+    .summary =
+        "restaura a tabela a partir da cópia ARQUIVO da pasta backup, depois de guardar uma cópia da tabela atual",
+    .arguments = kRestoreArguments,
+    .run = RunRestaura,
+};
 
 }  // namespace tavelao::cli

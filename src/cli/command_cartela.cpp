@@ -7,13 +7,12 @@
 #include "common/text.h"
 
 namespace tavelao::cli {
+namespace {
 
-int RunCartela(CliContext& context) {
-  if (context.args.size() != 1) {
-    context.err << "Uso: tavelao-cli cartela NÚMERO\n";
-    return kExitUsage;
-  }
-  const std::string& typed = context.args[0];
+constexpr ArgumentSpec kArguments[] = {Argument("NÚMERO", "o número da cartela no banco, de 1 a 120000")};
+
+int RunCartela(CliContext& context, const CommandArgs& args) {
+  const std::string& typed = args.arguments().front();
   const auto card = ParseInt32(Trim(typed));
   if (!card) {
     context.err << ConversionErrorMessage(typed) << "\n";
@@ -42,5 +41,14 @@ int RunCartela(CliContext& context) {
   context.out << "Código de barras: " << card::BarCodeText(*card, code) << "\n";
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kCartelaCommand{
+    .name = "cartela",
+    .summary = "mostra a cartela do banco com dígito, números, autenticação e código de barras",
+    .arguments = kArguments,
+    .run = RunCartela,
+};
 
 }  // namespace tavelao::cli

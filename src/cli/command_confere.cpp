@@ -12,7 +12,10 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr const char* kUsage = "Uso: tavelao-cli confere NÚMERO [--bolas 7,42,100,...]\n";
+constexpr OptionSpec kOptions[] = {
+    ValueOption("bolas", "7,42,100,...", "as pedras sorteadas, separadas por vírgulas (00 = 100)"),
+};
+constexpr ArgumentSpec kArguments[] = {Argument("NÚMERO", "a cartela, como digitada na conferência")};
 
 // The balls of "7,42,00", or nullopt with the offending item in `bad`.
 std::optional<draw::BallSet> ParseBalls(std::string_view text, std::string& bad) {
@@ -37,25 +40,16 @@ std::string Cell(const draw::ConferenceCell& cell) {
   return cell.drawn ? "[" + cell.text + "]" : " " + cell.text + " ";
 }
 
-}  // namespace
-
-int RunConfere(CliContext& context) {
-  const auto balls_text = TakeOption(context.args, "bolas");
-  if (context.args.size() != 1) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
+int RunConfere(CliContext& context, const CommandArgs& args) {
+  const auto balls_text = args.Value("bolas");
   std::string bad;
   const auto drawn = ParseBalls(balls_text.value_or(""), bad);
   if (!drawn) {
     context.err << "Pedra inválida: \"" << bad << "\". Use números de 1 a 100 (\"00\" = 100).\n";
     return kExitUsage;
   }
-  const std::string typed = context.args.front();
-  if (!ParseInt32(Trim(typed))) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
+  const std::string& typed = args.arguments().front();
+  if (!ParseInt32(Trim(typed))) return context.UsageError(ConversionErrorMessage(typed));
   auto ws = context.OpenWorkspace(FolderAccess::Reads);
   if (!ws) return context.workspace_failure;
   const draw::ConferResult result = draw::ConferCard(ws->bank, ws->password, ws->issuer, *drawn, typed);
@@ -74,5 +68,15 @@ int RunConfere(CliContext& context) {
   if (!c.authentication_line.empty()) context.out << c.authentication_line << "\n";
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kConfereCommand{
+    .name = "confere",
+    .summary = "mostra a cartela com as pedras sorteadas marcadas entre colchetes (00 = 100) e a autenticação",
+    .options = kOptions,
+    .arguments = kArguments,
+    .run = RunConfere,
+};
 
 }  // namespace tavelao::cli

@@ -21,27 +21,30 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: tavelao-cli emite --modelo M --inicial N --quantidade Q [--linhas L] [--sem-cercadura] "
-    "[--texto ARQUIVO] [--quadros N] [--grande] --pdf ARQUIVO [--sobrescreve]\n";
+constexpr OptionSpec kOptions[] = {
+    RequiredOption("modelo", "M", "o modelo de cartela, como na tela de emissão"),
+    kFirstCardOption,
+    kQuantityOption,
+    ValueOption("linhas", "L", "as linhas de cada cartela, nos modelos que as pedem"),
+    FlagOption("sem-cercadura", "sem a cercadura das cartelas, nos modelos que a têm"),
+    ValueOption("texto", "ARQUIVO", "o texto livre das cartelas, em RTF, TXT ou HTML (até 2 MB)"),
+    ValueOption("quadros", "N", "os quadros de cada cartela, nos modelos do editor de quadros"),
+    FlagOption("grande", "cartela grande, no modelo do editor de quadros que a tem"),
+    kPdfOption,
+    kOverwriteOption,
+};
 
-}  // namespace
-
-int RunEmite(CliContext& context) {
-  const auto model_text = TakeOption(context.args, "modelo");
-  const auto first = TakeOption(context.args, "inicial");
-  const auto quantity = TakeOption(context.args, "quantidade");
-  const auto lines = TakeOption(context.args, "linhas");
-  const auto free_text_file = TakeOption(context.args, "texto");
-  const auto pdf = TakeOption(context.args, "pdf");
-  const bool no_border = TakeFlag(context.args, "sem-cercadura");
-  const auto frames = TakeOption(context.args, "quadros");
-  const bool large_card = TakeFlag(context.args, "grande");
-  const bool overwrite = TakeOverwrite(context);
-  if (!model_text || !first || !quantity || !pdf || !context.args.empty()) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
+int RunEmite(CliContext& context, const CommandArgs& args) {
+  const auto model_text = args.Value("modelo");
+  const auto first = args.Value("inicial");
+  const auto quantity = args.Value("quantidade");
+  const auto lines = args.Value("linhas");
+  const auto free_text_file = args.Value("texto");
+  const auto pdf = args.Value("pdf");
+  const bool no_border = args.Flag("sem-cercadura");
+  const auto frames = args.Value("quadros");
+  const bool large_card = args.Flag("grande");
+  const bool overwrite = args.Flag("sobrescreve");
   const auto code = ParseInt32(Trim(*model_text));
   const layouts::CardModel* model = code ? layouts::FindCardModel(*code) : nullptr;
   if (!model) {
@@ -90,7 +93,7 @@ int RunEmite(CliContext& context) {
                   << issue::kCardFile << " foi apagado.\n";
       return kExitRefused;
     case layouts::PrintKind::kEditor: {
-      if (model->code == 25) {
+      if (model->route == layouts::PrintRoute::kNumberEditor) {
         auto numbers = editors::PrintWithStoredNumberEditor(ws->folder, card_file, ws->password, ws->issuer);
         if (!numbers) {
           context.err << numbers.error() << "\n";
@@ -100,7 +103,7 @@ int RunEmite(CliContext& context) {
         printed->card_file_deleted = true;
         break;
       }
-      if (model->code == 9 || model->code == 69) {
+      if (model->route == layouts::PrintRoute::kFrameEditor) {
         auto stored = editors::PrintWithStoredFrameEditor(model->code, printed->frames, printed->large_card,
                                                           request.options.card, ws->folder, card_file,
                                                           ws->password, ws->issuer);
@@ -121,5 +124,14 @@ int RunEmite(CliContext& context) {
   if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kEmiteCommand{
+    .name = "emite",
+    .summary = "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF",
+    .options = kOptions,
+    .run = RunEmite,
+};
 
 }  // namespace tavelao::cli

@@ -16,27 +16,27 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: tavelao-cli empresarial --inicial N --quantidade Q [--sem-dezenas] [--pdf ARQUIVO [--sobrescreve]] [--csv]\n"
-    "(pelo menos um de --pdf e --csv)\n";
+constexpr OptionSpec kOptions[] = {
+    kFirstCardOption,
+    kQuantityOption,
+    FlagOption("sem-dezenas", "cartelas só com os nomes das empresas, sem as dezenas"),
+    ValueOption("pdf", "ARQUIVO", "grava as cartelas no arquivo PDF"),
+    kOverwriteOption,
+    FlagOption("csv", "grava CARTGRAFBE.CSV para a gráfica"),
+};
 
 Result<store::Table> OpenTable(const std::filesystem::path& folder, const char* name) {
   return store::Table::Open(folder / name);
 }
 
-}  // namespace
-
-int RunEmpresarial(CliContext& context) {
-  const auto first = TakeOption(context.args, "inicial");
-  const auto quantity = TakeOption(context.args, "quantidade");
-  const auto pdf = TakeOption(context.args, "pdf");
-  const bool names_only = TakeFlag(context.args, "sem-dezenas");
-  const bool csv = TakeFlag(context.args, "csv");
-  const bool overwrite = TakeOverwrite(context);
-  if (!first || !quantity || (!pdf && !csv) || !context.args.empty()) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
+int RunEmpresarial(CliContext& context, const CommandArgs& args) {
+  const auto first = args.Value("inicial");
+  const auto quantity = args.Value("quantidade");
+  const auto pdf = args.Value("pdf");
+  const bool names_only = args.Flag("sem-dezenas");
+  const bool csv = args.Flag("csv");
+  const bool overwrite = args.Flag("sobrescreve");
+  if (!pdf && !csv) return context.UsageError("Falta --pdf ou --csv (pelo menos um dos dois).");
   if (pdf) {
     if (auto refused = RefusePdfOutput(context, *pdf, overwrite)) return *refused;
   }
@@ -81,5 +81,17 @@ int RunEmpresarial(CliContext& context) {
   }
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kEmpresarialCommand{
+    .name = "empresarial",
+    .summary =
+        "bingo empresarial: emite as cartelas N a N+Q-1 e grava as cartelas com os nomes das empresas em PDF "
+        "e/ou CARTGRAFBE.CSV, com dados.cds e empresas.cds da pasta",
+    .options = kOptions,
+    .notes = "Dê pelo menos um de --pdf e --csv.",
+    .run = RunEmpresarial,
+};
 
 }  // namespace tavelao::cli

@@ -3,18 +3,18 @@
 #include <ostream>
 
 #include "cli/cli_dialogs.h"
+#include "cli/cli_steps.h"
 #include "cli/commands.h"
 #include "issue/printing_house_export.h"
 
 namespace tavelao::cli {
+namespace {
 
-int RunExporta(CliContext& context) {
-  const auto first = TakeOption(context.args, "inicial");
-  const auto quantity = TakeOption(context.args, "quantidade");
-  if (!first || !quantity || !context.args.empty()) {
-    context.err << "Uso: tavelao-cli exporta --inicial N --quantidade Q\n";
-    return kExitUsage;
-  }
+constexpr OptionSpec kOptions[] = {kFirstCardOption, kQuantityOption};
+
+int RunExporta(CliContext& context, const CommandArgs& args) {
+  const auto first = args.Value("inicial");
+  const auto quantity = args.Value("quantidade");
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
   CliDialogs dialogs(context.err);
@@ -30,5 +30,14 @@ int RunExporta(CliContext& context) {
   }
   return kExitRefused;
 }
+
+}  // namespace
+
+constinit const CommandSpec kExportaCommand{
+    .name = "exporta",
+    .summary = "grava CARTGRAF.CSV para a gráfica com as cartelas N a N+Q-1",
+    .options = kOptions,
+    .run = RunExporta,
+};
 
 }  // namespace tavelao::cli

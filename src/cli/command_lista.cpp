@@ -14,8 +14,13 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: tavelao-cli lista --inicial A --final B [--estilo 3|4|5|diagonal] --pdf ARQUIVO [--sobrescreve]\n";
+constexpr OptionSpec kOptions[] = {
+    RequiredOption("inicial", "A", "a cartela inicial"),
+    RequiredOption("final", "B", "a cartela final"),
+    ValueOption("estilo", "3|4|5|diagonal", "3 linhas (o padrão), 4 linhas, 5 linhas ou diagonal"),
+    kPdfOption,
+    kOverwriteOption,
+};
 
 struct StyleName {
   const char* option;
@@ -38,18 +43,12 @@ const StyleName* FindStyle(std::string_view option) {
   return nullptr;
 }
 
-}  // namespace
-
-int RunLista(CliContext& context) {
-  const auto first = TakeOption(context.args, "inicial");
-  const auto last = TakeOption(context.args, "final");
-  const auto style_option = TakeOption(context.args, "estilo");
-  const auto pdf = TakeOption(context.args, "pdf");
-  const bool overwrite = TakeOverwrite(context);
-  if (!first || !last || !pdf || !context.args.empty()) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
+int RunLista(CliContext& context, const CommandArgs& args) {
+  const auto first = args.Value("inicial");
+  const auto last = args.Value("final");
+  const auto style_option = args.Value("estilo");
+  const auto pdf = args.Value("pdf");
+  const bool overwrite = args.Flag("sobrescreve");
   const StyleName* style = FindStyle(style_option.value_or("3"));
   if (!style) {
     context.err << "Estilo desconhecido: " << *style_option << ". Os estilos são 3, 4, 5 e diagonal.\n";
@@ -73,5 +72,14 @@ int RunLista(CliContext& context) {
   }
   return WritePdfAndReport(context, *document, *pdf, overwrite, std::string("estilo ") + style->caption);
 }
+
+}  // namespace
+
+constinit const CommandSpec kListaCommand{
+    .name = "lista",
+    .summary = "grava em PDF a listagem das cartelas A a B (estilo 3 linhas, 4 linhas, 5 linhas ou diagonal)",
+    .options = kOptions,
+    .run = RunLista,
+};
 
 }  // namespace tavelao::cli

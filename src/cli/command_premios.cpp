@@ -11,12 +11,13 @@
 #include "session/data_files.h"
 
 namespace tavelao::cli {
+namespace {
 
-int RunPremios(CliContext& context) {
-  if (context.args.size() != 1 || !ParseInt32(Trim(context.args.front()))) {
-    context.err << "Uso: tavelao-cli premios N (N = número de prêmios, um número inteiro)\n";
-    return kExitUsage;
-  }
+constexpr ArgumentSpec kArguments[] = {Argument("N", "o número de prêmios, um número inteiro")};
+
+int RunPremios(CliContext& context, const CommandArgs& args) {
+  const std::string& count = args.arguments().front();
+  if (!ParseInt32(Trim(count))) return context.UsageError(ConversionErrorMessage(count));
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
   auto validation = session::OpenValidation(ws->folder);
@@ -26,7 +27,7 @@ int RunPremios(CliContext& context) {
   }
   const auto random = draw::SeededRandomSource::FromClock();
   store::Table prizes;
-  auto result = draw::DrawMinorPrizes(ws->folder, *validation, context.args.front(), *random, prizes);
+  auto result = draw::DrawMinorPrizes(ws->folder, *validation, count, *random, prizes);
   if (!result) {
     context.err << result.error() << "\n";
     return kExitRefused;
@@ -44,5 +45,14 @@ int RunPremios(CliContext& context) {
   }
   return kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kPremiosCommand{
+    .name = "premios",
+    .summary = "sorteia N prêmios menores entre as cartelas validadas e grava SorteioPM.cds",
+    .arguments = kArguments,
+    .run = RunPremios,
+};
 
 }  // namespace tavelao::cli

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_dialogs.h"
 #include "cli/commands.h"
-#include "common/dialogs.h"
-#include "common/sounds.h"
+#include "cli/silent_sounds.h"
 #include "common/text.h"
 #include "session/data_files.h"
 #include "validation/batch_validation.h"
@@ -19,36 +19,12 @@ namespace {
 
 using validation::EntryOutcome;
 
-constexpr const char* kUsage = "Uso: tavelao-cli valida [--lote LOTE] [--exclui] ENTRADA...\n";
-
-// Messages are kept for the entry's line; the removal question gets the
-// answer of --exclui.
-class CliDialogs : public Dialogs {
- public:
-  explicit CliDialogs(bool yes) : yes_(yes) {}
-  void Inform(std::string_view title, std::string_view text) override {
-    shown_.push_back(std::string(title) + ": " + std::string(text));
-  }
-  bool Ask(std::string_view title, std::string_view text) override {
-    shown_.push_back(std::string(title) + ": " + std::string(text) + (yes_ ? " Sim" : " Não"));
-    return yes_;
-  }
-  // The messages shown since the last call, joined.
-  std::string Take() {
-    std::string joined;
-    for (const auto& m : shown_) joined += (joined.empty() ? "" : "; ") + m;
-    shown_.clear();
-    return joined;
-  }
-
- private:
-  bool yes_;
-  std::vector<std::string> shown_;
+constexpr OptionSpec kOptions[] = {
+    ValueOption("lote", "LOTE", "valida como a janela de lotes, com o lote LOTE aberto"),
+    FlagOption("exclui", "responde Sim a \"Exclui da validação?\""),
 };
-
-class SilentSounds : public Sounds {
- public:
-  void Play(const std::string&) override {}
+constexpr ArgumentSpec kArguments[] = {
+    RepeatedArgument("ENTRADA", "uma cartela com dígito, uma faixa (19-108), um código de folha ou de barras"),
 };
 
 std::string Cards(const std::vector<std::int32_t>& cards, const char* one, const char* many) {
@@ -101,29 +77,13 @@ std::string BatchLine(const validation::BatchReply& r, const std::string& messag
   return "ignorada: não indica nenhuma cartela";
 }
 
-}  // namespace
-
-int RunValida(CliContext& context) {
-  std::vector<std::string>& args = context.args;
-  const auto lote = TakeOption(args, "lote");
-  const bool remove = TakeFlag(args, "exclui");
-  if (args.empty()) {
-    context.err << kUsage;
-    return kExitUsage;
-  }
-  for (const auto& arg : args) {
-    if (arg == "--lote" || arg.rfind("--", 0) == 0) {
-      context.err << "Opção desconhecida ou sem valor: " << arg << "\n" << kUsage;
-      return kExitUsage;
-    }
-  }
+int RunValida(CliContext& context, const CommandArgs& args) {
+  const auto lote = args.Value("lote");
+  const bool remove = args.Flag("exclui");
   std::optional<std::int32_t> batch;
   if (lote) {
     batch = ParseInt32(Trim(*lote));
-    if (!batch) {
-      context.err << ConversionErrorMessage(*lote) << "\n" << kUsage;
-      return kExitUsage;
-    }
+    if (!batch) return context.UsageError(ConversionErrorMessage(*lote));
   }
 
   auto ws = context.OpenWorkspace();
@@ -140,7 +100,7 @@ int RunValida(CliContext& context) {
     return kExitUsage;
   }
 
-  CliDialogs dialogs(remove);
+  auto dialogs = CliDialogs::Kept(remove);
   SilentSounds sounds;
   const validation::EntryKeys keys{ws->bank, ws->password, ws->issuer};
   bool refused = false;
@@ -148,7 +108,7 @@ int RunValida(CliContext& context) {
     validation::BatchValidation window(**store, keys, dialogs, sounds);
     (void)window.Activate();
     (void)window.LeaveLote(std::to_string(*batch));
-    for (const auto& entry : args) {
+    for (const auto& entry : args.arguments()) {
       const auto reply = window.EnterCard(entry);
       context.out << entry << ": " << BatchLine(reply, dialogs.Take(), *batch) << "\n";
       refused |= reply.outcome != EntryOutcome::Done;
@@ -156,7 +116,7 @@ int RunValida(CliContext& context) {
   } else {
     validation::DirectValidation panel(**store, keys, dialogs);
     (void)panel.Open();
-    for (const auto& entry : args) {
+    for (const auto& entry : args.arguments()) {
       const auto result = panel.Enter(entry);
       context.out << entry << ": " << DirectLine(result, dialogs.Take()) << "\n";
       refused |= result.outcome != EntryOutcome::Done;
@@ -164,5 +124,17 @@ int RunValida(CliContext& context) {
   }
   return refused ? kExitRefused : kExitOk;
 }
+
+}  // namespace
+
+constinit const CommandSpec kValidaCommand{
+    .name = "valida",
+    .summary =
+        "valida cada entrada como a validação direta, ou por lote com o lote LOTE aberto; --exclui responde "
+        "Sim a \"Exclui da validação?\"",
+    .options = kOptions,
+    .arguments = kArguments,
+    .run = RunValida,
+};
 
 }  // namespace tavelao::cli

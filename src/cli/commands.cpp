@@ -1,0 +1,52 @@
+#include "cli/commands.h"
+
+#include <ostream>
+
+namespace tavelao::cli {
+namespace {
+
+const CommandSpec* const kCommands[] = {
+    &kCartelaCommand, &kExportaCommand, &kListaCommand,  &kEmiteCommand,  &kEmpresarialCommand, &kSorteiaCommand,
+    &kPremiosCommand, &kConfereCommand, &kValidaCommand, &kBackupCommand, &kRestauraCommand,
+};
+
+}  // namespace
+
+std::span<const CommandSpec* const> Commands() { return kCommands; }
+
+void PrintHelp(std::ostream& out) {
+  out << "Uso: tavelao-cli COMANDO [ARGUMENTOS]\n\n"
+         "Trabalha sobre as tabelas (*.cds) da pasta atual, como o Tavelão.\n"
+         "A senha de autenticação, quando usada, vem da variável TAVELAO_SENHA.\n"
+         "--pdf nunca substitui uma tabela; um arquivo que já existe e não é um PDF do\n"
+         "Tavelão só é substituído com --sobrescreve.\n\n"
+         "Comandos:\n";
+  for (const CommandSpec* c : kCommands) {
+    const std::string synopsis = Synopsis(*c);
+    out << "  " << c->name << (synopsis.empty() ? "" : " ") << synopsis << "\n      " << c->summary << "\n";
+  }
+  out << "\ntavelao-cli COMANDO --help explica as opções de um comando.\n";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args.front() == "--help" || args.front() == "-h") {
+    PrintHelp(out);
+    return args.empty() ? kExitUsage : kExitOk;
+  }
+  for (const CommandSpec* c : kCommands) {
+    if (args.front() != c->name) continue;
+    CliContext context{*c, out, err};
+    const auto parsed = ParseCommandLine(*c, {args.begin() + 1, args.end()});
+    if (!parsed) return context.UsageError(parsed.error());
+    if (parsed->help()) {
+      PrintCommandHelp(*c, out);
+      return kExitOk;
+    }
+    return c->run(context, *parsed);
+  }
+  err << "Comando desconhecido: " << args.front() << "\n";
+  PrintHelp(err);
+  return kExitUsage;
+}
+
+}  // namespace tavelao::cli
