@@ -5,29 +5,18 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/cli_dialogs.h"
 #include "cli/commands.h"
-#include "common/dialogs.h"
 #include "common/text.h"
 #include "draw/draw_run.h"
+#include "draw/draw_tables.h"
 #include "draw/seeded_random_source.h"
-#include "session/data_files.h"
 
 namespace tavelao::cli {
 namespace {
 
 using draw::CardSize;
 using draw::Pattern;
-
-// Information boxes go to the error stream; nothing here asks questions.
-class StreamDialogs : public Dialogs {
- public:
-  explicit StreamDialogs(std::ostream& err) : err_(err) {}
-  void Inform(std::string_view title, std::string_view text) override { err_ << title << ": " << text << "\n"; }
-  bool Ask(std::string_view, std::string_view) override { return false; }
-
- private:
-  std::ostream& err_;
-};
 
 std::vector<std::string> SplitList(const std::string& text) {
   std::vector<std::string> items;
@@ -43,21 +32,25 @@ struct Request {
   std::vector<int> balls;
 };
 
-constexpr const char* kPatternList = "LINHA, COLUNA, TE, JANELAO, CRUZ, XIS, JANELINHA, BIN, U, PORTA, ELE, CANTOS";
+constexpr std::string_view kPatternHelp =
+    "os padrões além da cheia, separados por vírgulas, só com 25 dezenas: "
+    "LINHA, COLUNA, TE, JANELAO, CRUZ, XIS, JANELINHA, BIN, U, PORTA, ELE, CANTOS";
+constexpr std::string_view kPatternList = kPatternHelp.substr(kPatternHelp.find(": ") + 2);
+
+constexpr OptionSpec kOptions[] = {
+    RequiredOption("cartelas", "5|15|20|25", "as dezenas das cartelas do sorteio"),
+    ValueOption("padroes", "PADRÕES", kPatternHelp),
+    FlagOption("sem-cheia", "sorteio sem a cartela cheia, só com 25 dezenas"),
+    RequiredOption("bolas", "7,42,100,...", "as pedras na ordem do sorteio, separadas por vírgulas (00 = 100)"),
+};
 
 // The request, or a message for the operator.
-Result<Request> ParseRequest(std::vector<std::string> args) {
+Result<Request> ParseRequest(const CommandArgs& args) {
   Request request;
-  const auto sizes = TakeOption(args, "cartelas");
-  const auto patterns = TakeOption(args, "padroes");
-  const auto balls = TakeOption(args, "bolas");
-  request.full_card = !TakeFlag(args, "sem-cheia");
-  if (!args.empty()) {
-    const std::string& extra = args.front();
-    if (extra == "--cartelas" || extra == "--padroes" || extra == "--bolas") return Fail("Falta o valor de " + extra + ".");
-    return Fail("Argumento desconhecido: " + extra + ".");
-  }
-  if (!sizes) return Fail("Falta --cartelas: 5, 15, 20 ou 25 dezenas.");
+  const auto sizes = args.Value("cartelas");
+  const auto patterns = args.Value("padroes");
+  const auto balls = args.Value("bolas");
+  request.full_card = !args.Flag("sem-cheia");
   const auto numbers = ParseInt32(Trim(*sizes));
   const auto size = numbers ? draw::CardSizeOf(*numbers) : std::nullopt;
   if (!size) return Fail("Tamanho de cartela inválido: \"" + *sizes + "\". Use 5, 15, 20 ou 25.");
@@ -68,11 +61,10 @@ Result<Request> ParseRequest(std::vector<std::string> args) {
   if (patterns) {
     for (const std::string& word : SplitList(*patterns)) {
       const auto pattern = draw::PatternOfKeyword(ToUpperLatin(word));
-      if (!pattern) return Fail("Padrão desconhecido: \"" + word + "\". Use " + kPatternList + ".");
+      if (!pattern) return Fail("Padrão desconhecido: \"" + word + "\". Use " + std::string(kPatternList) + ".");
       request.patterns.push_back(*pattern);
     }
   }
-  if (!balls) return Fail("Falta --bolas: as pedras na ordem do sorteio, separadas por vírgulas (ex. 7,42,100).");
   for (const std::string& text : SplitList(*balls)) {
     auto ball = ParseInt32(text);
     if (text == "00") ball = draw::kBallCount;
@@ -82,56 +74,26 @@ Result<Request> ParseRequest(std::vector<std::string> args) {
   return request;
 }
 
-// The title letters of the options record, for ButtonUltima.
-Result<draw::TitleLetters> ReadLetters(store::Table& options) {
-  auto first = options.RowAt({}, 1);
-  if (!first) return std::move(first).take_error();
-  draw::TitleLetters letters = {"B", "I", "N", "G", "O"};
-  if (*first) {
-    for (int k = 0; k < 5; ++k) letters[k] = (*first)->record.Text(session::kLetterFields[k]);
-  }
-  return letters;
-}
-
-// The tables a draw keeps open, as start-up leaves them.
-Status OpenDrawTables(session::Workspace& ws) {
-  auto options = session::OpenOptions(ws.folder);
-  if (!options) return std::move(options).take_error();
-  ws.options = std::move(*options);
-  auto validation = session::OpenValidation(ws.folder);
-  if (!validation) return std::move(validation).take_error();
-  ws.validation = std::move(*validation);
-  auto standings = session::RebuildStandings(ws.folder);
-  if (!standings) return std::move(standings).take_error();
-  ws.standings = std::move(*standings);
-  auto draw_type = session::RebuildDrawType(ws.folder, ws.options);
-  if (!draw_type) return std::move(draw_type).take_error();
-  ws.draw_type = std::move(*draw_type);
-  return {};
-}
-
 }  // namespace
 
-int RunSorteia(CliContext& context) {
-  auto request = ParseRequest(context.args);
+int RunSorteia(CliContext& context, const CommandArgs& args) {
+  auto request = ParseRequest(args);
   if (!request) {
     context.err << request.error() << "\n";
     return kExitUsage;
   }
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
-  if (auto status = OpenDrawTables(*ws); !status) {
-    context.err << status.error() << "\n";
+  auto tables = draw::OpenDrawTables(*ws);
+  if (!tables) {
+    context.err << tables.error() << "\n";
     return kExitRefused;
   }
-  auto letters = ReadLetters(ws->options);
-  if (!letters) {
-    context.err << letters.error() << "\n";
-    return kExitRefused;
-  }
+  // Read from the options by OpenDrawTables, as start-up reads them for the screens.
+  const draw::TitleLetters& letters = ws->card_options.letters;
 
-  StreamDialogs dialogs(context.err);
-  draw::DrawRun run(*ws, dialogs, [] { return draw::SeededRandomSource::FromClock(); });
+  CliDialogs dialogs(context.err);
+  draw::DrawRun run(*tables, dialogs, [] { return draw::SeededRandomSource::FromClock(); });
   Status status = run.OpenDrawChoice();
   run.ClickCardSize(request->size, true);
   for (Pattern p : request->patterns) {
@@ -148,7 +110,7 @@ int RunSorteia(CliContext& context) {
   }
   for (int ball : request->balls) {
     context.out << "Pedra " << draw::BallLabel(ball) << "\n";
-    if (auto outcome = run.ToggleBall(ball, *letters); !outcome) {
+    if (auto outcome = run.ToggleBall(ball, letters); !outcome) {
       context.err << outcome.error() << "\n";
       return kExitRefused;
     }
@@ -156,5 +118,12 @@ int RunSorteia(CliContext& context) {
   }
   return kExitOk;
 }
+
+constinit const CommandSpec kSorteiaCommand{
+    .name = "sorteia",
+    .summary = "repete um sorteio manual sobre as cartelas validadas e mostra, após cada pedra, o quadro de resultados",
+    .options = kOptions,
+    .run = RunSorteia,
+};
 
 }  // namespace tavelao::cli

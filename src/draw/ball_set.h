@@ -33,7 +33,6 @@ struct BallSet {
     if (IsBall(ball)) (InHigh(ball) ? high : low) &= ~Bit(ball);
   }
   constexpr int Count() const { return std::popcount(low) + std::popcount(high); }
-  constexpr bool Empty() const { return (low | high) == 0; }
 
   // The balls of column 1..5.
   static constexpr BallSet Column(int column) {
@@ -42,7 +41,6 @@ struct BallSet {
   }
 
   friend constexpr BallSet operator&(BallSet a, BallSet b) { return {a.low & b.low, a.high & b.high}; }
-  friend constexpr BallSet operator|(BallSet a, BallSet b) { return {a.low | b.low, a.high | b.high}; }
   friend constexpr bool operator==(BallSet a, BallSet b) = default;
 };
 

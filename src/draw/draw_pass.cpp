@@ -8,15 +8,6 @@
 
 namespace tavelao::draw {
 
-std::string PassResult::MemoText() const {
-  std::string text;
-  for (std::size_t i = 0; i < memo.size(); ++i) {
-    if (i) text += '\n';
-    text += memo[i];
-  }
-  return text;
-}
-
 std::optional<EvaluationRequest> PlanPass(const DrawChoice& choice, int drawn_count) {
   if (!choice.card_size) return std::nullopt;
   EvaluationRequest request;

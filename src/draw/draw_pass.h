@@ -42,9 +42,6 @@ struct PassResult {
   std::vector<Pattern> won;         // to untick, in this order
   bool show_sheet = false;          // bring the winners sheet to the front
   bool show_mostra_button = false;  // show ButtonMostra instead
-
-  // Memo1's lines joined by line breaks.
-  std::string MemoText() const;
 };
 
 // What the pass tests at this drawn count; nullopt when it does not run

@@ -33,8 +33,8 @@ std::string DrawState::MemoText() const {
   return text;
 }
 
-DrawRun::DrawRun(session::Workspace& workspace, Dialogs& dialogs, RandomFactory new_random)
-    : workspace_(workspace), dialogs_(dialogs), new_random_(std::move(new_random)), record_(workspace.draw_type) {}
+DrawRun::DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random)
+    : tables_(tables), dialogs_(dialogs), new_random_(std::move(new_random)), record_(tables.draw_type) {}
 
 std::array<BallPanel, kBallCount> DrawRun::Board() const {
   std::array<BallPanel, kBallCount> board;
@@ -87,7 +87,7 @@ std::optional<CardSizeLayout> DrawRun::ConfirmCardSize() {
 
 Status DrawRun::StartDraw(DrawMode mode) {
   if (mode == DrawMode::None) return {};
-  auto loaded = LoadDrawCards(workspace_.validation, workspace_.bank);
+  auto loaded = LoadDrawCards(tables_.validation, tables_.bank);
   if (!loaded) return std::move(loaded).take_error();
   cards_ = std::move(loaded->cards);
   if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
@@ -150,8 +150,8 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.memo_colour = MemoColour::LightYellow;
   state_.mostra_visible = false;
 
-  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, workspace_.standings,
-                           workspace_.folder, state_.sheet);
+  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, tables_.standings,
+                           tables_.folder, state_.sheet);
   if (!pass) return std::move(pass).take_error();
   state_.memo = std::move(pass->memo);
   state_.memo_colour = pass->memo_colour;
@@ -169,7 +169,7 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
 
 Status DrawRun::EndDraw() {
   if (auto status = record_.ClearDrawn(); !status) return status;
-  if (auto status = EmptyStandings(workspace_.standings, workspace_.folder); !status) return status;
+  if (auto status = EmptyStandings(tables_.standings, tables_.folder); !status) return status;
   state_.mostra_visible = false;
   state_.mode = DrawMode::None;
   state_.alea_enabled = false;

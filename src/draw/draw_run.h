@@ -19,10 +19,10 @@
 #include "draw/ball_set.h"
 #include "draw/draw_cards.h"
 #include "draw/draw_pass.h"
+#include "draw/draw_tables.h"
 #include "draw/draw_type.h"
 #include "draw/draw_type_record.h"
 #include "draw/winners_sheet.h"
-#include "session/workspace.h"
 
 namespace tavelao::draw {
 
@@ -71,9 +71,9 @@ class DrawRun {
  public:
   using RandomFactory = std::function<std::unique_ptr<RandomSource>()>;
 
-  // `new_random` makes the generator of each electronic draw
-  // (SeededRandomSource::FromClock in the program).
-  DrawRun(session::Workspace& workspace, Dialogs& dialogs, RandomFactory new_random);
+  // `tables` as OpenDrawTables gives them; `new_random` makes the generator
+  // of each electronic draw (SeededRandomSource::FromClock in the program).
+  DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random);
 
   const DrawState& state() const { return state_; }
   const DrawCards& cards() const { return cards_; }
@@ -121,7 +121,7 @@ class DrawRun {
  private:
   Result<BallOutcome> Evaluate(BallOutcome outcome);
 
-  session::Workspace& workspace_;
+  DrawTables tables_;
   Dialogs& dialogs_;
   RandomFactory new_random_;
   std::unique_ptr<RandomSource> random_;

@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
 #include "card/card_bank.h"
+#include "draw/draw_run.h"
+#include "draw/draw_tables.h"
+#include "draw/seeded_random_source.h"
 #include "session/data_files.h"
+#include "session/workspace.h"
 #include "support/cli_runner.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace tavelao {
@@ -13,19 +22,23 @@ namespace {
 using testing::RunCli;
 using testing::TempFolder;
 
-// Card 1 in batch 7 as entry 3, card 2 validated directly.
-void ValidateCards(const std::filesystem::path& folder) {
+// Cards 1..count of the built-in bank; card 1 in batch 7 as entry 3, then
+// every third card in a batch, the others validated directly.
+void ValidateCards(const std::filesystem::path& folder, int count = 2) {
   card::CardBank bank;
   bank.LoadBuiltIn();
   auto table = session::OpenValidation(folder);
   ASSERT_TRUE(table) << table.error();
-  for (int card : {1, 2}) {
+  store::Table::Transaction all(*table);
+  for (int card = 1; card <= count; ++card) {
     store::Record r = table->NewRecord();
     r.Set("Numero", card);
     if (card == 1) r.Set("Lote", 7), r.Set("Lan", 3);
+    if (card > 2 && card % 3 == 0) r.Set("Lote", card / 30 + 1), r.Set("Lan", card % 30 + 1);
     for (int k = 1; k <= 25; ++k) r.Set("N" + std::to_string(k), std::string(bank.CardNumber(card, k)));
     ASSERT_TRUE(table->Insert(r));
   }
+  ASSERT_TRUE(all.Commit());
 }
 
 // Card 1: rows 15 37 53 76 81 / 09 36 44 61 83 / ..., corners 15, 20, 81, 87.
@@ -64,6 +77,68 @@ TEST(CliSorteia, ASecondBallUnmarksAndABallOutOfPlayIsIgnored) {
             "Pedra 20\n"
             "Pedra 81\n"
             "1 Cantos(s) faltando 2 pedras.\n");
+}
+
+// The draw screen's run, set up by the same OpenDrawTables over the
+// program's workspace, shows after each ball what the tool prints.
+TEST(CliSorteia, PrintsWhatTheScreensRunShowsForTheSameBalls) {
+  struct Case {
+    const char* options;
+    draw::CardSize size;
+    std::vector<draw::Pattern> patterns;
+    bool full_card;
+    int balls;  // enough for winners
+  };
+  using draw::Pattern;
+  for (const Case& c : {Case{"--cartelas 25 --padroes LINHA,COLUNA,CANTOS,XIS", draw::CardSize::TwentyFive,
+                             {Pattern::Linha, Pattern::Coluna, Pattern::Cantos, Pattern::Xis}, true, 35},
+                        Case{"--cartelas 25 --padroes CANTOS,JANELINHA --sem-cheia", draw::CardSize::TwentyFive,
+                             {Pattern::Cantos, Pattern::Janelinha}, false, 35},
+                        Case{"--cartelas 5", draw::CardSize::Five, {}, true, 40}}) {
+    SCOPED_TRACE(c.options);
+    TempFolder dir;
+    ValidateCards(dir.path(), 400);
+    std::vector<int> balls(draw::kBallCount);
+    std::iota(balls.begin(), balls.end(), 1);
+    std::shuffle(balls.begin(), balls.end(), std::mt19937(7));
+    balls.resize(c.balls);
+    const int again = balls[10];
+    balls.insert(balls.begin() + 20, again);  // unmarked, then drawn again
+    balls.insert(balls.begin() + 25, again);
+    std::string list;
+    for (int ball : balls) list += (list.empty() ? "" : ",") + std::to_string(ball);
+
+    const auto cli = RunCli(dir.path(), std::string("sorteia ") + c.options + " --bolas " + list);
+    ASSERT_EQ(cli.status, 0) << cli.err;
+
+    auto ws = session::RunStartup(dir.path(), {});
+    ASSERT_TRUE(ws) << ws.error();
+    auto tables = draw::OpenDrawTables(**ws);
+    ASSERT_TRUE(tables) << tables.error();
+    tavelao::testing::ScriptedDialogs dialogs;
+    draw::DrawRun run(*tables, dialogs, [] { return std::make_unique<draw::SeededRandomSource>(1); });
+    ASSERT_TRUE(run.OpenDrawChoice());
+    run.ClickCardSize(c.size, true);
+    for (Pattern p : c.patterns) {
+      ASSERT_TRUE(run.ClickPattern(p, true));
+    }
+    if (!c.full_card) {
+      ASSERT_TRUE(run.ClickFullCard(false));
+    }
+    ASSERT_TRUE(run.ConfirmCardSize());
+    ASSERT_TRUE(run.StartDraw(draw::DrawMode::Manual));
+    std::string shown;
+    for (int ball : balls) {
+      shown += "Pedra " + draw::BallLabel(ball) + "\n";
+      auto outcome = run.ToggleBall(ball, (*ws)->card_options.letters);
+      ASSERT_TRUE(outcome) << outcome.error();
+      for (const std::string& line : run.state().memo) shown += line + "\n";
+    }
+    EXPECT_EQ(cli.out, shown);
+    EXPECT_TRUE(shown.find("BATEU") != std::string::npos || shown.find("Bateu:") != std::string::npos)
+        << "the balls must make winners to compare the whole box";
+    EXPECT_NE(shown.find("faltando"), std::string::npos);
+  }
 }
 
 TEST(CliSorteia, RefusesBadArgumentsWithStatus2) {

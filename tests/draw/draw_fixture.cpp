@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "draw/draw_tables.h"
 #include "draw/seeded_random_source.h"
 
 namespace tavelao::draw::testing {
@@ -38,9 +39,11 @@ DrawFixture::DrawFixture() {
   auto ws = session::RunStartup(folder_.path(), {});
   if (!ws) ADD_FAILURE() << ws.error();
   workspace_ = std::move(*ws);
+  auto tables = OpenDrawTables(*workspace_);
+  if (!tables) ADD_FAILURE() << tables.error();
   // Tests that draw electronically get the production generator with a
   // fixed seed.
-  run_ = std::make_unique<DrawRun>(*workspace_, dialogs, [] { return std::make_unique<SeededRandomSource>(20240607); });
+  run_ = std::make_unique<DrawRun>(*tables, dialogs, [] { return std::make_unique<SeededRandomSource>(20240607); });
 }
 
 void DrawFixture::AddCard(int number, const Balls& balls, std::optional<int> lote, std::optional<int> lan) {

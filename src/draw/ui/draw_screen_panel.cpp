@@ -10,6 +10,7 @@
 #include "app/ui/qt_text.h"
 #include "draw/ui/ball_board_panel.h"
 #include "draw/ball_media.h"
+#include "draw/draw_tables.h"
 #include "draw/ui/conference_panel.h"
 #include "draw/ui/draw_choice_panel.h"
 #include "draw/ui/follow_up_panel.h"
@@ -34,8 +35,8 @@ constexpr const char* kErrorTitle = "Sorteio";
 
 QUrl SoundFilesAddress() { return QUrl::fromLocalFile(QString::fromUtf8(TAVELAO_SOUNDS_NOTE)); }
 
-DrawScreen::DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random)
-    : form_(form), run_(form.workspace(), form.services().dialogs, std::move(new_random)) {
+DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::RandomFactory new_random)
+    : form_(form), run_(tables, form.services().dialogs, std::move(new_random)) {
   setObjectName(QStringLiteral("PanelSorteio"));
   app::StylePanel(*this);
   auto* layout = new QVBoxLayout(this);
@@ -228,7 +229,13 @@ void DrawScreen::ApplyLetters() {
 }
 
 void InstallDrawScreens(app::TMainForm& form) {
-  auto* screen = new DrawScreen(form, [] { return SeededRandomSource::FromClock(); });
+  // Start-up keeps these tables open, so this only gathers them.
+  auto tables = OpenDrawTables(form.workspace());
+  if (!tables) {
+    form.services().dialogs.Inform(kErrorTitle, tables.error());
+    return;
+  }
+  auto* screen = new DrawScreen(form, *tables, [] { return SeededRandomSource::FromClock(); });
   form.AddPanel(&screen->choice_panel());
   form.AddPanel(screen);
   form.EnableMenuEntry(QStringLiteral("MenuSorteio"), [screen] { screen->OpenDrawChoice(); });

@@ -31,13 +31,11 @@ class DrawScreen : public QFrame {
   Q_OBJECT
 
  public:
-  DrawScreen(app::TMainForm& form, DrawRun::RandomFactory new_random);
+  // `tables` from OpenDrawTables over the form's workspace.
+  DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::RandomFactory new_random);
   ~DrawScreen() override;
 
   DrawChoicePanel& choice_panel() { return *choice_; }
-  PatternWindow& pattern_window() { return *patterns_; }
-  WinnersSheetWindow& sheet_window() { return *sheet_; }
-  ConferencePanel& conference_panel() { return *conference_; }
   const DrawRun& run() const { return run_; }
 
   // Menu "Sorteio".
@@ -76,6 +74,8 @@ class DrawScreen : public QFrame {
   ConferencePanel* conference_ = nullptr;
 };
 
+// The menu entry "Sorteio" stays disabled, after a message, when the draw
+// tables cannot be opened.
 void InstallDrawScreens(app::TMainForm& form);
 
 }  // namespace tavelao::draw

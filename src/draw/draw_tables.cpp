@@ -1,0 +1,51 @@
+#include "draw/draw_tables.h"
+
+#include <utility>
+
+#include "session/card_options.h"
+#include "session/data_files.h"
+#include "session/workspace.h"
+
+namespace tavelao::draw {
+namespace {
+
+// Opens `into` with `open` unless it is open already.
+template <typename Open>
+Status OpenIfClosed(store::Table& into, Open open) {
+  if (into.is_open()) return {};
+  auto table = open();
+  if (!table) return std::move(table).take_error();
+  into = std::move(*table);
+  return {};
+}
+
+}  // namespace
+
+Result<DrawTables> OpenDrawTables(session::Workspace& ws) {
+  const auto& folder = ws.folder;
+  const bool read_options = !ws.options.is_open();
+  if (auto s = OpenIfClosed(ws.options, [&] { return session::OpenOptions(folder); }); !s) {
+    return std::move(s).take_error();
+  }
+  if (auto s = OpenIfClosed(ws.validation, [&] { return session::OpenValidation(folder); }); !s) {
+    return std::move(s).take_error();
+  }
+  if (auto s = OpenIfClosed(ws.standings, [&] { return session::RebuildStandings(folder); }); !s) {
+    return std::move(s).take_error();
+  }
+  if (auto s = OpenIfClosed(ws.draw_type, [&] { return session::RebuildDrawType(folder, ws.options); }); !s) {
+    return std::move(s).take_error();
+  }
+  // Options already open were read by whoever opened them, and may since
+  // hold the operator's edits.
+  if (read_options) {
+    auto card_options = session::ReadCardOptions(ws.options);
+    if (!card_options) return std::move(card_options).take_error();
+    // The number colours are of the run, not of the record.
+    ws.card_options.prizes = std::move(card_options->prizes);
+    ws.card_options.letters = std::move(card_options->letters);
+  }
+  return DrawTables{ws.validation, ws.standings, ws.draw_type, ws.bank, folder};
+}
+
+}  // namespace tavelao::draw
