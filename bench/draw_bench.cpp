@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <random>
-#include <unistd.h>
 #include <vector>
 
 #include "card/card_bank.h"
@@ -79,7 +79,7 @@ EvaluationRequest AllFigures() { return {CardSize::TwentyFive, true, Everything(
 
 // The baseline: every figure walks its cells and looks each ball up.
 struct CellLists {
-  std::vector<std::int8_t> card;                 // the full card
+  std::vector<std::int8_t> card;  // the full card
   std::vector<std::vector<std::int8_t>> instances;
   std::vector<std::int8_t> pattern, instance;
 };
@@ -141,7 +141,8 @@ void BM_PerCellBaseline(benchmark::State& state) {
   const CellLists lists = MakeCellLists();
   const CardFindings check = PerCell(cards, drawn, lists);
   const CardFindings fast = EvaluateCards(cards.list.rows(), drawn, AllFigures());
-  if (!(check.counters == fast.counters) || check.completions != fast.completions || check.standings != fast.standings) {
+  if (!(check.counters == fast.counters) || check.completions != fast.completions ||
+      check.standings != fast.standings) {
     state.SkipWithError("the baseline and the bit sets disagree");
     return;
   }

@@ -11,8 +11,8 @@
 
 #include "card/card_bank.h"
 #include "card/card_identity.h"
-#include "common/dialogs.h"
 #include "common/clock.h"
+#include "common/dialogs.h"
 #include "session/backups.h"
 #include "session/data_files.h"
 #include "validation/direct_validation.h"

@@ -73,8 +73,8 @@ double ChiSquareQuantile(double p, double dof) {
 int BinomialQuantile(double p, int n, double q) {
   double cumulative = 0;
   for (int k = 0; k <= n; ++k) {
-    cumulative += std::exp(std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) +
-                           k * std::log(q) + (n - k) * std::log(1 - q));
+    cumulative += std::exp(std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) + k * std::log(q) +
+                           (n - k) * std::log(1 - q));
     if (cumulative >= p) return k;
   }
   return n;
@@ -90,8 +90,8 @@ bool Report(const char* name, double statistic, double dof) {
   const double critical = ChiSquareQuantile(kConfidence, dof);
   const double p_value = 1 - ChiSquareCdf(statistic, dof);
   const bool pass = statistic <= critical;
-  std::printf("%s\n  qui-quadrado = %.3f  graus de liberdade = %.0f  valor crítico (99%%) = %.3f  p = %.4f  %s\n",
-              name, statistic, dof, critical, p_value, pass ? "PASS" : "FAIL");
+  std::printf("%s\n  qui-quadrado = %.3f  graus de liberdade = %.0f  valor crítico (99%%) = %.3f  p = %.4f  %s\n", name,
+              statistic, dof, critical, p_value, pass ? "PASS" : "FAIL");
   return pass;
 }
 
@@ -145,10 +145,11 @@ int main(int argc, char** argv) {
   }
   const int allowed = BinomialQuantile(kConfidence, 100, 1 - kConfidence);
   const bool positions_pass = failed <= allowed;
-  std::printf("3. Posições de cada pedra (100 testes, 99 graus de liberdade, valor crítico %.3f)\n"
-              "  pedras acima do valor crítico = %d  limite (binomial 100 x 1%%, 99%%) = %d  maior qui-quadrado = "
-              "%.3f (pedra %d)  %s\n",
-              critical, failed, allowed, worst, worst_ball, positions_pass ? "PASS" : "FAIL");
+  std::printf(
+      "3. Posições de cada pedra (100 testes, 99 graus de liberdade, valor crítico %.3f)\n"
+      "  pedras acima do valor crítico = %d  limite (binomial 100 x 1%%, 99%%) = %d  maior qui-quadrado = "
+      "%.3f (pedra %d)  %s\n",
+      critical, failed, allowed, worst, worst_ball, positions_pass ? "PASS" : "FAIL");
   pass &= positions_pass;
   std::printf("\nResultado: %s\n", pass ? "PASS" : "FAIL");
   return pass ? 0 : 1;

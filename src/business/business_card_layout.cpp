@@ -43,19 +43,18 @@ report::TextStyle Clipped(report::TextStyle style) {
 // A bold caption and, right after it, its value in plain type.
 void AddFooterPair(report::Band& band, const std::string& name, double x, double caption_width, double value_width,
                    double top, const char* caption, const std::string& value) {
-  band.items.push_back(Label("Label" + name, {x, top, caption_width, 20}, caption,
-                             layouts::TextStyleOf(kFooterPoints, true)));
+  band.items.push_back(
+      Label("Label" + name, {x, top, caption_width, 20}, caption, layouts::TextStyleOf(kFooterPoints, true)));
   band.items.push_back(Label("Edit" + name, {x + caption_width, top, value_width, 20}, value,
                              Clipped(layouts::TextStyleOf(kFooterPoints))));
 }
 
-void AddCell(report::Band& band, int column, int row, const report::TextStyle& number,
-             const report::TextStyle& names) {
+void AddCell(report::Band& band, int column, int row, const report::TextStyle& number, const report::TextStyle& names) {
   const int k = layouts::CellNumber(column, row);
   const double x = column * kColumnWidth;
   const double top = kGridRowTops[row];
-  band.items.push_back(report::FieldText("QN" + std::to_string(k), {x, top + 1, kColumnWidth, 14},
-                                         issue::NumberField(k), number));
+  band.items.push_back(
+      report::FieldText("QN" + std::to_string(k), {x, top + 1, kColumnWidth, 14}, issue::NumberField(k), number));
   const double name_x = x + (kColumnWidth - kNameWidth) / 2;
   for (int line = 1; line <= 3; ++line) {
     const std::string field = BusinessNameField(k, line);
@@ -76,12 +75,11 @@ report::Layout FormEmpELayout(const EventTexts& event, const session::CardOption
   band.height = kBandHeight;
 
   band.items.push_back(report::Box("CaixaTitulo", {0, 19, kBandWidth, 44}, Pen{4}));
-  band.items.push_back(
-      Label("LabelTitulo", {6, 19, kBandWidth - 12, 44}, event.titulo,
-            Clipped(layouts::TextStyleOf(TitlePoints(event.titulo), true, HAlign::kCentre))));
+  band.items.push_back(Label("LabelTitulo", {6, 19, kBandWidth - 12, 44}, event.titulo,
+                             Clipped(layouts::TextStyleOf(TitlePoints(event.titulo), true, HAlign::kCentre))));
   for (int c = 0; c < 5; ++c) {
-    band.items.push_back(Label(kLetterNames[c], {c * kColumnWidth, 63, kColumnWidth, 21}, options.letters[c],
-                               layouts::LetterStyle(14)));
+    band.items.push_back(
+        Label(kLetterNames[c], {c * kColumnWidth, 63, kColumnWidth, 21}, options.letters[c], layouts::LetterStyle(14)));
   }
 
   band.items.push_back(report::Box("Quadro", {0, 84, kBandWidth, kBoxBottom - 84}, Pen{4}));
@@ -107,10 +105,10 @@ report::Layout FormEmpELayout(const EventTexts& event, const session::CardOption
   AddFooterPair(band, "Hora", 566, 44, 100, 406, "Hora: ", event.hora);
   AddFooterPair(band, "Local", 8, 50, 500, 429, "Local: ", event.local);
   AddFooterPair(band, "Valor", 566, 48, 96, 429, "Valor:", event.valor);
-  band.items.push_back(Label("LabelObs1", {8, 451, kBandWidth - 16, 20}, event.obs1,
-                             Clipped(layouts::TextStyleOf(kFooterPoints))));
-  band.items.push_back(Label("LabelObs2", {8, 475, kBandWidth - 16, 20}, event.obs2,
-                             Clipped(layouts::TextStyleOf(kFooterPoints))));
+  band.items.push_back(
+      Label("LabelObs1", {8, 451, kBandWidth - 16, 20}, event.obs1, Clipped(layouts::TextStyleOf(kFooterPoints))));
+  band.items.push_back(
+      Label("LabelObs2", {8, 475, kBandWidth - 16, 20}, event.obs2, Clipped(layouts::TextStyleOf(kFooterPoints))));
 
   std::error_code ignored;
   if (!footer_image.empty() && std::filesystem::is_regular_file(footer_image, ignored)) {
@@ -119,10 +117,10 @@ report::Layout FormEmpELayout(const EventTexts& event, const session::CardOption
 
   report::TextStyle card_number = layouts::TextStyleOf(kFooterPoints, true, HAlign::kRight);
   card_number.colour = options.number_colours[0];
-  band.items.push_back(report::Text("Cartela", {kBandWidth - 300, 505, 292, 22},
-                                    {report::Literal("Cartela: "), report::Value(issue::kNumeroField),
-                                     report::Value(issue::kDigitoField)},
-                                    card_number));
+  band.items.push_back(report::Text(
+      "Cartela", {kBandWidth - 300, 505, 292, 22},
+      {report::Literal("Cartela: "), report::Value(issue::kNumeroField), report::Value(issue::kDigitoField)},
+      card_number));
   return layout;
 }
 

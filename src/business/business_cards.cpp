@@ -73,8 +73,7 @@ Result<store::Table> RebuildBusinessCardFile(const std::filesystem::path& folder
   return table;
 }
 
-Result<std::string> BusinessExportText(const card::CardBank& bank, store::Table& card_file,
-                                       const Sponsors& sponsors) {
+Result<std::string> BusinessExportText(const card::CardBank& bank, store::Table& card_file, const Sponsors& sponsors) {
   if (auto problem = SponsorTableProblem(sponsors)) return Fail(*problem);
   std::string text(kExportHeader);
   text += "\r\n";

@@ -32,8 +32,7 @@ Result<store::Table> RebuildBusinessCardFile(const std::filesystem::path& folder
 // The text of "CARTGRAFBE.CSV" for the cards of the card file; numbers come
 // from the card bank. Card numbers below 100,000 take five digits; higher
 // ones keep their six, so no card is ever written under another's number.
-Result<std::string> BusinessExportText(const card::CardBank& bank, store::Table& card_file,
-                                       const Sponsors& sponsors);
+Result<std::string> BusinessExportText(const card::CardBank& bank, store::Table& card_file, const Sponsors& sponsors);
 
 // Writes "CARTGRAFBE.CSV" of `folder`, replacing it only when complete.
 Status WriteBusinessExport(const std::filesystem::path& folder, const card::CardBank& bank, store::Table& card_file,

@@ -18,7 +18,8 @@ Result<std::optional<store::Date>> ParseEventDate(std::string_view text) {
   text = Trim(text);
   if (text.empty()) return std::optional<store::Date>();
   const auto bad = [&] {
-    return Fail("\"" + std::string(text) + "\" não é uma data válida. Digite a data como dd/mm/aaaa, por exemplo 25/12/2026.");
+    return Fail("\"" + std::string(text) +
+                "\" não é uma data válida. Digite a data como dd/mm/aaaa, por exemplo 25/12/2026.");
   };
   const auto first = text.find('/');
   const auto second = first == std::string_view::npos ? first : text.find('/', first + 1);
@@ -82,28 +83,44 @@ Result<std::optional<double>> ParseEventValue(std::string_view text) {
 
 const char* EventFieldName(EventField field) {
   switch (field) {
-    case EventField::kTitulo: return "Titulo";
-    case EventField::kPromotor: return "Promotor";
-    case EventField::kData: return "Data";
-    case EventField::kHora: return "Hora";
-    case EventField::kLocal: return "Local";
-    case EventField::kValor: return "Valor";
-    case EventField::kObs1: return "Obs1";
-    case EventField::kObs2: return "Obs2";
+    case EventField::kTitulo:
+      return "Titulo";
+    case EventField::kPromotor:
+      return "Promotor";
+    case EventField::kData:
+      return "Data";
+    case EventField::kHora:
+      return "Hora";
+    case EventField::kLocal:
+      return "Local";
+    case EventField::kValor:
+      return "Valor";
+    case EventField::kObs1:
+      return "Obs1";
+    case EventField::kObs2:
+      return "Obs2";
   }
   return "";
 }
 
 const std::string& EventTexts::Of(EventField field) const {
   switch (field) {
-    case EventField::kTitulo: return titulo;
-    case EventField::kPromotor: return promotor;
-    case EventField::kData: return data;
-    case EventField::kHora: return hora;
-    case EventField::kLocal: return local;
-    case EventField::kValor: return valor;
-    case EventField::kObs1: return obs1;
-    case EventField::kObs2: return obs2;
+    case EventField::kTitulo:
+      return titulo;
+    case EventField::kPromotor:
+      return promotor;
+    case EventField::kData:
+      return data;
+    case EventField::kHora:
+      return hora;
+    case EventField::kLocal:
+      return local;
+    case EventField::kValor:
+      return valor;
+    case EventField::kObs1:
+      return obs1;
+    case EventField::kObs2:
+      return obs2;
   }
   return titulo;
 }

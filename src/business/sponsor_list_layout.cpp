@@ -48,7 +48,8 @@ report::Layout FormEmpLayout() {
     layout.detail.items.push_back(report::FieldText(column.field, {column.x, 0, column.width, 18}, column.field, line,
                                                     column.field == kColumns[0].field ? "00" : ""));
   }
-  layout.detail.items.push_back(report::Rule("LinhaEmpresa", {0, 17.5}, {width, 17.5}, report::Pen{0.5, {190, 190, 190}}));
+  layout.detail.items.push_back(
+      report::Rule("LinhaEmpresa", {0, 17.5}, {width, 17.5}, report::Pen{0.5, {190, 190, 190}}));
   return layout;
 }
 

@@ -14,8 +14,7 @@ Result<Sponsors> Sponsors::Load(store::Table& table) {
   auto status = table.ForEach({"", "Pedra"}, [&sponsors](const store::Row& row) {
     const auto pedra = row.record.Int("Pedra");
     if (pedra && *pedra >= 0 && *pedra < 100) {
-      sponsors.by_pedra_[*pedra].lines = {row.record.Text("Nome1"), row.record.Text("Nome2"),
-                                          row.record.Text("Nome3")};
+      sponsors.by_pedra_[*pedra].lines = {row.record.Text("Nome1"), row.record.Text("Nome2"), row.record.Text("Nome3")};
     }
     return true;
   });
@@ -23,9 +22,7 @@ Result<Sponsors> Sponsors::Load(store::Table& table) {
   return sponsors;
 }
 
-const SponsorNames& Sponsors::OfPedra(int pedra) const {
-  return pedra >= 0 && pedra < 100 ? by_pedra_[pedra] : none_;
-}
+const SponsorNames& Sponsors::OfPedra(int pedra) const { return pedra >= 0 && pedra < 100 ? by_pedra_[pedra] : none_; }
 
 const SponsorNames& Sponsors::OfNumber(std::string_view number) const {
   const auto value = ParseInt32(Trim(number));
@@ -43,7 +40,8 @@ Status StoreSponsorName(store::Table& sponsors, int pedra, int line, std::string
   if (pedra < 0 || pedra > 99 || line < 1 || line > 3) return Fail("Pedra ou linha do nome inválida.");
   if (auto problem = SponsorNameProblem(text)) return Fail(*problem);
   const std::string field = "Nome" + std::to_string(line);
-  if (!sponsors.HasField(field)) return Fail("A tabela \"" + sponsors.file_name() + "\" não tem o campo " + field + ".");
+  if (!sponsors.HasField(field))
+    return Fail("A tabela \"" + sponsors.file_name() + "\" não tem o campo " + field + ".");
   auto row = sponsors.Locate("Pedra", pedra);
   if (!row) return std::move(row).take_error();
   if (!*row) {

@@ -20,8 +20,8 @@ bool TwoDigits(std::string_view number) {
 // The text the Hmac scheme signs; see the header. Changing it changes
 // every code printed under that scheme.
 std::string HmacMessage(const CardFace& card, const IssuerNumber& issuer) {
-  std::string message = "tavelao-autenticacao-1|" + issuer.Digits() + "|" +
-                        SixDigits(static_cast<std::int32_t>(card.number)) + "|";
+  std::string message =
+      "tavelao-autenticacao-1|" + issuer.Digits() + "|" + SixDigits(static_cast<std::int32_t>(card.number)) + "|";
   for (std::size_t k = 0; k < card.numbers.size(); ++k) {
     if (k > 0) message += ',';
     message += card.numbers[k];

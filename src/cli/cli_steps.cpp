@@ -56,8 +56,8 @@ int WritePdfAndReport(CliContext& context, const report::Document& document, con
     context.err << written.error() << "\n";
     return kExitRefused;
   }
-  context.out << pdf << " gravado: " << document.records << " cartela(s) em " << document.pages.size()
-              << " página(s), " << what << ".\n";
+  context.out << pdf << " gravado: " << document.records << " cartela(s) em " << document.pages.size() << " página(s), "
+              << what << ".\n";
   return kExitOk;
 }
 

@@ -89,8 +89,8 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
     case layouts::PrintKind::kPreview:
       break;
     case layouts::PrintKind::kNothingPrinted:
-      context.out << "O modelo \"" << model->name_shown << "\" não tem layout: nada foi impresso e "
-                  << issue::kCardFile << " foi apagado.\n";
+      context.out << "O modelo \"" << model->name_shown << "\" não tem layout: nada foi impresso e " << issue::kCardFile
+                  << " foi apagado.\n";
       return kExitRefused;
     case layouts::PrintKind::kEditor: {
       if (model->route == layouts::PrintRoute::kNumberEditor) {
@@ -104,9 +104,9 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
         break;
       }
       if (model->route == layouts::PrintRoute::kFrameEditor) {
-        auto stored = editors::PrintWithStoredFrameEditor(model->code, printed->frames, printed->large_card,
-                                                          request.options.card, ws->folder, card_file,
-                                                          ws->password, ws->issuer);
+        auto stored =
+            editors::PrintWithStoredFrameEditor(model->code, printed->frames, printed->large_card, request.options.card,
+                                                ws->folder, card_file, ws->password, ws->issuer);
         if (!stored) {
           context.err << stored.error() << "\n";
           return kExitRefused;

@@ -69,7 +69,8 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   const auto temporary = std::filesystem::path(path.string() + ".tmp");
   bool created = false;
   if (!WriteTemporary(temporary, bytes, created)) {
-    if (!created) return Fail("Não foi possível criar o arquivo " + name + " na pasta " + path.parent_path().string() + ".");
+    if (!created)
+      return Fail("Não foi possível criar o arquivo " + name + " na pasta " + path.parent_path().string() + ".");
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
     return Fail("Não foi possível gravar o arquivo " + name + " (disco cheio?).");

@@ -18,9 +18,7 @@ class Dialogs {
   virtual bool Ask(std::string_view title, std::string_view text) = 0;
 
   // The general report for a number field that does not hold a whole number.
-  void ReportConversionError(std::string_view text) {
-    Inform(kConversionErrorTitle, ConversionErrorMessage(text));
-  }
+  void ReportConversionError(std::string_view text) { Inform(kConversionErrorTitle, ConversionErrorMessage(text)); }
 };
 
 }  // namespace tavelao

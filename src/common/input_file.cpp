@@ -28,9 +28,13 @@ Error TooBig(const std::filesystem::path& path, std::size_t max_bytes) {
   return Fail("O arquivo " + Quoted(path) + " é grande demais (o limite é " + limit + ") e não foi lido.");
 }
 
-Error CannotOpen(const std::filesystem::path& path) { return Fail("Não foi possível abrir o arquivo " + Quoted(path) + "."); }
+Error CannotOpen(const std::filesystem::path& path) {
+  return Fail("Não foi possível abrir o arquivo " + Quoted(path) + ".");
+}
 
-Error CannotRead(const std::filesystem::path& path) { return Fail("Não foi possível ler o arquivo " + Quoted(path) + "."); }
+Error CannotRead(const std::filesystem::path& path) {
+  return Fail("Não foi possível ler o arquivo " + Quoted(path) + ".");
+}
 
 }  // namespace
 

@@ -65,7 +65,8 @@ Status RefuseTableFile(const std::filesystem::path& path) {
   const auto status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status)) return {};
   if (std::filesystem::is_directory(status)) return Fail(Quoted(path) + " é uma pasta e não será substituída.");
-  if (!std::filesystem::is_regular_file(status)) return Fail(Quoted(path) + " não é um arquivo comum e não será substituído.");
+  if (!std::filesystem::is_regular_file(status))
+    return Fail(Quoted(path) + " não é um arquivo comum e não será substituído.");
   if (Head(path, 16) == std::string_view("SQLite format 3\0", 16)) return Fail(table);
   return {};
 }

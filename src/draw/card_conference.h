@@ -21,8 +21,8 @@ struct ConferenceCell {
 };
 
 struct Conference {
-  std::string card_caption;         // "Cartela: " and the text as typed, trimmed
-  std::string authentication_line;  // "Autenticação:" and the code, or empty
+  std::string card_caption;              // "Cartela: " and the text as typed, trimmed
+  std::string authentication_line;       // "Autenticação:" and the code, or empty
   std::array<ConferenceCell, 25> cells;  // cell k = N k, in bank order
 };
 

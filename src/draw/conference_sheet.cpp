@@ -55,8 +55,8 @@ report::Layout ConferenceSheetLayout(const Conference* conference, const CardSiz
     const std::string key = std::to_string(k);
     // Inset by a pixel so that the cover takes a hidden row's box whole
     // and leaves the row above untouched.
-    items.push_back(report::Box("Casa" + key, {x + 1, y + 1, kNumberWidth + kMarkWidth - 2, kRowPitch - 2},
-                                report::Pen{0.5}));
+    items.push_back(
+        report::Box("Casa" + key, {x + 1, y + 1, kNumberWidth + kMarkWidth - 2, kRowPitch - 2}, report::Pen{0.5}));
     items.push_back(report::Label("n" + key, {x, y, kNumberWidth, kRowPitch}, cell ? cell->text : "",
                                   layouts::NumberStyle(20, report::kBlack)));
     items.push_back(report::Label("x" + key, {x + kNumberWidth, y, kMarkWidth, kRowPitch},
@@ -69,8 +69,8 @@ report::Layout ConferenceSheetLayout(const Conference* conference, const CardSiz
                                {kTextsLeft + kTextsWidth, signature_top + 20}));
   // Last, so that it lies over the rows it hides.
   items.push_back(report::Box("ShapeCobre",
-                              {kGridLeft - 4, static_cast<double>(size.conference_cover_top),
-                               5 * kColumnPitch + 8, static_cast<double>(size.conference_cover_height)},
+                              {kGridLeft - 4, static_cast<double>(size.conference_cover_top), 5 * kColumnPitch + 8,
+                               static_cast<double>(size.conference_cover_height)},
                               report::Pen{0}, report::kWhite));
   layout.page_header = std::move(form);
   layout.detail.height = 0;

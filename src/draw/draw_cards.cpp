@@ -67,8 +67,8 @@ std::string UnusableCardsMessage(const std::vector<std::int32_t>& cards) {
   for (std::size_t i = 0; i < std::min(cards.size(), kShown); ++i) list += (i ? ", " : "") + SixDigits(cards[i]);
   if (cards.size() > kShown) list += " e mais " + std::to_string(cards.size() - kShown);
   return "As " + std::to_string(cards.size()) +
-         " cartelas validadas a seguir não têm números válidos no banco de cartelas e ficam fora do sorteio: " +
-         list + ".";
+         " cartelas validadas a seguir não têm números válidos no banco de cartelas e ficam fora do sorteio: " + list +
+         ".";
 }
 
 }  // namespace tavelao::draw

@@ -35,7 +35,7 @@ struct Plan {
 };
 
 struct Tally {
-  std::array<int, 7> card{};  // missing 0..5, and more
+  std::array<int, 7> card{};                       // missing 0..5, and more
   std::array<std::array<int, 4>, 20> instances{};  // missing 0..2, and more
 };
 

@@ -64,7 +64,7 @@ struct NearWinCounters {
 
 struct EvaluationRequest {
   CardSize size = CardSize::TwentyFive;
-  bool test_card = true;  // the card's own figure (the full card for 25)
+  bool test_card = true;    // the card's own figure (the full card for 25)
   PatternFlags patterns{};  // looked at for 25-number cards only
 };
 

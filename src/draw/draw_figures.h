@@ -36,13 +36,13 @@ inline constexpr int kPatternPassThreshold = 22;
 enum class Pattern { Coluna, Linha, Te, Janelao, Cruz, Xis, Janelinha, Bin, U, Porta, Ele, Cantos };
 inline constexpr int kPatternCount = 12;
 inline constexpr std::array<Pattern, kPatternCount> kPatterns = {
-    Pattern::Coluna, Pattern::Linha, Pattern::Te, Pattern::Janelao, Pattern::Cruz, Pattern::Xis,
-    Pattern::Janelinha, Pattern::Bin, Pattern::U, Pattern::Porta, Pattern::Ele, Pattern::Cantos};
+    Pattern::Coluna,    Pattern::Linha, Pattern::Te, Pattern::Janelao, Pattern::Cruz, Pattern::Xis,
+    Pattern::Janelinha, Pattern::Bin,   Pattern::U,  Pattern::Porta,   Pattern::Ele,  Pattern::Cantos};
 
 // The order in which won patterns are unticked after a pass.
 inline constexpr std::array<Pattern, kPatternCount> kUntickOrder = {
-    Pattern::Linha, Pattern::Coluna, Pattern::Te, Pattern::Janelao, Pattern::Cruz, Pattern::Xis,
-    Pattern::Janelinha, Pattern::Bin, Pattern::U, Pattern::Porta, Pattern::Ele, Pattern::Cantos};
+    Pattern::Linha,     Pattern::Coluna, Pattern::Te, Pattern::Janelao, Pattern::Cruz, Pattern::Xis,
+    Pattern::Janelinha, Pattern::Bin,    Pattern::U,  Pattern::Porta,   Pattern::Ele,  Pattern::Cantos};
 
 constexpr int Index(Pattern p) { return static_cast<int>(p); }
 

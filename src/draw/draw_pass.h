@@ -3,11 +3,11 @@
 // drawn. It tests every card, writes the standings, fills the winners sheet
 // and returns everything `Memo1` and the follow-up panel show.
 
-#include "common/rgb.h"
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+#include "common/rgb.h"
 
 #include "common/result.h"
 #include "draw/ball_set.h"

@@ -150,8 +150,8 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.memo_colour = MemoColour::LightYellow;
   state_.mostra_visible = false;
 
-  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, tables_.standings,
-                           tables_.folder, state_.sheet);
+  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, tables_.standings, tables_.folder,
+                           state_.sheet);
   if (!pass) return std::move(pass).take_error();
   state_.memo = std::move(pass->memo);
   state_.memo_colour = pass->memo_colour;

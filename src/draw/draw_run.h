@@ -39,8 +39,8 @@ struct DrawState {
   std::string last_ball;                              // ButtonUltima
   std::vector<std::string> memo;                      // Memo1
   MemoColour memo_colour = MemoColour::White;
-  bool mostra_visible = true;                         // ButtonMostra
-  DrawMode mode = DrawMode::None;                     // ButtonAlea is shown in electronic mode
+  bool mostra_visible = true;      // ButtonMostra
+  DrawMode mode = DrawMode::None;  // ButtonAlea is shown in electronic mode
   bool alea_enabled = false;
   bool busy = false;
   WinnersSheet sheet;

@@ -5,8 +5,8 @@ namespace {
 
 // The order in which the record is described; nullopt stands for Cheia.
 constexpr std::array<std::optional<Pattern>, 13> kDescribeOrder = {
-    Pattern::Cantos, Pattern::Janelinha, Pattern::Porta, Pattern::Bin, Pattern::Xis, std::nullopt, Pattern::Linha,
-    Pattern::Coluna, Pattern::Te,        Pattern::Janelao, Pattern::Cruz, Pattern::U,  Pattern::Ele};
+    Pattern::Cantos, Pattern::Janelinha, Pattern::Porta,   Pattern::Bin,  Pattern::Xis, std::nullopt, Pattern::Linha,
+    Pattern::Coluna, Pattern::Te,        Pattern::Janelao, Pattern::Cruz, Pattern::U,   Pattern::Ele};
 
 constexpr std::uint8_t kAllColumns = 0b11111;
 
@@ -56,10 +56,14 @@ DrawTypeText DescribeDrawType(const DrawChoice& choice) {
 
 const CardSizeLayout& LayoutOf(CardSize size) {
   switch (size) {
-    case CardSize::Fifteen: return kLayout15;
-    case CardSize::Twenty: return kLayout20;
-    case CardSize::Five: return kLayout5;
-    case CardSize::TwentyFive: return kLayout25;
+    case CardSize::Fifteen:
+      return kLayout15;
+    case CardSize::Twenty:
+      return kLayout20;
+    case CardSize::Five:
+      return kLayout5;
+    case CardSize::TwentyFive:
+      return kLayout25;
   }
   return kLayout25;
 }

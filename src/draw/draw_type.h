@@ -46,10 +46,10 @@ DrawTypeText DescribeDrawType(const DrawChoice& choice);
 
 // What `ConfirmCardSize` sets up for each card size.
 struct CardSizeLayout {
-  bool full_card_controls;    // LabelTipoSor, CBCheia and ButtonSorteios shown
-  std::string_view outros;    // LabelOutros
-  int sheet_frame_height;     // the six frames of the winners sheet
-  int conference_cover_top;   // white cover of the printed conference form
+  bool full_card_controls;   // LabelTipoSor, CBCheia and ButtonSorteios shown
+  std::string_view outros;   // LabelOutros
+  int sheet_frame_height;    // the six frames of the winners sheet
+  int conference_cover_top;  // white cover of the printed conference form
   int conference_cover_height;
   int conference_panel_height;  // PanelConf
 };

@@ -23,7 +23,7 @@ struct MinorPrize {
 };
 
 struct MinorPrizeDraw {
-  bool ran = false;  // false when the number of prizes was not a whole number
+  bool ran = false;                // false when the number of prizes was not a whole number
   std::vector<MinorPrize> prizes;  // ordered by Premio, as the grid lists them
 };
 

@@ -59,8 +59,8 @@ class FrameCardBuilder {
     Add(report::Rule("Shape", {38, 974}, {756, 974}, report::Pen{1}));
     const report::TextStyle text = TextStyleOf(10, true);
     Add(report::Label("LabelCar", {38, 950, 64, 18}, "Cartela:", text));
-    Add(report::FieldText("NumCar", {102, 950, 59, 18}, issue::kNumeroField, TextStyleOf(10, true, report::HAlign::kRight),
-                          kNumberFormat));
+    Add(report::FieldText("NumCar", {102, 950, 59, 18}, issue::kNumeroField,
+                          TextStyleOf(10, true, report::HAlign::kRight), kNumberFormat));
     Add(report::FieldText("Dig", {161, 950, 24, 18}, issue::kDigitoField, text));
   }
 

@@ -28,11 +28,11 @@ struct FrameEditorState {
   // stay hidden.
   std::array<bool, 9> frame_shown{};
   std::array<bool, 6> block_shown{};
-  bool only_numbers = false;      // CheckSN
-  bool check_sc = false;          // CheckSC: no stub, or (A5) the second card number
-  bool suppress_bar_code = false; // CheckSBarras
-  bool suppress_matrix = false;   // CheckSMatriz
-  std::string blocks_text = "1";  // EditNN
+  bool only_numbers = false;       // CheckSN
+  bool check_sc = false;           // CheckSC: no stub, or (A5) the second card number
+  bool suppress_bar_code = false;  // CheckSBarras
+  bool suppress_matrix = false;    // CheckSMatriz
+  std::string blocks_text = "1";   // EditNN
   NumberFont font;
 };
 

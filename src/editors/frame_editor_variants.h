@@ -28,16 +28,16 @@ struct HandleSize {
 // Where the parts of one frame print, from the frame's (X, Y) in layout
 // pixels.
 struct FrameGeometry {
-  report::Point prize_text;       // LabelP j
+  report::Point prize_text;  // LabelP j
   double prize_text_width = 0;
-  double box_top = 0;             // Quadro j
+  double box_top = 0;  // Quadro j
   double letter_top = 0;
   std::array<double, 5> letter_lefts{};
-  std::array<double, 5> rule_tops{};   // h j1..h j5
+  std::array<double, 5> rule_tops{};  // h j1..h j5
   double vertical_top = 0;
   std::array<double, 4> vertical_lefts{};  // v j1..v j4
-  report::Point cell_origin;      // C j1
-  report::Point cell_pitch;       // to the next column and row
+  report::Point cell_origin;               // C j1
+  report::Point cell_pitch;                // to the next column and row
   double letter_points = 16;
   double cell_width = 0;  // of the number and letter texts
   double cell_height = 0;
@@ -51,12 +51,12 @@ struct FrameEditorVariant {
   const char* caption;      // window title
   const char* layout_name;  // "FormCar9"
   report::Paper paper;
-  HandleSize panel;         // Panel1, half of the page
-  int frames;               // frame handles BQuadro1..
+  HandleSize panel;  // Panel1, half of the page
+  int frames;        // frame handles BQuadro1..
   HandleSize frame_handle;
   const char* matrix_caption;
   HandleSize matrix_handle;
-  int blocks;               // block handles BC1..
+  int blocks;  // block handles BC1..
   std::array<HandlePosition, 9> frame_defaults;
   HandlePosition matrix_default;
   std::array<HandlePosition, 6> block_defaults;

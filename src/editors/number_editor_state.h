@@ -18,13 +18,13 @@ struct NumberEditorState {
   HandlePosition block1;                     // BC1
   HandlePosition block2;                     // BC2
   HandlePosition matrix;                     // BM
-  bool suppress_border = false;    // CheckSBorda
-  bool two_numbers = true;         // Check2Cod: BC2 shown
-  bool suppress_bar_code = false;  // CheckSBarras
-  bool suppress_matrix = false;    // CheckSMatriz: BM hidden
-  bool two_cards = false;          // Check2Cart
-  NumberFont font;                 // "Fonte dos números:"
-  Rgb background{255, 255, 255};   // "Cor de fundo"
+  bool suppress_border = false;              // CheckSBorda
+  bool two_numbers = true;                   // Check2Cod: BC2 shown
+  bool suppress_bar_code = false;            // CheckSBarras
+  bool suppress_matrix = false;              // CheckSMatriz: BM hidden
+  bool two_cards = false;                    // Check2Cart
+  NumberFont font;                           // "Fonte dos números:"
+  Rgb background{255, 255, 255};             // "Cor de fundo"
   // FormCar25's band: 559 as designed until the table or the check box
   // sets it.
   double band_height = 559;

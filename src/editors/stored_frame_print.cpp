@@ -11,8 +11,7 @@ namespace tavelao::editors {
 Result<StoredFramePrint> PrintWithStoredFrameEditor(int model_code, int frames, bool large_card,
                                                     const session::CardOptions& card,
                                                     const std::filesystem::path& folder, store::Table& card_file,
-                                                    const card::Password& password,
-                                                    const card::IssuerNumber& issuer) {
+                                                    const card::Password& password, const card::IssuerNumber& issuer) {
   const FrameEditorVariant& variant = FrameVariant(FrameEditorForModel(model_code, large_card));
   auto loaded = LoadFrameEditor(variant, folder);
   if (!loaded) return std::move(loaded).take_error();
@@ -24,8 +23,7 @@ Result<StoredFramePrint> PrintWithStoredFrameEditor(int model_code, int frames, 
 }
 
 Result<report::Document> PrintWithStoredNumberEditor(const std::filesystem::path& folder, store::Table& card_file,
-                                                     const card::Password& password,
-                                                     const card::IssuerNumber& issuer) {
+                                                     const card::Password& password, const card::IssuerNumber& issuer) {
   auto state = LoadNumberEditor(folder);
   if (!state) return std::move(state).take_error();
   auto document = PrintNumberCards(*state, folder, card_file, password, issuer);

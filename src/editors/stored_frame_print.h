@@ -23,12 +23,10 @@ struct StoredFramePrint {
 Result<StoredFramePrint> PrintWithStoredFrameEditor(int model_code, int frames, bool large_card,
                                                     const session::CardOptions& card,
                                                     const std::filesystem::path& folder, store::Table& card_file,
-                                                    const card::Password& password,
-                                                    const card::IssuerNumber& issuer);
+                                                    const card::Password& password, const card::IssuerNumber& issuer);
 
 // Model 25 the same way over "DVariantes.cds".
 Result<report::Document> PrintWithStoredNumberEditor(const std::filesystem::path& folder, store::Table& card_file,
-                                                     const card::Password& password,
-                                                     const card::IssuerNumber& issuer);
+                                                     const card::Password& password, const card::IssuerNumber& issuer);
 
 }  // namespace tavelao::editors

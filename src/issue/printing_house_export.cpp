@@ -25,8 +25,8 @@ Result<std::string> ExportText(const card::CardBank& bank, const card::Password&
   for (std::int64_t n = first; n <= last; ++n) {
     const std::string_view record = bank.CardRecord(n);
     if (record.size() < 50) {
-      return Fail("A cartela " + std::to_string(n) +
-                  " não está no banco de cartelas desta instalação: o arquivo " + kExportFile + " não foi gerado.");
+      return Fail("A cartela " + std::to_string(n) + " não está no banco de cartelas desta instalação: o arquivo " +
+                  kExportFile + " não foi gerado.");
     }
     text += SixDigits(static_cast<std::int32_t>(n));
     text += ';';

@@ -87,7 +87,7 @@ inline constexpr int kNarrowPanel = 265;
 struct IssuePanelSetup {
   std::string model_name;  // LabelNomemod
   int width = kNarrowPanel;
-  bool number_box = false;  // Panel4a6 with EditNP
+  bool number_box = false;     // Panel4a6 with EditNP
   std::string number_caption;  // LabelNumpre
   std::string number_range;    // LabelNumPre2
   bool border_box = false;     // CBCercadura

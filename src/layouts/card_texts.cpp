@@ -21,8 +21,7 @@ report::LayoutItem CardNumberText(std::string name, report::Rect rect, const rep
 
 report::LayoutItem BareCardNumberText(std::string name, report::Rect rect, const report::TextStyle& style) {
   return report::Text(std::move(name), rect,
-                      {report::Value(issue::kNumeroField, kNumberFormat), report::Value(issue::kDigitoField)},
-                      style);
+                      {report::Value(issue::kNumeroField, kNumberFormat), report::Value(issue::kDigitoField)}, style);
 }
 
 report::LayoutItem AuthenticationText(report::Rect rect, const report::TextStyle& style) {

@@ -11,7 +11,9 @@ constexpr const char* kLetterNames[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 }  // namespace
 
 double FrameWidth(const FrameDesign& design) { return 5 * design.cell_width; }
-double TitleHeight(const FrameDesign& design) { return design.title_height > 0 ? design.title_height : design.cell_height; }
+double TitleHeight(const FrameDesign& design) {
+  return design.title_height > 0 ? design.title_height : design.cell_height;
+}
 double FrameHeight(const FrameDesign& design) { return TitleHeight(design) + design.rows * design.cell_height; }
 
 void AddFrame(report::Band& band, const FrameDesign& design) {
@@ -29,13 +31,14 @@ void AddFrame(report::Band& band, const FrameDesign& design) {
   const double title = TitleHeight(design);
   for (int r = 1; r <= design.rows; ++r) {
     const double y = y0 + title + (r - 1) * design.cell_height;
-    band.items.push_back(report::Rule("LinhaQuadro" + suffix, {x0, y}, {x0 + width, y}, r == 1 ? report::Pen{2} : thin));
+    band.items.push_back(
+        report::Rule("LinhaQuadro" + suffix, {x0, y}, {x0 + width, y}, r == 1 ? report::Pen{2} : thin));
   }
 
   for (int c = 0; c < 5; ++c) {
     band.items.push_back(report::Label(kLetterNames[c] + suffix,
-                                       {x0 + c * design.cell_width, y0, design.cell_width, title},
-                                       design.letters[c], LetterStyle(design.letter_points)));
+                                       {x0 + c * design.cell_width, y0, design.cell_width, title}, design.letters[c],
+                                       LetterStyle(design.letter_points)));
   }
   const report::TextStyle numbers = NumberStyle(design.number_points, design.number_colour);
   // Row by row, so that text copied out of a PDF reads like the card.

@@ -16,10 +16,10 @@ struct FrameDesign {
   report::Point origin;  // top left of the title row, in the band
   double cell_width = 38;
   double cell_height = 38;
-  double title_height = 0;  // of the title row; 0 is the cell height
-  int rows = 5;                 // number rows, from the top (3 prints N1-N3, N6-N8 ...)
+  double title_height = 0;         // of the title row; 0 is the cell height
+  int rows = 5;                    // number rows, from the top (3 prints N1-N3, N6-N8 ...)
   std::string cell_prefix = "QN";  // "QN", "RN", "SN": the k-th cell is named prefix + k
-  int frame = 1;                // the k of the letter names Lb k .. Lo k
+  int frame = 1;                   // the k of the letter names Lb k .. Lo k
   TitleLetters letters = kFixedLetters;
   double number_points = 14;
   double letter_points = 16;

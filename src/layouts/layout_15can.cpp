@@ -7,9 +7,8 @@ namespace tavelao::layouts {
 
 report::Layout Form15CanLayout(const LayoutOptions& options) {
   const report::Colour colour = options.card.number_colours[0];
-  StripDesign design{"Form15Can", 71, [colour](report::Band& band, const report::Rect& area) {
-                   AddStripGrid(band, area, 3, colour);
-                 }};
+  StripDesign design{"Form15Can", 71,
+                     [colour](report::Band& band, const report::Rect& area) { AddStripGrid(band, area, 3, colour); }};
   return StripLayout(design, options);
 }
 

@@ -7,9 +7,8 @@ namespace tavelao::layouts {
 
 report::Layout Form20CanLayout(const LayoutOptions& options) {
   const report::Colour colour = kDesignRed;
-  StripDesign design{"Form20Can", 71, [colour](report::Band& band, const report::Rect& area) {
-                   AddStripGrid(band, area, 4, colour);
-                 }};
+  StripDesign design{"Form20Can", 71,
+                     [colour](report::Band& band, const report::Rect& area) { AddStripGrid(band, area, 4, colour); }};
   return StripLayout(design, options);
 }
 

@@ -34,8 +34,6 @@ void AddDie(report::Band& band, const report::Rect& area) {
 
 }  // namespace
 
-report::Layout Form5DiaLayout(const LayoutOptions& options) {
-  return StripLayout({"Form5Dia", 92, AddDie}, options);
-}
+report::Layout Form5DiaLayout(const LayoutOptions& options) { return StripLayout({"Form5Dia", 92, AddDie}, options); }
 
 }  // namespace tavelao::layouts

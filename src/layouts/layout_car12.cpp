@@ -25,9 +25,9 @@ report::Layout FormCar12Layout(const LayoutOptions& options) {
   const double texts_top = design.origin.y + FrameHeight(design) + 4;
   const double code_width = 0.62 * FrameWidth(design);
   band.items.push_back(AuthenticationText({design.origin.x, texts_top, code_width, 14}, TextStyleOf(8)));
-  band.items.push_back(BareCardNumberText("Cartela",
-                                          {design.origin.x + code_width, texts_top, FrameWidth(design) - code_width, 14},
-                                          TextStyleOf(8, false, report::HAlign::kRight)));
+  band.items.push_back(
+      BareCardNumberText("Cartela", {design.origin.x + code_width, texts_top, FrameWidth(design) - code_width, 14},
+                         TextStyleOf(8, false, report::HAlign::kRight)));
   return layout;
 }
 

@@ -49,10 +49,11 @@ report::Layout FormCar4a6Layout(const LayoutOptions& options) {
   const int lines = std::clamp(options.lines, 4, 6);
   for (int line = 1; line <= 6; ++line) {
     const double top = LineTop(lines, line);
-    band.items.push_back(report::Label("LP" + std::to_string(line), {kCaptionLeft, top, kLineLeft - kCaptionLeft, 20}, PrizeCaption(line),
-                                       TextStyleOf(9)));
-    band.items.push_back(report::FieldText("Linha" + std::to_string(line), {kLineLeft, top, kOneCardWidth - kLineLeft - 4, 20},
-                                           issue::kLineTextValue, TextStyleOf(12)));
+    band.items.push_back(report::Label("LP" + std::to_string(line), {kCaptionLeft, top, kLineLeft - kCaptionLeft, 20},
+                                       PrizeCaption(line), TextStyleOf(9)));
+    band.items.push_back(report::FieldText("Linha" + std::to_string(line),
+                                           {kLineLeft, top, kOneCardWidth - kLineLeft - 4, 20}, issue::kLineTextValue,
+                                           TextStyleOf(12)));
   }
   AddCardStub(band, kCut);
   return layout;

@@ -58,8 +58,8 @@ report::Layout FramedCardLayout(std::string name, int frames, double header_mm, 
     AddFrame(band, design);
   }
   band.items.push_back(CardNumberText("Cartela", {16, texts_top, 320, 20}, TextStyleOf(11, true)));
-  band.items.push_back(AuthenticationText({kOneCardWidth - 336, texts_top, 320, 20},
-                                          TextStyleOf(11, true, report::HAlign::kRight)));
+  band.items.push_back(
+      AuthenticationText({kOneCardWidth - 336, texts_top, 320, 20}, TextStyleOf(11, true, report::HAlign::kRight)));
   AddCardStub(band, cut);
   return layout;
 }

@@ -30,8 +30,8 @@ bool DeletesCardFile(int model_code) {
   return model->editor == CardEditor::kNone && !model->keeps_card_file;
 }
 
-Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& card_file,
-                                  const card::Password& password, const card::IssuerNumber& issuer) {
+Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& card_file, const card::Password& password,
+                                  const card::IssuerNumber& issuer) {
   PrintResult result;
   const CardModel* model = FindCardModel(request.model_code);
   const PrintRoute route = model ? model->route : PrintRoute::kNothing;
@@ -55,9 +55,9 @@ Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& car
       }
       if (model->panel.extra != ExtraInput::kBorderBox) options.suppress_border = false;
       if (!model->layout) break;
-      auto document = report::BuildDocument(model->layout(options),
-                                            report::TableRecords(card_file, {"", issue::kNumeroField}),
-                                            issue::CardRefreshHook(password, issuer));
+      auto document =
+          report::BuildDocument(model->layout(options), report::TableRecords(card_file, {"", issue::kNumeroField}),
+                                issue::CardRefreshHook(password, issuer));
       if (!document) return std::move(document).take_error();
       result.kind = PrintKind::kPreview;
       result.document = std::move(*document);

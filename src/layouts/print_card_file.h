@@ -51,7 +51,7 @@ bool DeletesCardFile(int model_code);
 // The document holds every page before the card file is deleted, so the
 // preview prints from it afterwards. A card file that cannot be read is
 // returned as the error and left as it is.
-Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& card_file,
-                                  const card::Password& password, const card::IssuerNumber& issuer);
+Result<PrintResult> PrintCardFile(const PrintRequest& request, store::Table& card_file, const card::Password& password,
+                                  const card::IssuerNumber& issuer);
 
 }  // namespace tavelao::layouts

@@ -15,8 +15,8 @@ void AddCardStub(report::Band& band, double top) {
   for (int i = 0; i < 3; ++i) {
     band.items.push_back(report::Label(names[i], {12, top + 8 + 24.0 * i, 500, 22}, kCardStubLines[i], lines));
   }
-  band.items.push_back(CardNumberText("CartelaCanhoto", {528, top + 4, 176, 18},
-                                      TextStyleOf(10, true, report::HAlign::kCentre)));
+  band.items.push_back(
+      CardNumberText("CartelaCanhoto", {528, top + 4, 176, 18}, TextStyleOf(10, true, report::HAlign::kCentre)));
   band.items.push_back(BarCodePicture({528, top + 24, 176, 54}));
 }
 

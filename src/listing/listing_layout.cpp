@@ -30,8 +30,8 @@ report::Layout FormRelLayout() {
   report::Band& line = layout.detail;
   line.height = kLineHeight;
   const report::TextStyle style = layouts::TextStyleOf(kLinePoints);
-  line.items.push_back(report::FieldText(issue::kNumeroField, {0, 0, 60, kLineHeight}, issue::kNumeroField, style,
-                                         "000000"));
+  line.items.push_back(
+      report::FieldText(issue::kNumeroField, {0, 0, 60, kLineHeight}, issue::kNumeroField, style, "000000"));
   line.items.push_back(report::FieldText(issue::kDigitoField, {60, 0, 30, kLineHeight}, issue::kDigitoField, style));
   const report::TextStyle number = layouts::TextStyleOf(kLinePoints, false, report::HAlign::kCentre);
   for (int k = 1; k <= 25; ++k) {

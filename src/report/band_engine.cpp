@@ -48,12 +48,12 @@ class PageBuilder {
  public:
   PageBuilder(const Layout& layout, Document& document) : layout_(layout), document_(document) {}
 
-  void PlaceBand(const Band& band, double left, double top, double width, int band_index,
-                 const store::Record* record, const RecordValues& values) {
+  void PlaceBand(const Band& band, double left, double top, double width, int band_index, const store::Record* record,
+                 const RecordValues& values) {
     Page& page = document_.pages.back();
     if (band.border.width > 0) {
-      page.items.push_back({"Cercadura", {left, top, width, band.height}, PlacedBox{band.border, std::nullopt},
-                            band_index});
+      page.items.push_back(
+          {"Cercadura", {left, top, width, band.height}, PlacedBox{band.border, std::nullopt}, band_index});
     }
     for (const LayoutItem& item : band.items) {
       if (!item.visible || item.rect.y >= band.height) continue;

@@ -35,7 +35,7 @@ struct PlacedBox {
 
 struct PlacedPicture {
   std::shared_ptr<const std::string> bytes;  // the file's bytes (JPEG, PNG...)
-  bool stretch = false;  // fills the rectangle instead of keeping proportions
+  bool stretch = false;                      // fills the rectangle instead of keeping proportions
 };
 
 struct PlacedBarCode {

@@ -22,8 +22,7 @@ constexpr int kPdfResolution = 1200;
 
 QPageLayout SheetLayout(const PageSetup& setup) {
   const QPageSize size(setup.paper == Paper::kA4 ? QPageSize::A4 : QPageSize::A5);
-  const auto orientation =
-      setup.orientation == Orientation::kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+  const auto orientation = setup.orientation == Orientation::kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
   return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0));
 }
 

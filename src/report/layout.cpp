@@ -25,8 +25,7 @@ LayoutItem Text(std::string name, Rect rect, std::vector<TextSegment> segments, 
 }
 
 LayoutItem FieldText(std::string name, Rect rect, std::string value, TextStyle style, std::string display_format) {
-  return {std::move(name), rect,
-          TextContent{{Value(std::move(value), std::move(display_format))}, std::move(style)}};
+  return {std::move(name), rect, TextContent{{Value(std::move(value), std::move(display_format))}, std::move(style)}};
 }
 
 LayoutItem Rule(std::string name, Point from, Point to, Pen pen) {

@@ -70,8 +70,7 @@ struct RichTextContent {
   std::shared_ptr<const std::string> html;
 };
 
-using ItemContent =
-    std::variant<TextContent, RuleContent, BoxContent, PictureContent, BarCodeContent, RichTextContent>;
+using ItemContent = std::variant<TextContent, RuleContent, BoxContent, PictureContent, BarCodeContent, RichTextContent>;
 
 struct LayoutItem {
   std::string name;  // as the layout's documents call it: "QN1", "LabelSenha", "ImBarra"
@@ -109,8 +108,7 @@ LayoutItem Label(std::string name, Rect rect, std::string caption, TextStyle sty
 // A text of segments: Literal("Cartela: "), Value("Numero", "000000"), ...
 LayoutItem Text(std::string name, Rect rect, std::vector<TextSegment> segments, TextStyle style);
 // The value of one field or hook value of the current record.
-LayoutItem FieldText(std::string name, Rect rect, std::string value, TextStyle style,
-                     std::string display_format = {});
+LayoutItem FieldText(std::string name, Rect rect, std::string value, TextStyle style, std::string display_format = {});
 LayoutItem Rule(std::string name, Point from, Point to, Pen pen = {});
 LayoutItem Box(std::string name, Rect rect, Pen pen = {}, std::optional<Colour> fill = std::nullopt);
 LayoutItem Picture(std::string name, Rect rect, std::filesystem::path file);

@@ -130,7 +130,8 @@ void PagePainter::Paint(const Page& page, const PageSetup& setup) {
       }
       const QImage& image = it->second;
       if (image.isNull()) continue;
-      QSizeF size = QSizeF(image.size()).scaled(area.size(), picture->stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+      QSizeF size =
+          QSizeF(image.size()).scaled(area.size(), picture->stretch ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
       QRectF target(QPointF(), size);
       target.moveCenter(area.center());
       painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);

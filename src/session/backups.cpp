@@ -49,7 +49,7 @@ std::string Stem(const std::string& table_file) { return std::filesystem::path(t
 
 // The copies of one table, oldest first.
 std::vector<std::pair<CopyName, std::filesystem::path>> CopiesOf(const std::filesystem::path& folder,
-                                                                  const std::string& stem) {
+                                                                 const std::string& stem) {
   std::vector<std::pair<CopyName, std::filesystem::path>> copies;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder / kBackupFolder, ec)) {
@@ -91,7 +91,8 @@ Status BackUpTable(store::Table& table, std::chrono::system_clock::time_point no
   const auto folder = table.path().parent_path();
   std::error_code ec;
   std::filesystem::create_directories(folder / kBackupFolder, ec);
-  if (ec) return Fail("Não foi possível criar a pasta " + (folder / kBackupFolder).string() + ": " + ec.message() + ".");
+  if (ec)
+    return Fail("Não foi possível criar a pasta " + (folder / kBackupFolder).string() + ": " + ec.message() + ".");
   const std::string stem = Stem(table.file_name());
   if (auto status = table.CopyTo(NewCopyPath(folder, stem, now)); !status) return status;
   auto copies = CopiesOf(folder, stem);

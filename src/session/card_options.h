@@ -21,7 +21,7 @@ inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kGreen{0, 128, 0};
 
 struct CardOptions {
-  std::array<std::string, 9> prizes;                              // premio1..premio9
+  std::array<std::string, 9> prizes;                               // premio1..premio9
   std::array<std::string, 5> letters = {"B", "I", "N", "G", "O"};  // Lb, Li, Ln, Lg, Lo
   // Numbers of frames 1, 2 and 3; every run starts with red, blue, green.
   std::array<Rgb, 3> number_colours = {kRed, kBlue, kGreen};

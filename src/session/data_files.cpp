@@ -43,9 +43,9 @@ store::Schema OptionsSchema() {
 }
 
 store::Schema EventSchema() {
-  store::Schema schema = {StringField("Titulo", 50),    StringField("Promotor", 40), StringField("Curinga", 10),
-                          StringField("Curinga2", 10),  StringField("Curinga3", 10), DateField("Data"),
-                          StringField("Local", 60),     StringField("Hora", 10)};
+  store::Schema schema = {StringField("Titulo", 50),   StringField("Promotor", 40), StringField("Curinga", 10),
+                          StringField("Curinga2", 10), StringField("Curinga3", 10), DateField("Data"),
+                          StringField("Local", 60),    StringField("Hora", 10)};
   for (int i = 1; i <= 5; ++i) schema.push_back(StringField("Obs" + std::to_string(i), 70));
   schema.push_back(FloatField("Valor"));
   return schema;
@@ -65,8 +65,8 @@ store::Schema StandingsSchema() { return {StringField("cartela", 6), IntegerFiel
 
 store::Schema DrawTypeSchema() {
   store::Schema schema = {StringField("Tipos", 10)};
-  for (const char* name : {"Cheia", "Linha", "Coluna", "Te", "Janelao", "Cruz", "Xis", "Janelinha", "Bin", "U",
-                           "Porta", "Ele", "Cantos", "Ultima"}) {
+  for (const char* name : {"Cheia", "Linha", "Coluna", "Te", "Janelao", "Cruz", "Xis", "Janelinha", "Bin", "U", "Porta",
+                           "Ele", "Cantos", "Ultima"}) {
     schema.push_back(StringField(name, 3));
   }
   for (const char* name : {"lb", "li", "ln", "lg", "lo"}) schema.push_back(StringField(name, 1));
@@ -85,7 +85,8 @@ Status EnsureEvent(const std::filesystem::path& folder) {
 }
 
 Status EnsureSponsors(const std::filesystem::path& folder) {
-  return EnsureWithRows(folder / kSponsorsFile, SponsorsSchema(), 100, [](store::Record& r, int i) { r.Set("Pedra", i); });
+  return EnsureWithRows(folder / kSponsorsFile, SponsorsSchema(), 100,
+                        [](store::Record& r, int i) { r.Set("Pedra", i); });
 }
 
 Status EnsureValidation(const std::filesystem::path& folder) {

@@ -71,9 +71,10 @@ Result<FolderLock> FolderLock::Acquire(const std::filesystem::path& folder) {
     // Between the two steps another program may slip in; the check after
     // the second step tells who won.
     if (db.Exec("BEGIN EXCLUSIVE")) {
-      const bool written = db.Exec("CREATE TABLE IF NOT EXISTS dono(pid INTEGER);DELETE FROM dono;INSERT INTO dono VALUES(" +
-                                   std::to_string(self) + ");COMMIT")
-                               .ok();
+      const bool written =
+          db.Exec("CREATE TABLE IF NOT EXISTS dono(pid INTEGER);DELETE FROM dono;INSERT INTO dono VALUES(" +
+                  std::to_string(self) + ");COMMIT")
+              .ok();
       if (!written) (void)db.Exec("ROLLBACK");
       if (written && db.Exec("BEGIN IMMEDIATE")) {
         if (RecordedHolder(db) == self) {

@@ -151,7 +151,8 @@ Result<CompiledQuery> CompileQuery(const Schema& schema, const Query& query) {
     rest = cut == std::string_view::npos ? std::string_view{} : rest.substr(cut + 1);
     if (name.empty()) continue;
     const auto field = FindField(schema, name);
-    if (!field) return Fail("Ordem inválida \"" + query.order + "\": campo desconhecido \"" + std::string(name) + "\".");
+    if (!field)
+      return Fail("Ordem inválida \"" + query.order + "\": campo desconhecido \"" + std::string(name) + "\".");
     order += QuoteName(schema[*field].name) + ", ";
   }
   out.order_by = " ORDER BY " + order + "rowid";

@@ -75,8 +75,8 @@ Status Database::Exec(std::string_view sql) {
 
 Result<Statement> Database::Prepare(std::string_view sql) {
   sqlite3_stmt* stmt = nullptr;
-  const int rc = sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
-                                    nullptr);
+  const int rc =
+      sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
   if (rc != SQLITE_OK) return Fail(LastError());
   return Statement(db_, stmt);
 }

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <system_error>
 
-
 #include "common/atomic_file.h"
 #include "common/text.h"
 
@@ -21,11 +20,16 @@ constexpr const char* kFieldTable = "tavelao_campos";
 
 const char* TypeName(FieldType type) {
   switch (type) {
-    case FieldType::String: return "String";
-    case FieldType::Integer: return "Integer";
-    case FieldType::Float: return "Float";
-    case FieldType::Date: return "Date";
-    case FieldType::Boolean: return "Boolean";
+    case FieldType::String:
+      return "String";
+    case FieldType::Integer:
+      return "Integer";
+    case FieldType::Float:
+      return "Float";
+    case FieldType::Date:
+      return "Date";
+    case FieldType::Boolean:
+      return "Boolean";
   }
   return "";
 }
@@ -40,10 +44,13 @@ std::optional<FieldType> TypeFromName(std::string_view name) {
 const char* SqlType(FieldType type) {
   switch (type) {
     case FieldType::Integer:
-    case FieldType::Boolean: return "INTEGER";
-    case FieldType::Float: return "REAL";
+    case FieldType::Boolean:
+      return "INTEGER";
+    case FieldType::Float:
+      return "REAL";
     case FieldType::String:
-    case FieldType::Date: return "TEXT";
+    case FieldType::Date:
+      return "TEXT";
   }
   return "";
 }
@@ -66,16 +73,25 @@ std::optional<Date> DateFromText(std::string_view text) {
 // What an SQLite failure means to the operator.
 std::string Reason(int rc, const std::string& detail) {
   switch (rc & 0xFF) {
-    case SQLITE_NOTADB: return "não é um arquivo de tabela";
-    case SQLITE_CORRUPT: return "está danificado";
-    case SQLITE_CANTOPEN: return "não pôde ser aberto";
-    case SQLITE_READONLY: return "está protegido contra gravação";
-    case SQLITE_PERM: return "não tem permissão de acesso";
-    case SQLITE_FULL: return "não cabe no disco, que está cheio";
+    case SQLITE_NOTADB:
+      return "não é um arquivo de tabela";
+    case SQLITE_CORRUPT:
+      return "está danificado";
+    case SQLITE_CANTOPEN:
+      return "não pôde ser aberto";
+    case SQLITE_READONLY:
+      return "está protegido contra gravação";
+    case SQLITE_PERM:
+      return "não tem permissão de acesso";
+    case SQLITE_FULL:
+      return "não cabe no disco, que está cheio";
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return "está em uso por outro programa";
-    case SQLITE_IOERR: return "deu erro de leitura ou gravação no disco";
-    default: return "deu erro (" + detail + ")";
+    case SQLITE_LOCKED:
+      return "está em uso por outro programa";
+    case SQLITE_IOERR:
+      return "deu erro de leitura ou gravação no disco";
+    default:
+      return "deu erro (" + detail + ")";
   }
 }
 
@@ -87,7 +103,8 @@ bool IsTruncated(const std::filesystem::path& path) {
   if (!in.read(reinterpret_cast<char*>(h), sizeof h)) return false;
   if (std::memcmp(h, "SQLite format 3", 16) != 0) return false;
   auto be32 = [&h](int at) {
-    return (std::uint32_t{h[at]} << 24) | (std::uint32_t{h[at + 1]} << 16) | (std::uint32_t{h[at + 2]} << 8) | h[at + 3];
+    return (std::uint32_t{h[at]} << 24) | (std::uint32_t{h[at + 1]} << 16) | (std::uint32_t{h[at + 2]} << 8) |
+           h[at + 3];
   };
   const std::uint32_t raw_page = (std::uint32_t{h[16]} << 8) | h[17];
   const std::uint64_t page_size = raw_page == 1 ? 65536 : raw_page;
@@ -112,9 +129,12 @@ FileState TableFileState(const std::filesystem::path& path) {
 
 Result<bool> TableFileExists(const std::filesystem::path& path) {
   switch (TableFileState(path)) {
-    case FileState::Missing: return false;
-    case FileState::Present: return true;
-    case FileState::DanglingLink: break;
+    case FileState::Missing:
+      return false;
+    case FileState::Present:
+      return true;
+    case FileState::DanglingLink:
+      break;
   }
   return Fail("A tabela " + Quoted(path) + " é um atalho para um arquivo que não existe (" +
               std::filesystem::read_symlink(path).string() + "); corrija ou apague o atalho.");
@@ -149,7 +169,8 @@ Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schem
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   // Companions of the old file belong to it, not to the new table.
-  for (const char* companion : {"-journal", "-wal", "-shm"}) std::filesystem::remove(path.string() + companion, ignored);
+  for (const char* companion : {"-journal", "-wal", "-shm"})
+    std::filesystem::remove(path.string() + companion, ignored);
   if (std::filesystem::exists(path, ignored)) {
     return Fail("Não foi possível apagar o arquivo " + Quoted(path) + " para criá-lo de novo.");
   }
@@ -216,7 +237,8 @@ Result<Table> Table::OpenFile(const std::filesystem::path& path, Durability dura
   // Pages not yet copied back from the write-ahead log can make the file
   // look short; SQLite completes it from the log on opening.
   const bool has_log = std::filesystem::file_size(path.string() + "-wal", ec) > 0 && !ec;
-  if (!has_log && IsTruncated(path)) return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
+  if (!has_log && IsTruncated(path))
+    return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
   auto db = Database::Open(path, /*create=*/false, read_only);
   if (!db) return Fail("A tabela " + Quoted(path) + " não pôde ser aberta: " + db.error());
   return Attach(std::move(*db), path, read_only ? std::nullopt : std::optional<Durability>(durability));
@@ -336,10 +358,10 @@ Error Table::WriteFailure(int rc, const Record* record) const {
       for (std::size_t f : index.fields) {
         where += (where.empty() ? "" : " AND ") + QuoteName((*schema_)[f].name) + " IS ?";
         const Value& v = record->At(f);
-        std::string shown = IsNull(v) ? "vazio"
+        std::string shown = IsNull(v)                                 ? "vazio"
                             : std::holds_alternative<std::int32_t>(v) ? std::to_string(std::get<std::int32_t>(v))
-                            : std::holds_alternative<std::string>(v) ? std::get<std::string>(v)
-                                                                     : "?";
+                            : std::holds_alternative<std::string>(v)  ? std::get<std::string>(v)
+                                                                      : "?";
         key += (key.empty() ? "" : ", ") + (*schema_)[f].name + " = " + shown;
       }
       auto& self = const_cast<Table&>(*this);
@@ -540,9 +562,7 @@ Status Table::AddIndex(const std::string& name, const std::string& fields, bool 
   return {};
 }
 
-Table::Transaction::Transaction(Table& table) : table_(&table) {
-  active_ = table_->db_.Exec("BEGIN IMMEDIATE").ok();
-}
+Table::Transaction::Transaction(Table& table) : table_(&table) { active_ = table_->db_.Exec("BEGIN IMMEDIATE").ok(); }
 
 Table::Transaction::~Transaction() {
   if (active_) (void)table_->db_.Exec("ROLLBACK");

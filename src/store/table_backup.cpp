@@ -46,7 +46,8 @@ Status Table::CopyTo(const std::filesystem::path& target) {
       const std::string reason = sqlite3_errstr(rc);
       copy->Close();
       std::filesystem::remove(partial, ignored);
-      if ((rc & 0xFF) == SQLITE_FULL) return Fail("O disco está cheio: a cópia de " + Quoted(path_) + " não foi gravada.");
+      if ((rc & 0xFF) == SQLITE_FULL)
+        return Fail("O disco está cheio: a cópia de " + Quoted(path_) + " não foi gravada.");
       return Fail("Não foi possível copiar a tabela " + Quoted(path_) + " (" + reason + ").");
     }
     // The copy carries the source's journal mode; leave it as one plain file.
@@ -58,7 +59,8 @@ Status Table::CopyTo(const std::filesystem::path& target) {
     std::filesystem::remove(partial, ignored);
     return Fail("Não foi possível gravar a cópia " + Quoted(target) + ": " + ec.message() + ".");
   }
-  if (!SyncFolder(target.parent_path())) return Fail("O disco não confirmou a gravação da cópia " + Quoted(target) + ".");
+  if (!SyncFolder(target.parent_path()))
+    return Fail("O disco não confirmou a gravação da cópia " + Quoted(target) + ".");
   return {};
 }
 

@@ -70,8 +70,10 @@ Result<std::string> FreeTextHtml(const std::filesystem::path& path, const QFont&
 }
 
 Status SaveFreeText(const QTextDocument& document, const std::filesystem::path& path, TextFileFormat format) {
-  const std::string bytes = format == TextFileFormat::kRtf ? WriteRtf(ReadDocument(document))
-                                                           : EncodeTextFile(document.toPlainText().remove(QChar(QChar::ObjectReplacementCharacter)).toStdString());
+  const std::string bytes =
+      format == TextFileFormat::kRtf
+          ? WriteRtf(ReadDocument(document))
+          : EncodeTextFile(document.toPlainText().remove(QChar(QChar::ObjectReplacementCharacter)).toStdString());
   if (const Status table = RefuseTableFile(path); !table) return table;
   return WriteFileAtomically(path, bytes);
 }

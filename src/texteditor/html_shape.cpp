@@ -44,12 +44,9 @@ struct ImpliedEnd {
 };
 
 const ImpliedEnd kImpliedEnds[] = {
-    {"li", {"li"}, {"ul", "ol", "table"}},
-    {"dt", {"dt", "dd"}, {"dl", "table"}},
-    {"dd", {"dt", "dd"}, {"dl", "table"}},
-    {"tr", {"tr"}, {"table"}},
-    {"td", {"td", "th"}, {"tr", "table"}},
-    {"th", {"td", "th"}, {"tr", "table"}},
+    {"li", {"li"}, {"ul", "ol", "table"}}, {"dt", {"dt", "dd"}, {"dl", "table"}},
+    {"dd", {"dt", "dd"}, {"dl", "table"}}, {"tr", {"tr"}, {"table"}},
+    {"td", {"td", "th"}, {"tr", "table"}}, {"th", {"td", "th"}, {"tr", "table"}},
     {"option", {"option"}, {"select"}},
 };
 
@@ -141,7 +138,8 @@ Status CheckHtmlShape(std::string_view html, std::string_view name) {
       continue;
     }
     std::string tag;
-    while (at < html.size() && (IsLetter(html[at]) || (html[at] >= '0' && html[at] <= '9'))) tag.push_back(Lower(html[at++]));
+    while (at < html.size() && (IsLetter(html[at]) || (html[at] >= '0' && html[at] <= '9')))
+      tag.push_back(Lower(html[at++]));
     bool closed_at_once = false;
     const std::size_t next = TagEnd(html, at, closed_at_once);
     if (next == std::string_view::npos) break;

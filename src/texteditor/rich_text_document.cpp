@@ -33,10 +33,14 @@ QTextCharFormat ToQt(const CharStyle& style) {
 
 Qt::Alignment ToQt(Alignment alignment) {
   switch (alignment) {
-    case Alignment::kCentre: return Qt::AlignHCenter;
-    case Alignment::kRight: return Qt::AlignRight | Qt::AlignAbsolute;
-    case Alignment::kJustify: return Qt::AlignJustify;
-    case Alignment::kLeft: break;
+    case Alignment::kCentre:
+      return Qt::AlignHCenter;
+    case Alignment::kRight:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case Alignment::kJustify:
+      return Qt::AlignJustify;
+    case Alignment::kLeft:
+      break;
   }
   return Qt::AlignLeft | Qt::AlignAbsolute;
 }
@@ -138,7 +142,8 @@ RichText ReadDocument(const QTextDocument& document) {
       if (IsBullet(list->format().style())) {
         paragraph.style.bullet = true;
       } else {
-        Append(paragraph.runs, (list->itemText(block) + QLatin1Char(' ')).toStdString(), FromQt(block.charFormat(), base));
+        Append(paragraph.runs, (list->itemText(block) + QLatin1Char(' ')).toStdString(),
+               FromQt(block.charFormat(), base));
       }
     }
     paragraph.style.left_indent = left / kPixelsPerPoint;

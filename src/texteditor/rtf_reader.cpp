@@ -55,16 +55,44 @@ struct GroupState {
 enum class Word {
   kUnknown,
   // destinations
-  kFontTable, kColourTable, kSkipped, kListLabel, kNumbering,
+  kFontTable,
+  kColourTable,
+  kSkipped,
+  kListLabel,
+  kNumbering,
   // document and tables
-  kDefaultFont, kFontNumber, kRed, kGreen, kBlue, kBin,
+  kDefaultFont,
+  kFontNumber,
+  kRed,
+  kGreen,
+  kBlue,
+  kBin,
   // characters
-  kPlain, kBold, kItalic, kUnderline, kUnderlineNone, kFontSize, kColour, kUnicode, kUnicodeSkip,
+  kPlain,
+  kBold,
+  kItalic,
+  kUnderline,
+  kUnderlineNone,
+  kFontSize,
+  kColour,
+  kUnicode,
+  kUnicodeSkip,
   // paragraphs
-  kParagraphDefault, kLeft, kCentre, kRight, kJustify, kLeftIndent, kFirstIndent, kListNumber,
+  kParagraphDefault,
+  kLeft,
+  kCentre,
+  kRight,
+  kJustify,
+  kLeftIndent,
+  kFirstIndent,
+  kListNumber,
   kLegacyBullet,
   // breaks and special characters
-  kPar, kLine, kTab, kCell, kCharacter,
+  kPar,
+  kLine,
+  kTab,
+  kCell,
+  kCharacter,
 };
 
 struct WordInfo {
@@ -77,12 +105,49 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
     std::unordered_map<std::string_view, WordInfo> w;
     w["fonttbl"] = {Word::kFontTable};
     w["colortbl"] = {Word::kColourTable};
-    for (std::string_view skipped :
-         {"stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer", "footerl",
-          "footerr", "footerf", "footnote", "annotation", "fldinst", "xe", "tc", "txe", "rxe", "listtable",
-          "listoverridetable", "revtbl", "rsidtbl", "filetbl", "themedata", "colorschememapping", "datastore",
-          "latentstyles", "xmlnstbl", "generator", "userprops", "docvar", "pgdsctbl", "nonshppict", "shp",
-          "shpinst", "bkmkstart", "bkmkend", "template", "private", "atnid", "atnauthor", "upr"}) {
+    for (std::string_view skipped : {"stylesheet",
+                                     "info",
+                                     "pict",
+                                     "object",
+                                     "header",
+                                     "headerl",
+                                     "headerr",
+                                     "headerf",
+                                     "footer",
+                                     "footerl",
+                                     "footerr",
+                                     "footerf",
+                                     "footnote",
+                                     "annotation",
+                                     "fldinst",
+                                     "xe",
+                                     "tc",
+                                     "txe",
+                                     "rxe",
+                                     "listtable",
+                                     "listoverridetable",
+                                     "revtbl",
+                                     "rsidtbl",
+                                     "filetbl",
+                                     "themedata",
+                                     "colorschememapping",
+                                     "datastore",
+                                     "latentstyles",
+                                     "xmlnstbl",
+                                     "generator",
+                                     "userprops",
+                                     "docvar",
+                                     "pgdsctbl",
+                                     "nonshppict",
+                                     "shp",
+                                     "shpinst",
+                                     "bkmkstart",
+                                     "bkmkend",
+                                     "template",
+                                     "private",
+                                     "atnid",
+                                     "atnauthor",
+                                     "upr"}) {
       w[skipped] = {Word::kSkipped};
     }
     w["listtext"] = {Word::kListLabel};
@@ -150,16 +215,36 @@ bool IsBulletLabel(std::u32string_view label) {
   if (kept.empty()) return true;
   if (kept.size() != 1) return false;
   switch (kept[0]) {
-    case 0x2022: case 0x00B7: case 0x25CF: case 0x25AA: case 0x25A0: case 0x25E6: case 0x2013: case 0x2014:
-    case U'-': case U'*': case U'o': case 0xF0B7: case 0xF0A7: case 0xF076: case 0xF0D8: case 0x2043:
-    case 0x27A2: case 0x2713: case 0x2714: case 0x25CB: case 0x25C6:
+    case 0x2022:
+    case 0x00B7:
+    case 0x25CF:
+    case 0x25AA:
+    case 0x25A0:
+    case 0x25E6:
+    case 0x2013:
+    case 0x2014:
+    case U'-':
+    case U'*':
+    case U'o':
+    case 0xF0B7:
+    case 0xF0A7:
+    case 0xF076:
+    case 0xF0D8:
+    case 0x2043:
+    case 0x27A2:
+    case 0x2713:
+    case 0x2714:
+    case 0x25CB:
+    case 0x25C6:
       return true;
     default:
       return false;
   }
 }
 
-int Clamp(std::int32_t value, int low, int high) { return static_cast<int>(std::clamp<std::int32_t>(value, low, high)); }
+int Clamp(std::int32_t value, int low, int high) {
+  return static_cast<int>(std::clamp<std::int32_t>(value, low, high));
+}
 
 class Reader {
  public:

@@ -86,10 +86,18 @@ std::string WriteRtf(const RichText& text) {
     const ParagraphStyle& style = paragraph.style;
     body += "\\pard";
     switch (style.alignment) {
-      case Alignment::kLeft: body += "\\ql"; break;
-      case Alignment::kCentre: body += "\\qc"; break;
-      case Alignment::kRight: body += "\\qr"; break;
-      case Alignment::kJustify: body += "\\qj"; break;
+      case Alignment::kLeft:
+        body += "\\ql";
+        break;
+      case Alignment::kCentre:
+        body += "\\qc";
+        break;
+      case Alignment::kRight:
+        body += "\\qr";
+        break;
+      case Alignment::kJustify:
+        body += "\\qj";
+        break;
     }
     const int left = Twips(style.left_indent);
     const int first = style.bullet ? -kBulletHangTwips : Twips(style.first_line_indent);
@@ -124,15 +132,16 @@ std::string WriteRtf(const RichText& text) {
   }
   out += "}\n{\\colortbl;";
   for (const Rgb& c : colours) {
-    out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
-           std::to_string(c.blue) + ";";
+    out +=
+        "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" + std::to_string(c.blue) + ";";
   }
   out += "}\n";
   if (any_bullet) {
-    out += "{\\*\\listtable{\\list\\listtemplateid1\\listsimple{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0"
-           "\\levelstartat1{\\leveltext\\'01\\'95;}{\\levelnumbers;}\\fi-" +
-           std::to_string(kBulletHangTwips) + "\\li720}\\listid1}}\n" +
-           "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}\n";
+    out +=
+        "{\\*\\listtable{\\list\\listtemplateid1\\listsimple{\\listlevel\\levelnfc23\\leveljc0\\levelfollow0"
+        "\\levelstartat1{\\leveltext\\'01\\'95;}{\\levelnumbers;}\\fi-" +
+        std::to_string(kBulletHangTwips) + "\\li720}\\listid1}}\n" +
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}\n";
   }
   out += "\\viewkind4\n" + body + "}\n";
   return out;

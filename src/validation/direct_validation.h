@@ -24,8 +24,8 @@ struct DirectPanelView {
 
 struct DirectEntryResult {
   EntryOutcome outcome = EntryOutcome::Ignored;
-  std::vector<std::int32_t> added;    // in the order validated
-  std::vector<std::int32_t> removed;  // answered Yes to "Exclui da validação?"
+  std::vector<std::int32_t> added;         // in the order validated
+  std::vector<std::int32_t> removed;       // answered Yes to "Exclui da validação?"
   std::optional<std::int32_t> stopped_at;  // Stopped: the card outside the bank
   DirectPanelView view;
 

@@ -16,7 +16,9 @@ bool AllDigits(std::u32string_view chars) {
   return std::all_of(chars.begin(), chars.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
 }
 
-PartCheck Refuse(std::string_view title, std::string text) { return {std::nullopt, {false, std::string(title), std::move(text)}}; }
+PartCheck Refuse(std::string_view title, std::string text) {
+  return {std::nullopt, {false, std::string(title), std::move(text)}};
+}
 
 PartCheck NotANumber(std::u32string_view chars) { return {std::nullopt, {true, {}, EncodeUtf8(chars)}}; }
 
@@ -32,9 +34,7 @@ PartCheck ReadNumber(std::u32string_view chars) {
 std::string Trimmed(std::u32string_view chars) { return std::string(Trim(EncodeUtf8(chars))); }
 
 // A start or end that failed its check ends the entry with its refusal.
-ParsedDirectEntry Refused(const Refusal& refusal) {
-  return {ParsedDirectEntry::Kind::Refused, refusal, {}};
-}
+ParsedDirectEntry Refused(const Refusal& refusal) { return {ParsedDirectEntry::Kind::Refused, refusal, {}}; }
 
 }  // namespace
 

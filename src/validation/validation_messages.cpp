@@ -13,8 +13,8 @@ std::string OrUndefined(const std::optional<std::int32_t>& value) {
 }  // namespace
 
 std::string PreviousValidationMessage(const Placement& placement) {
-  return "Cartela já validada no lote " + OrUndefined(placement.batch) + " lançamento " +
-         OrUndefined(placement.entry) + ".";
+  return "Cartela já validada no lote " + OrUndefined(placement.batch) + " lançamento " + OrUndefined(placement.entry) +
+         ".";
 }
 
 std::string NoSuchCardMessage(std::int64_t card) {
@@ -23,8 +23,7 @@ std::string NoSuchCardMessage(std::int64_t card) {
 }
 
 std::string EmptyRecordMessage(std::int64_t card) {
-  return "A cartela " + SixDigits(static_cast<std::int32_t>(card)) +
-         " não está no banco de cartelas desta instalação.";
+  return "A cartela " + SixDigits(static_cast<std::int32_t>(card)) + " não está no banco de cartelas desta instalação.";
 }
 
 }  // namespace tavelao::validation

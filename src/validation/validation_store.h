@@ -86,8 +86,8 @@ class ValidationStore final : public ValidatedCards {
 };
 
 // The views the screens show of the store (filter and order).
-store::Query DirectView();            // every card by Numero
-store::Query NoBatchView();           // "lote=100000", "Lote;Lan"
+store::Query DirectView();                   // every card by Numero
+store::Query NoBatchView();                  // "lote=100000", "Lote;Lan"
 store::Query BatchView(std::int32_t batch);  // "lote=N", "Lote;Lan"
 
 }  // namespace tavelao::validation

@@ -13,7 +13,8 @@ AppHarness::AppHarness(const std::filesystem::path& folder) {
   auto started = session::RunStartup(folder, {});
   if (!started) throw std::runtime_error(started.error());
   workspace_ = std::move(*started);
-  form_ = std::make_unique<app::TMainForm>(*workspace_, app::Services{dialogs, sounds, colours, [this](const QUrl& url) { opened.push_back(url); }});
+  form_ = std::make_unique<app::TMainForm>(
+      *workspace_, app::Services{dialogs, sounds, colours, [this](const QUrl& url) { opened.push_back(url); }});
   form_->show();
 }
 

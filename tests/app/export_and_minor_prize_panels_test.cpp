@@ -10,9 +10,9 @@
 #include <set>
 
 #include "app_harness.h"
-#include "draw/ui/minor_prize_panel.h"
 #include "draw/minor_prizes.h"
 #include "draw/seeded_random_source.h"
+#include "draw/ui/minor_prize_panel.h"
 #include "issue/printing_house_export.h"
 #include "support/temp_folder.h"
 
@@ -50,11 +50,11 @@ TEST_F(ExportPanel, MenuOpensItWithTheLayoutTextAndFocusOnTheFirstCard) {
   EXPECT_TRUE(PanelOpen());
   EXPECT_EQ(app.form().focusWidget(), app.Find<QLineEdit>("EditCIG"));
   QWidget* panel = app.Find("PanelTexto");
-  for (const char* text :
-       {"Geração de arquivo texto das cartelas para gráfica", "Este procedimento gera o arquivo CARTGRAF.CSV no layout:",
-        "Número da cartela: 6 caracteres.", "Digito de consistência da Cartela: 1 caractere",
-        "As 25 dezenas da cartela: 50 caracteres", "Senha de autenticação: 5 caracteres.",
-        "Totalizando uma linha de 62 caracteres", "Cartela inicial", "Quantidade"}) {
+  for (const char* text : {"Geração de arquivo texto das cartelas para gráfica",
+                           "Este procedimento gera o arquivo CARTGRAF.CSV no layout:",
+                           "Número da cartela: 6 caracteres.", "Digito de consistência da Cartela: 1 caractere",
+                           "As 25 dezenas da cartela: 50 caracteres", "Senha de autenticação: 5 caracteres.",
+                           "Totalizando uma linha de 62 caracteres", "Cartela inicial", "Quantidade"}) {
     EXPECT_TRUE(HasLabel(panel, QString::fromUtf8(text))) << text;
   }
   EXPECT_NE(app.Find("ButtonGera"), nullptr);
@@ -68,8 +68,9 @@ TEST_F(ExportPanel, OneCardWritesTheFileAndClosesThePanel) {
   EXPECT_FALSE(PanelOpen());
   ASSERT_TRUE(std::filesystem::exists(File()));
   const std::string bytes = ReadBytes(File());
-  EXPECT_NE(bytes.find("\r\n000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;     \r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      bytes.find("\r\n000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;     \r\n"),
+      std::string::npos);
   EXPECT_TRUE(app.dialogs.shown.empty());
 }
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,9 +79,9 @@ TEST_F(IssueScreens, PanelStartsHiddenWithTheNamePlaceholder) {
 }
 
 TEST_F(IssueScreens, FixedModelsAreOfferedAndTheEditorModelsWait) {
-  for (const char* entry : {"Menu1", "Menu2", "Menu3", "Menu4a6", "Menu4", "Menu12", "Modeloextra7quadros1",
-                            "MenuExtra", "Menu4CCan", "Menu15ccan", "Cartelacom20pedras1", "Menu25ccan", "MenuTexto",
-                            "Menu9", "MenuA5", "MenuBE", "Menu25"}) {
+  for (const char* entry :
+       {"Menu1", "Menu2", "Menu3", "Menu4a6", "Menu4", "Menu12", "Modeloextra7quadros1", "MenuExtra", "Menu4CCan",
+        "Menu15ccan", "Cartelacom20pedras1", "Menu25ccan", "MenuTexto", "Menu9", "MenuA5", "MenuBE", "Menu25"}) {
     EXPECT_TRUE(app.form().MenuEntry(entry)->isEnabled()) << entry;
   }
 }
@@ -402,7 +402,8 @@ void ExpectNothingCut(QWidget& panel) {
     if (!child->isVisible()) continue;
     if (auto* label = qobject_cast<QLabel*>(child); label && label->wordWrap()) continue;
     if (!qobject_cast<QLabel*>(child) && !qobject_cast<QAbstractButton*>(child)) continue;
-    EXPECT_GE(child->width(), child->sizeHint().width()) << child->objectName().toStdString() << " " << panel.objectName().toStdString();
+    EXPECT_GE(child->width(), child->sizeHint().width())
+        << child->objectName().toStdString() << " " << panel.objectName().toStdString();
     EXPECT_LE(child->geometry().right(), panel.width()) << child->objectName().toStdString();
   }
 }

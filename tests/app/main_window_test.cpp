@@ -64,11 +64,36 @@ TEST(MainWindow, MenuTreeHasEveryCaptionAndNameInOrder) {
 TEST(MainWindow, EveryEntryHasItsScreen) {
   TempFolder dir;
   AppHarness app(dir.path());
-  for (const char* name : {"MenuCor", "MenuDescr", "MenuAJUDE", "MenuSenha", "MenuSobre", "MenuSair",
-                           "Gerararquivotextoparagrfica1", "MenuPM", "MenuSorteio", "Menu1", "Menu2", "Menu3",
-                           "Menu4a6", "Menu4", "Menu12", "Modeloextra7quadros1", "MenuExtra", "Menu4CCan",
-                           "Menu15ccan", "Cartelacom20pedras1", "Menu25ccan", "MenuTexto", "L1", "Menu9", "MenuA5",
-                           "MenuBE", "Menu25", "MenuDireta", "MenuLote", "MenuRestaura"}) {
+  for (const char* name : {"MenuCor",
+                           "MenuDescr",
+                           "MenuAJUDE",
+                           "MenuSenha",
+                           "MenuSobre",
+                           "MenuSair",
+                           "Gerararquivotextoparagrfica1",
+                           "MenuPM",
+                           "MenuSorteio",
+                           "Menu1",
+                           "Menu2",
+                           "Menu3",
+                           "Menu4a6",
+                           "Menu4",
+                           "Menu12",
+                           "Modeloextra7quadros1",
+                           "MenuExtra",
+                           "Menu4CCan",
+                           "Menu15ccan",
+                           "Cartelacom20pedras1",
+                           "Menu25ccan",
+                           "MenuTexto",
+                           "L1",
+                           "Menu9",
+                           "MenuA5",
+                           "MenuBE",
+                           "Menu25",
+                           "MenuDireta",
+                           "MenuLote",
+                           "MenuRestaura"}) {
     ASSERT_NE(app.form().MenuEntry(name), nullptr) << name;
     EXPECT_TRUE(app.form().MenuEntry(name)->isEnabled()) << name;
   }

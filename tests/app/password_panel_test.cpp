@@ -37,10 +37,10 @@ TEST_F(PasswordPanel, OpensWithMaskedFieldsAndTheNote) {
   const auto* note = app.Find<QPlainTextEdit>("MemoSenha");
   ASSERT_NE(note, nullptr);
   EXPECT_TRUE(note->isReadOnly());
-  EXPECT_TRUE(note->toPlainText().endsWith(
-      "Por segurança, essa senha não é salva no sistema, tendo que ser digitada e\n"
-      "confirmada antes de emitir cartelas ou realizar sorteios. Se não for digitada,\n"
-      "não será emitido código de autenticação."));
+  EXPECT_TRUE(
+      note->toPlainText().endsWith("Por segurança, essa senha não é salva no sistema, tendo que ser digitada e\n"
+                                   "confirmada antes de emitir cartelas ou realizar sorteios. Se não for digitada,\n"
+                                   "não será emitido código de autenticação."));
 }
 
 TEST_F(PasswordPanel, SameFiveCharactersTwiceSetItUpperCasedAsTyped) {

@@ -26,7 +26,8 @@ TEST(RestoreWindow, ListsTheCopiesAndRestoresTheChosenOneAfterTheQuestion) {
   app.Choose("MenuDireta");
   app.Type("EditVal", "19-108");
   QTest::keyClick(app.Find<QLineEdit>("EditVal"), Qt::Key_Return);
-  ASSERT_TRUE(session::BackUpTable(app.workspace().validation, std::chrono::system_clock::now() + std::chrono::hours(1)));
+  ASSERT_TRUE(
+      session::BackUpTable(app.workspace().validation, std::chrono::system_clock::now() + std::chrono::hours(1)));
   app.Type("EditVal", "116-205");
   QTest::keyClick(app.Find<QLineEdit>("EditVal"), Qt::Key_Return);
   ASSERT_EQ(*app.workspace().validation.Count(), 20);

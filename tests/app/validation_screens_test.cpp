@@ -23,9 +23,7 @@ namespace {
 
 QString Typed(int card) { return QString::number(card) + QChar(card::CheckDigit(card)); }
 
-QString Cell(QTableView* view, int row, int column) {
-  return view->model()->index(row, column).data().toString();
-}
+QString Cell(QTableView* view, int row, int column) { return view->model()->index(row, column).data().toString(); }
 
 template <typename W>
 W* In(QWidget* parent, const char* name) {

@@ -9,8 +9,8 @@
 
 #include "business/sponsors.h"
 #include "card/card_bank.h"
-#include "issue/card_file.h"
 #include "card/card_identity.h"
+#include "issue/card_file.h"
 #include "session/data_files.h"
 #include "support/temp_folder.h"
 

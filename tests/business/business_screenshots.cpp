@@ -47,22 +47,28 @@ int main(int argc, char** argv) {
   app.Type("EditCI", "1");
   app.Type("EditQT", "3");
   app.Click("ButtonOK");
-  const std::pair<const char*, const char*> fields[] = {
-      {"EditTitulo", "BINGO BENEFICENTE DA VILA NOVA"}, {"EditPromotor", "Associação de Moradores da Vila Nova"},
-      {"EditData", "07/03/2027"},  {"EditHora", "19h30"}, {"EditLocal", "Salão paroquial São José"},
-      {"EditValor", "1500"},       {"EditObs1", "Cartela válida somente com autenticação."},
-      {"EditObs2", "Prêmios entregues no local."}};
+  const std::pair<const char*, const char*> fields[] = {{"EditTitulo", "BINGO BENEFICENTE DA VILA NOVA"},
+                                                        {"EditPromotor", "Associação de Moradores da Vila Nova"},
+                                                        {"EditData", "07/03/2027"},
+                                                        {"EditHora", "19h30"},
+                                                        {"EditLocal", "Salão paroquial São José"},
+                                                        {"EditValor", "1500"},
+                                                        {"EditObs1", "Cartela válida somente com autenticação."},
+                                                        {"EditObs2", "Prêmios entregues no local."}};
   for (const auto& [name, text] : fields) {
     app.Find<QLineEdit>(name)->clear();
     app.Type(name, QString::fromUtf8(text));
   }
   app.Find("EditTitulo")->setFocus();
   QAbstractItemModel& grid = *app.Find<QTableView>("DBGridNomeCar")->model();
-  const char* sponsors[][3] = {{"Padaria", "Pão Quente", "Centro"}, {"Açougue", "Boi Gordo", ""},
-                               {"Farmácia", "Saúde", "24 horas"},  {"Mercado", "Bom Preço", ""},
+  const char* sponsors[][3] = {{"Padaria", "Pão Quente", "Centro"},
+                               {"Açougue", "Boi Gordo", ""},
+                               {"Farmácia", "Saúde", "24 horas"},
+                               {"Mercado", "Bom Preço", ""},
                                {"Auto Peças", "Zé", "Fone 3232"}};
   for (int pedra = 0; pedra < 100; ++pedra) {
-    for (int line = 0; line < 3; ++line) grid.setData(grid.index(pedra, line + 1), QString::fromUtf8(sponsors[pedra % 5][line]));
+    for (int line = 0; line < 3; ++line)
+      grid.setData(grid.index(pedra, line + 1), QString::fromUtf8(sponsors[pedra % 5][line]));
   }
   QTest::qWait(20);
   auto* panel = app.Find<tavelao::business::PanelBE>("PanelBE");

@@ -14,11 +14,11 @@
 namespace tavelao::business {
 namespace {
 
-using testing::ReadBytes;
-using testing::ToolAvailable;
 using testing::PdfText;
+using testing::ReadBytes;
 using testing::RunCli;
 using testing::TempFolder;
+using testing::ToolAvailable;
 
 TEST(CliEmpresarial, PrintsTheCardsAndWritesThePrintingHouseFileFromTheFolderTables) {
   TempFolder dir;

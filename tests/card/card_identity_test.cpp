@@ -10,9 +10,9 @@ namespace tavelao::card {
 namespace {
 
 TEST(CheckDigit, DocumentedExamples) {
-  const std::pair<const char*, char> examples[] = {{"1", '9'},     {"5", '1'},     {"6", '0'},    {"14", '0'},
-                                                   {"42", '6'},    {"100", '7'},   {"10000", '5'}, {"120000", '3'},
-                                                   {"000042", '6'}, {"", '0'},     {" 42 ", '6'}};
+  const std::pair<const char*, char> examples[] = {{"1", '9'},      {"5", '1'},   {"6", '0'},     {"14", '0'},
+                                                   {"42", '6'},     {"100", '7'}, {"10000", '5'}, {"120000", '3'},
+                                                   {"000042", '6'}, {"", '0'},    {" 42 ", '6'}};
   for (const auto& [text, digit] : examples) EXPECT_EQ(CheckDigit(text), digit) << "\"" << text << "\"";
   EXPECT_EQ(CheckDigit(std::int64_t{10}), '8');
 }

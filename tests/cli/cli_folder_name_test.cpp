@@ -16,10 +16,9 @@ TEST(FolderName, EveryCommandWorksInAFolderWithAccents) {
   TempFolder dir;
   const auto folder = dir / "Bingo São João – salão";
   std::filesystem::create_directory(folder);
-  for (const char* command :
-       {"valida 19-108", "emite --modelo 1 --inicial 1 --quantidade 2 --pdf 'cartelas ação.pdf'",
-        "lista --inicial 1 --final 30 --pdf listagem.pdf", "exporta --inicial 1 --quantidade 5",
-        "sorteia --cartelas 25 --padroes LINHA --bolas 7,42,100", "premios 2", "backup"}) {
+  for (const char* command : {"valida 19-108", "emite --modelo 1 --inicial 1 --quantidade 2 --pdf 'cartelas ação.pdf'",
+                              "lista --inicial 1 --final 30 --pdf listagem.pdf", "exporta --inicial 1 --quantidade 5",
+                              "sorteia --cartelas 25 --padroes LINHA --bolas 7,42,100", "premios 2", "backup"}) {
     const CliRun run = RunCli(folder, command);
     EXPECT_EQ(run.status, 0) << command << ": " << run.err;
   }

@@ -17,17 +17,15 @@
 namespace tavelao::testing {
 namespace {
 
-bool CanMountPrivately() {
-  return ::geteuid() == 0 && std::system("unshare -m true >/dev/null 2>&1") == 0;
-}
+bool CanMountPrivately() { return ::geteuid() == 0 && std::system("unshare -m true >/dev/null 2>&1") == 0; }
 
 // Runs `script` in `mount`, a 300 KiB file system only it sees; returns what
 // it printed.
 std::string OnFullDisk(const std::filesystem::path& mount, const std::string& script) {
   const auto out = mount.parent_path() / (mount.filename().string() + ".out");
-  const std::string command = "unshare -m sh -c \"mount -t tmpfs -o size=300k tmpfs '" + mount.string() +
-                              "' && cd '" + mount.string() + "' && export XDG_CONFIG_HOME=/nonexistent && " + script +
-                              "\" >'" + out.string() + "' 2>&1";
+  const std::string command = "unshare -m sh -c \"mount -t tmpfs -o size=300k tmpfs '" + mount.string() + "' && cd '" +
+                              mount.string() + "' && export XDG_CONFIG_HOME=/nonexistent && " + script + "\" >'" +
+                              out.string() + "' 2>&1";
   (void)std::system(command.c_str());
   return ReadBytes(out);
 }
@@ -42,8 +40,8 @@ TEST(CliFullDisk, ARangeAndAListingSayTheDiskIsFullAndNameTheTable) {
   const std::string cli = "'" + CliPath() + "'";
   const std::string range = "19-5000" + std::string(1, card::CheckDigit(5000));
   const std::string printed = OnFullDisk(
-      dir.path(), cli + " valida 0000019; echo status=\\$?; " + cli + " valida " + range + "; echo status=\\$?; " + cli +
-                      " lista --inicial 1 --final 20000 --pdf l.pdf; echo status=\\$?; " + cli +
+      dir.path(), cli + " valida 0000019; echo status=\\$?; " + cli + " valida " + range + "; echo status=\\$?; " +
+                      cli + " lista --inicial 1 --final 20000 --pdf l.pdf; echo status=\\$?; " + cli +
                       " valida 0000027; echo status=\\$?; sqlite3 Validadas.cds 'SELECT group_concat(Numero) FROM "
                       "tavelao_dados'");
   EXPECT_NE(printed.find("A tabela \"Validadas.cds\" não cabe no disco, que está cheio"), std::string::npos) << printed;

@@ -57,8 +57,9 @@ TEST(CliValida, DirectEntriesOneLineEach) {
 
   const auto removed = RunCli(dir.path(), "valida --exclui 19");
   EXPECT_EQ(removed.status, 0) << removed.err;
-  EXPECT_EQ(removed.out, "19: cartela 000001 excluída da validação — Exclusão de cartela: Cartela já validada. Exclui "
-                         "da validação? Sim; última validada 0, cartelas validadas 9\n");
+  EXPECT_EQ(removed.out,
+            "19: cartela 000001 excluída da validação — Exclusão de cartela: Cartela já validada. Exclui "
+            "da validação? Sim; última validada 0, cartelas validadas 9\n");
   EXPECT_EQ(Stored(dir).size(), 9u);
 }
 

@@ -47,8 +47,9 @@ TEST(WriteFileAtomically, TheFileIsSyncedBeforeItsRenameAndTheFolderAfter) {
   TAVELAO_REQUIRE_TOOL("strace");
   TempFolder dir;
   const auto trace = dir.path().string() + ".trace";
-  const auto run = testing::RunCli(dir.path(), "exporta --inicial 1 --quantidade 3",
-                                   "strace -f -qq -o '" + trace + "' -e trace=openat,fsync,fdatasync,rename,renameat,renameat2");
+  const auto run =
+      testing::RunCli(dir.path(), "exporta --inicial 1 --quantidade 3",
+                      "strace -f -qq -o '" + trace + "' -e trace=openat,fsync,fdatasync,rename,renameat,renameat2");
   ASSERT_EQ(run.status, 0) << run.err;
   std::ifstream in(trace);
   std::string line;

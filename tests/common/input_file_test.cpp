@@ -34,7 +34,8 @@ TEST(ReadInputFile, FifosDevicesAndFoldersAreRefusedWithoutWaiting) {
   ASSERT_EQ(::mkfifo((dir / "fila.rtf").c_str(), 0600), 0);
   const auto fifo = ReadInputFile(dir / "fila.rtf", 1 << 20);
   ASSERT_FALSE(fifo.ok());
-  EXPECT_EQ(fifo.error(), "\"fila.rtf\" não é um arquivo comum (é um dispositivo, uma fila ou um soquete) e não foi lido.");
+  EXPECT_EQ(fifo.error(),
+            "\"fila.rtf\" não é um arquivo comum (é um dispositivo, uma fila ou um soquete) e não foi lido.");
   // A device that never ends.
   const auto zero = ReadInputFile("/dev/zero", 1 << 20);
   ASSERT_FALSE(zero.ok());

@@ -32,7 +32,9 @@ TEST(Text, UpperCaseAsAnEntryFieldTypesIt) {
 TEST(Text, Utf8RoundTripAndInvalidBytes) {
   const std::string text = "Dígito 🎱";
   EXPECT_EQ(EncodeUtf8(DecodeUtf8(text)), text);
-  EXPECT_EQ(DecodeUtf8("a\xff" "b"), U"a\uFFFDb");
+  EXPECT_EQ(DecodeUtf8("a\xff"
+                       "b"),
+            U"a\uFFFDb");
   EXPECT_EQ(DecodeUtf8("\xc3"), U"\uFFFD");  // cut in the middle of a character
 }
 

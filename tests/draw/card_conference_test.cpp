@@ -8,9 +8,7 @@ namespace {
 class ConferenceTest : public ::testing::Test {
  protected:
   void SetUp() override { bank.LoadBuiltIn(); }
-  ConferResult Confer(std::string_view typed) {
-    return ConferCard(bank, password, card::IssuerNumber(), drawn, typed);
-  }
+  ConferResult Confer(std::string_view typed) { return ConferCard(bank, password, card::IssuerNumber(), drawn, typed); }
   card::CardBank bank;
   card::Password password;
   BallSet drawn;

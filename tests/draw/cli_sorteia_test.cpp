@@ -90,10 +90,16 @@ TEST(CliSorteia, PrintsWhatTheScreensRunShowsForTheSameBalls) {
     int balls;  // enough for winners
   };
   using draw::Pattern;
-  for (const Case& c : {Case{"--cartelas 25 --padroes LINHA,COLUNA,CANTOS,XIS", draw::CardSize::TwentyFive,
-                             {Pattern::Linha, Pattern::Coluna, Pattern::Cantos, Pattern::Xis}, true, 35},
-                        Case{"--cartelas 25 --padroes CANTOS,JANELINHA --sem-cheia", draw::CardSize::TwentyFive,
-                             {Pattern::Cantos, Pattern::Janelinha}, false, 35},
+  for (const Case& c : {Case{"--cartelas 25 --padroes LINHA,COLUNA,CANTOS,XIS",
+                             draw::CardSize::TwentyFive,
+                             {Pattern::Linha, Pattern::Coluna, Pattern::Cantos, Pattern::Xis},
+                             true,
+                             35},
+                        Case{"--cartelas 25 --padroes CANTOS,JANELINHA --sem-cheia",
+                             draw::CardSize::TwentyFive,
+                             {Pattern::Cantos, Pattern::Janelinha},
+                             false,
+                             35},
                         Case{"--cartelas 5", draw::CardSize::Five, {}, true, 40}}) {
     SCOPED_TRACE(c.options);
     TempFolder dir;

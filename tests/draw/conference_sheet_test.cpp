@@ -42,8 +42,7 @@ TEST_F(ConferenceSheetTest, NumbersAndMarksOfTheConferredCard) {
   const report::Page page = Page(&conference, CardSize::TwentyFive);
   EXPECT_EQ(Text(page, "LabelCart"), "Cartela: 10000");
   EXPECT_EQ(Text(page, "LabelSenha"), "") << "no password, no authentication text";
-  EXPECT_EQ(Text(page, "Lb1") + Text(page, "Li1") + Text(page, "Ln1") + Text(page, "Lg1") + Text(page, "Lo1"),
-            "BINGO");
+  EXPECT_EQ(Text(page, "Lb1") + Text(page, "Li1") + Text(page, "Ln1") + Text(page, "Lg1") + Text(page, "Lo1"), "BINGO");
   EXPECT_EQ(Text(page, "LabelRubrica"), "Rubrica de autorização ");
   for (int k = 1; k <= 25; ++k) {
     const std::string key = std::to_string(k);

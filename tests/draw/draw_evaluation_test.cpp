@@ -32,29 +32,44 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
 // Cells of each pattern instance, in table order.
 std::vector<std::vector<int>> ReferenceInstances(Pattern p) {
   switch (p) {
-    case Pattern::Coluna: return {Range(1, 5), Range(6, 10), Range(11, 15), Range(16, 20), Range(21, 25)};
-    case Pattern::Linha: return {{1, 6, 11, 16, 21}, {2, 7, 12, 17, 22}, {3, 8, 13, 18, 23}, {4, 9, 14, 19, 24},
-                                 {5, 10, 15, 20, 25}};
-    case Pattern::Te: return {{1, 6, 11, 16, 21, 12, 13, 14, 15}};
-    case Pattern::Janelao: return {Join({Range(1, 5), {6, 10, 11, 15, 16, 20}, Range(21, 25)})};
-    case Pattern::Cruz: return {Join({{3, 8}, Range(11, 15), {18, 23}})};
-    case Pattern::Xis: return {{1, 5, 7, 9, 13, 17, 19, 21, 25}};
-    case Pattern::Janelinha: return {{7, 8, 9, 12, 14, 17, 18, 19}};
-    case Pattern::Bin: return {Range(1, 15)};
-    case Pattern::U: return {Join({Range(1, 5), {10, 15, 20}, Range(21, 25)})};
-    case Pattern::Porta: return {Range(6, 20)};
-    case Pattern::Ele: return {Join({Range(1, 5), {10, 15, 20, 25}})};
-    case Pattern::Cantos: return {{1, 5, 21, 25}};
+    case Pattern::Coluna:
+      return {Range(1, 5), Range(6, 10), Range(11, 15), Range(16, 20), Range(21, 25)};
+    case Pattern::Linha:
+      return {{1, 6, 11, 16, 21}, {2, 7, 12, 17, 22}, {3, 8, 13, 18, 23}, {4, 9, 14, 19, 24}, {5, 10, 15, 20, 25}};
+    case Pattern::Te:
+      return {{1, 6, 11, 16, 21, 12, 13, 14, 15}};
+    case Pattern::Janelao:
+      return {Join({Range(1, 5), {6, 10, 11, 15, 16, 20}, Range(21, 25)})};
+    case Pattern::Cruz:
+      return {Join({{3, 8}, Range(11, 15), {18, 23}})};
+    case Pattern::Xis:
+      return {{1, 5, 7, 9, 13, 17, 19, 21, 25}};
+    case Pattern::Janelinha:
+      return {{7, 8, 9, 12, 14, 17, 18, 19}};
+    case Pattern::Bin:
+      return {Range(1, 15)};
+    case Pattern::U:
+      return {Join({Range(1, 5), {10, 15, 20}, Range(21, 25)})};
+    case Pattern::Porta:
+      return {Range(6, 20)};
+    case Pattern::Ele:
+      return {Join({Range(1, 5), {10, 15, 20, 25}})};
+    case Pattern::Cantos:
+      return {{1, 5, 21, 25}};
   }
   return {};
 }
 
 std::vector<int> ReferenceCardCells(CardSize size) {
   switch (size) {
-    case CardSize::Fifteen: return {1, 2, 3, 6, 7, 8, 11, 12, 13, 16, 17, 18, 21, 22, 23};
-    case CardSize::Twenty: return Join({Range(1, 4), Range(6, 9), Range(11, 14), Range(16, 19), Range(21, 24)});
-    case CardSize::Five: return {1, 7, 13, 19, 25};
-    case CardSize::TwentyFive: return Range(1, 25);
+    case CardSize::Fifteen:
+      return {1, 2, 3, 6, 7, 8, 11, 12, 13, 16, 17, 18, 21, 22, 23};
+    case CardSize::Twenty:
+      return Join({Range(1, 4), Range(6, 9), Range(11, 14), Range(16, 19), Range(21, 24)});
+    case CardSize::Five:
+      return {1, 7, 13, 19, 25};
+    case CardSize::TwentyFive:
+      return Range(1, 25);
   }
   return {};
 }

@@ -18,7 +18,9 @@ using testing::Balls;
 using testing::DrawFixture;
 using testing::Ladder;
 
-std::vector<int> RowsOneToThree(const Balls& b) { return DrawFixture::Cells(b, {1, 2, 3, 6, 7, 8, 11, 12, 13, 16, 17, 18, 21, 22, 23}); }
+std::vector<int> RowsOneToThree(const Balls& b) {
+  return DrawFixture::Cells(b, {1, 2, 3, 6, 7, 8, 11, 12, 13, 16, 17, 18, 21, 22, 23});
+}
 
 // ---- 25 numbers, patterns ----
 
@@ -54,13 +56,13 @@ TEST(Patterns25, TwoCardsCompletingCruzOnOneBallAreBothAnnouncedThenCruzIsGone) 
   f.AddCard(10002, direct);
   f.AddCard(10003, Ladder(10), 3, 2);
   f.Start(CardSize::TwentyFive, {Pattern::Cruz}, /*full_card=*/false);
-  f.Click({3, 23, 41, 42, 44, 45, 63, 83});     // both miss 43
-  f.Click({13, 33, 51, 52, 53, 54, 55, 73});    // the third misses 93
+  f.Click({3, 23, 41, 42, 44, 45, 63, 83});   // both miss 43
+  f.Click({13, 33, 51, 52, 53, 54, 55, 73});  // the third misses 93
   EXPECT_EQ(f.Memo(), (std::vector<std::string>{"3 Cruz(es) faltando 1 pedra."}));
 
   const BallOutcome won = f.Click(43);
-  EXPECT_EQ(f.Memo(), (std::vector<std::string>{"CARTELA 010001 BATEU CRUZ Lote:000003 Seq:001",
-                                                "CARTELA 010002 BATEU CRUZ"}))
+  EXPECT_EQ(f.Memo(),
+            (std::vector<std::string>{"CARTELA 010001 BATEU CRUZ Lote:000003 Seq:001", "CARTELA 010002 BATEU CRUZ"}))
       << "a direct card has no Lote part; a family completed in the pass reports no near-wins";
   EXPECT_EQ(won.unticked, (std::vector<Pattern>{Pattern::Cruz}));
   EXPECT_EQ(f.state().balls_in_play, 0) << "nothing left in play without Cheia";
@@ -100,7 +102,8 @@ TEST(Patterns25, SevenCompletionsAreAllListedAndTheFirstSixFillTheSheet) {
 
   std::vector<std::string> lines;
   for (int i = 0; i < 7; ++i) {
-    lines.push_back("CARTELA 0100" + std::to_string(11 + i) + " BATEU CANTOS Lote:000001 Seq:00" + std::to_string(i + 1));
+    lines.push_back("CARTELA 0100" + std::to_string(11 + i) + " BATEU CANTOS Lote:000001 Seq:00" +
+                    std::to_string(i + 1));
   }
   EXPECT_EQ(f.Memo(), lines);
   EXPECT_EQ(outcome.winners, 7);
@@ -180,8 +183,7 @@ TEST(Cards15, UnmarkingABallUndoesTheCountersAndTheWin) {
   EXPECT_EQ(f.state().BallsLeft(), 86);
   EXPECT_FALSE(f.run().Board()[42].red);
   EXPECT_EQ(f.state().last_ball, "N43");
-  EXPECT_EQ(f.state().order_text,
-            "Ordem do sorteio:01 02 03 21 22 23 41 42 43 61 62 63 81 82 83 -43 ");
+  EXPECT_EQ(f.state().order_text, "Ordem do sorteio:01 02 03 21 22 23 41 42 43 61 62 63 81 82 83 -43 ");
   EXPECT_EQ(f.Memo(), (std::vector<std::string>{"1 cartela(s) faltando 1 pedra."}));
   EXPECT_EQ(f.state().memo_colour, MemoColour::LightYellow);
 }
@@ -301,7 +303,6 @@ TEST(ElectronicDraw, WithEveryBallInPlayDrawnTheButtonDrawsNothing) {
   EXPECT_EQ(f.state().drawn_count, 40);
   EXPECT_EQ(f.state().order_text, order);
 }
-
 
 // ---- a ball's picture coming in ----
 

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <fstream>
 
-#include "app_harness.h"
 #include "app/ui/qt_text.h"
+#include "app_harness.h"
 #include "card/card_identity.h"
 #include "draw/ball.h"
 #include "draw/ui/conference_panel.h"
@@ -46,9 +46,7 @@ class DrawScreens : public ::testing::Test {
     ADD_FAILURE() << "no text widget " << name;
     return {};
   }
-  QColor FontOf(int ball) {
-    return Get(("P" + std::to_string(ball)).c_str())->palette().color(QPalette::WindowText);
-  }
+  QColor FontOf(int ball) { return Get(("P" + std::to_string(ball)).c_str())->palette().color(QPalette::WindowText); }
   // Frame n of the winners sheet; other windows have panels of that name too.
   QWidget* SheetFrame(int n) {
     QWidget* frame = Get("TFormVenc")->findChild<QWidget*>(QStringLiteral("Panel%1").arg(n));
@@ -83,14 +81,11 @@ class DrawScreens : public ::testing::Test {
     app.Type("EditConf", typed);
     if (enter) QTest::keyClick(edit, Qt::Key_Return);
   }
-  QColor CellColour(int k) {
-    return Get(("C" + std::to_string(k)).c_str())->palette().color(QPalette::WindowText);
-  }
+  QColor CellColour(int k) { return Get(("C" + std::to_string(k)).c_str())->palette().color(QPalette::WindowText); }
   // C1..C25 hold the card's numbers, red where drawn.
   void ExpectCard(int card, const draw::BallSet& drawn) {
     for (int k = 1; k <= 25; ++k) {
-      EXPECT_EQ(Text(("C" + std::to_string(k)).c_str()), app::ToQString(app.workspace().bank.CardNumber(card, k)))
-          << k;
+      EXPECT_EQ(Text(("C" + std::to_string(k)).c_str()), app::ToQString(app.workspace().bank.CardNumber(card, k))) << k;
       EXPECT_EQ(CellColour(k), drawn.Has(Ball(card, k)) ? kRed : kNavy) << k;
     }
   }

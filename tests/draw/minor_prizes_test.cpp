@@ -25,9 +25,7 @@ class MinorPrizesTest : public ::testing::Test {
       ASSERT_TRUE(validation.Insert(r));
     }
   }
-  Result<MinorPrizeDraw> Draw(std::string_view n) {
-    return DrawMinorPrizes(dir.path(), validation, n, random, prizes);
-  }
+  Result<MinorPrizeDraw> Draw(std::string_view n) { return DrawMinorPrizes(dir.path(), validation, n, random, prizes); }
 
   TempFolder dir;
   store::Table validation;

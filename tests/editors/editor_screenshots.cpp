@@ -28,7 +28,7 @@ void Shoot(tavelao::testing::AppHarness& app, const char* menu, const char* fram
   (void)QTest::qWaitForWindowActive(&app.form());  // offscreen may not report it; the pictures do not depend on it
   app.Choose(menu);
   app.Find<QLineEdit>("EditNP")->clear();  // it keeps the last run's number
-  app.Type("EditNP", frames);  // leaving it shows the card sizes
+  app.Type("EditNP", frames);              // leaving it shows the card sizes
   app.Type("EditCI", "41");
   app.Type("EditQT", "2");
   if (large) app.Find<QAbstractButton>("RB3Car")->setChecked(true);
@@ -44,8 +44,7 @@ void Shoot(tavelao::testing::AppHarness& app, const char* menu, const char* fram
   const QString name = folder + "/" + form;
   if (!window->grab().save(name + ".png")) std::cerr << "não foi possível gravar " << name.toStdString() << "\n";
   window->findChild<QPushButton*>("Button11")->click();
-  if (auto written = tavelao::report::WritePdf(window->preview().document(), (name + ".pdf").toStdString());
-      !written) {
+  if (auto written = tavelao::report::WritePdf(window->preview().document(), (name + ".pdf").toStdString()); !written) {
     std::cerr << written.error() << "\n";
   }
   window->close();

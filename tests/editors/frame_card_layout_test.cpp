@@ -147,7 +147,11 @@ TEST_F(FrameEditorTest, SuppressionsLeaveTheirElementsOut) {
   state.check_sc = true;
   const report::Page page = PrintPage(kA4, state);
   for (const std::string& name : Names(page)) {
-    EXPECT_FALSE(StartsWithAny(name, {"ImB", "M", "QuadroM", "Label" "Nome", "LabelCar", "NumCar", "Shape"})) << name;
+    EXPECT_FALSE(StartsWithAny(name, {"ImB", "M", "QuadroM",
+                                      "Label"
+                                      "Nome",
+                                      "LabelCar", "NumCar", "Shape"}))
+        << name;
   }
   EXPECT_TRUE(Has(page, "Num6"));
 
@@ -178,8 +182,7 @@ TEST_F(FrameEditorTest, AClosedCardFileIsRefusedNotRead) {
 
 TEST_F(FrameEditorTest, EveryCardOfTheFileGetsItsPage) {
   Issue(1, 3);
-  auto document =
-      PrintFrameCards(kA4, DefaultFrameEditorState(kA4), card, dir.path(), card_file, password, issuer);
+  auto document = PrintFrameCards(kA4, DefaultFrameEditorState(kA4), card, dir.path(), card_file, password, issuer);
   ASSERT_TRUE(document.ok());
   ASSERT_EQ(document->pages.size(), 3u);
   EXPECT_EQ(document->pages[2].TextOf("Num6", 0), "000003");

@@ -136,8 +136,9 @@ TEST_F(FrameEditorTest, PrintCardFileOpensTheEditorWithTheCardFileOpen) {
     int frames;
     bool opens_large;
   };
-  for (const Case& c : {Case{9, "0", true, 1, true}, Case{9, "7", true, 7, false}, Case{9, "x", false, 9, false},
-                        Case{9, "6", false, 6, false}, Case{69, "4", true, 4, false}, Case{69, "12", false, 9, false}}) {
+  for (const Case& c :
+       {Case{9, "0", true, 1, true}, Case{9, "7", true, 7, false}, Case{9, "x", false, 9, false},
+        Case{9, "6", false, 6, false}, Case{69, "4", true, 4, false}, Case{69, "12", false, 9, false}}) {
     Issue(1, 2);
     layouts::PrintRequest request;
     request.model_code = c.code;
@@ -165,7 +166,8 @@ TEST_F(FrameEditorTest, CliPrintsWithTheStoredPositions) {
   EXPECT_TRUE(std::filesystem::exists(dir / "q.pdf"));
   EXPECT_FALSE(std::filesystem::exists(dir / issue::kCardFile));
 
-  const auto large = testing::RunCli(dir.path(), "emite --modelo 9 --quadros 3 --grande --inicial 5 --quantidade 1 --pdf g.pdf");
+  const auto large =
+      testing::RunCli(dir.path(), "emite --modelo 9 --quadros 3 --grande --inicial 5 --quantidade 1 --pdf g.pdf");
   ASSERT_EQ(large.status, 0) << large.err;
   EXPECT_NE(large.out.find("FormCar9G"), std::string::npos);
   const auto a5 = testing::RunCli(dir.path(), "emite --modelo 69 --inicial 5 --quantidade 1 --pdf a5.pdf");

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QApplication>
-#include <QFocusEvent>
 
 #include "app/app_harness.h"
 #include "editors/ui/drag_handle.h"

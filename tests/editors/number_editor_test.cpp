@@ -11,7 +11,6 @@ namespace {
 
 using NumberEditorTest = FrameEditorTest;
 
-
 TEST_F(NumberEditorTest, DefaultPositionsMakeAGridOfSixtyPixels) {
   Issue(42, 1);
   auto document = PrintNumberCards(DefaultNumberEditorState(), dir.path(), card_file, password, issuer);

@@ -149,8 +149,8 @@ void CheckDirect(World& w, const std::string& text) {
     case EntryOutcome::Failed:
       std::abort();  // the fake store never fails
   }
-  Require(w.cards.Count() == count_before + static_cast<std::int64_t>(r.added.size()) -
-                                 static_cast<std::int64_t>(r.removed.size()));
+  Require(w.cards.Count() ==
+          count_before + static_cast<std::int64_t>(r.added.size()) - static_cast<std::int64_t>(r.removed.size()));
   for (std::int32_t card : r.added) Require(card::CardBank::InRange(card));
   Require(std::set<std::int32_t>(r.added.begin(), r.added.end()).size() == r.added.size());
 }

@@ -13,10 +13,10 @@
 namespace tavelao::issue {
 namespace {
 
-using testing::ToolAvailable;
 using testing::PdfText;
 using testing::RunCli;
 using testing::TempFolder;
+using testing::ToolAvailable;
 
 int Pages(const std::string& pdf_text) { return static_cast<int>(std::count(pdf_text.begin(), pdf_text.end(), '\f')); }
 
@@ -49,8 +49,8 @@ TEST(CliEmite, PasswordLettersAndPrizesReachThePdf) {
     values.prizes[1] = "Uma geladeira";
     ASSERT_TRUE(session::WriteCardOptions(*options, values).ok());
   }
-  const auto run = RunCli(dir.path(), "emite --modelo 2 --inicial 42 --quantidade 1 --pdf c.pdf",
-                          "TAVELAO_SENHA=ABCDE");
+  const auto run =
+      RunCli(dir.path(), "emite --modelo 2 --inicial 42 --quantidade 1 --pdf c.pdf", "TAVELAO_SENHA=ABCDE");
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string text = PdfText(dir / "c.pdf");
   EXPECT_NE(text.find("T E S T A"), std::string::npos) << text;
@@ -76,7 +76,8 @@ TEST(CliEmite, StubModelsKeepTheCardFile) {
 TEST(CliEmite, ModelsWithoutLayoutPrintNothingAndLeaveNoCardFile) {
   TempFolder dir;
   for (const char* model : {"5", "7"}) {
-    const auto run = RunCli(dir.path(), std::string("emite --modelo ") + model + " --inicial 1 --quantidade 2 --pdf x.pdf");
+    const auto run =
+        RunCli(dir.path(), std::string("emite --modelo ") + model + " --inicial 1 --quantidade 2 --pdf x.pdf");
     EXPECT_EQ(run.status, 1) << model;
     EXPECT_NE(run.out.find("nada foi impresso"), std::string::npos) << run.out;
     EXPECT_FALSE(std::filesystem::exists(dir / kCardFile));

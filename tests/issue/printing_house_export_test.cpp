@@ -34,7 +34,9 @@ class ExportTest : public ::testing::Test {
 
 TEST_F(ExportTest, CardOneWithoutPasswordByteForByte) {
   ASSERT_EQ(Gera(" 1 ", "1"), ExportOutcome::kWritten);
-  EXPECT_EQ(File(), kHeaderBytes + "000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;     \r\n");
+  EXPECT_EQ(
+      File(),
+      kHeaderBytes + "000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;     \r\n");
   EXPECT_TRUE(dialogs.shown.empty()) << "success shows nothing";
   EXPECT_FALSE(std::filesystem::exists(dir.path().string() + "/CARTGRAF.CSV.tmp"));
 }
@@ -108,8 +110,9 @@ TEST(CliExporta, WritesTheFileAsGeraDoes) {
   auto run = testing::RunCli(dir.path(), "exporta --inicial 1 --quantidade 2", "TAVELAO_SENHA=ABCDE");
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string file = ReadBytes(dir / kExportFile);
-  EXPECT_NE(file.find("\r\n000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;29553\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      file.find("\r\n000001;9;15;09;14;02;20;37;36;27;30;23;53;44;50;45;48;76;61;73;71;65;81;83;84;89;87;29553\r\n"),
+      std::string::npos);
   run = testing::RunCli(dir.path(), "exporta --inicial x --quantidade 2");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("'x'"), std::string::npos);

@@ -23,9 +23,9 @@ constexpr int kQuantity = 3;
 
 // The layout each model prints through.
 const std::map<int, std::string> kLayoutOfModel = {
-    {1, "FormCar"},      {2, "FormCar2"},   {3, "FormCar3"},     {6, "FormCar4a6"},  {4, "FormCar4"},
-    {12, "FormCar12"},   {9, "FormCar9"},   {69, "FormCarA5"},   {25, "FormCar25"},  {33, "FormEmpE"},
-    {44, "Form5Dia"},    {15, "Form15Can"}, {27, "Form20Can"},   {26, "Form25Can"},
+    {1, "FormCar"},    {2, "FormCar2"},   {3, "FormCar3"},   {6, "FormCar4a6"}, {4, "FormCar4"},
+    {12, "FormCar12"}, {9, "FormCar9"},   {69, "FormCarA5"}, {25, "FormCar25"}, {33, "FormEmpE"},
+    {44, "Form5Dia"},  {15, "Form15Can"}, {27, "Form20Can"}, {26, "Form25Can"},
 };
 
 // The card numbers that the detail bands show, in print order: the first of

@@ -24,7 +24,7 @@ std::string TextOr(const report::Page& page, std::string_view name, int band) {
 }
 
 TEST_F(LayoutTest, CardsPerPageAsTheModelsSay) {
-  const std::pair<int, int> per_page[] = {{1, 1}, {2, 1}, {3, 1}, {6, 1}, {4, 4},
+  const std::pair<int, int> per_page[] = {{1, 1},   {2, 1},  {3, 1},  {6, 1},  {4, 4},
                                           {12, 12}, {44, 5}, {15, 5}, {27, 5}, {26, 5}};
   for (auto [model, cards] : per_page) {
     const report::Document document = Print(model, 1, 2 * cards + 1);
@@ -161,7 +161,8 @@ TEST_F(LayoutTest, ModelSixPrintsTheLinesOfTheNumberBox) {
       EXPECT_EQ(page.Find("Linha" + n, 0) != nullptr, line <= printed) << lines << " lines, Linha" << n;
       EXPECT_EQ(page.Find("LP" + n, 0) != nullptr, line <= printed) << lines << " lines, LP" << n;
     }
-    EXPECT_EQ(TextOr(page, "Linha1", 0), "15  09  14  02  20  37  36  27  30  23  53  44  50  45  48  76  61  73  71  65  81  83  84  89  87");
+    EXPECT_EQ(TextOr(page, "Linha1", 0),
+              "15  09  14  02  20  37  36  27  30  23  53  44  50  45  48  76  61  73  71  65  81  83  84  89  87");
     EXPECT_EQ(TextOr(page, "LP" + std::to_string(printed), 0), std::to_string(printed) + "º prêmio");
   }
 }
@@ -283,8 +284,8 @@ TEST_F(LayoutTest, NothingLeavesItsCardAndNoTextsOverlap) {
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
           const report::Rect& a = texts[i]->rect;
           const report::Rect& b = texts[j]->rect;
-          const bool overlap = a.x < b.right() - 0.01 && b.x < a.right() - 0.01 && a.y < b.bottom() - 0.01 &&
-                               b.y < a.bottom() - 0.01;
+          const bool overlap =
+              a.x < b.right() - 0.01 && b.x < a.right() - 0.01 && a.y < b.bottom() - 0.01 && b.y < a.bottom() - 0.01;
           EXPECT_FALSE(overlap) << model << ": " << texts[i]->name << " over " << texts[j]->name;
         }
       }

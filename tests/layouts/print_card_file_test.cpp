@@ -69,7 +69,8 @@ TEST_F(PrintCardFileTest, EditorModelsKeepTheirCardsOpenForTheEditor) {
 }
 
 TEST_F(PrintCardFileTest, ModelSixReadsTheNumberBox) {
-  for (auto [typed, lines, shown] : {std::tuple{"3", 4, ""}, {"8", 6, ""}, {"x", 6, "9"}, {"", 6, "9"}, {" 5 ", 5, ""}}) {
+  for (auto [typed, lines, shown] :
+       {std::tuple{"3", 4, ""}, {"8", 6, ""}, {"x", 6, "9"}, {"", 6, "9"}, {" 5 ", 5, ""}}) {
     Issue(1, 1);
     auto printed = PrintModel(6, typed);
     ASSERT_TRUE(printed.ok());

@@ -45,9 +45,9 @@ TEST(CliLista, ThreeRowsIsTheDefaultAndThePastEndIsCut) {
 
 TEST(CliLista, BadArgumentsAreRefusedWithoutWritingAnything) {
   TempFolder dir;
-  for (const char* args : {"lista --inicial 1 --final 5", "lista --inicial um --final 5 --pdf l.pdf",
-                           "lista --inicial 1 --final 5 --estilo 6 --pdf l.pdf",
-                           "lista --inicial 1 --final 5 --pdf l.pdf extra"}) {
+  for (const char* args :
+       {"lista --inicial 1 --final 5", "lista --inicial um --final 5 --pdf l.pdf",
+        "lista --inicial 1 --final 5 --estilo 6 --pdf l.pdf", "lista --inicial 1 --final 5 --pdf l.pdf extra"}) {
     const auto run = RunCli(dir.path(), args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_FALSE(run.err.empty()) << args;

@@ -154,9 +154,9 @@ TEST(PagePainter, FreeTextShowsEmbeddedPicturesAndFetchesNothing) {
   const std::string file = (dir / "preto.png").string();
 
   EXPECT_GT(PaintFreeText("<img src=\"data:image/png;base64," + png.toBase64().toStdString() + "\">").ink, 2000);
-  for (const std::string& html : {"<img src=\"" + file + "\">", "<img src=\"file://" + file + "\">",
-                                  "<table border=0 cellspacing=0><tr><td background=\"" + file +
-                                      "\" width=100 height=60></td></tr></table>"}) {
+  for (const std::string& html :
+       {"<img src=\"" + file + "\">", "<img src=\"file://" + file + "\">",
+        "<table border=0 cellspacing=0><tr><td background=\"" + file + "\" width=100 height=60></td></tr></table>"}) {
     EXPECT_EQ(PaintFreeText(html).ink, 0) << html;
   }
   const std::string css = (dir / "vermelho.css").string();

@@ -60,8 +60,9 @@ TEST(DamagedTableFile, DatabaseOfAnotherProgram) {
   TempFolder dir;
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open((dir / "dados.cds").string().c_str(), &db), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE notas(texto TEXT); INSERT INTO notas VALUES('x');", nullptr, nullptr, nullptr),
-            SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_exec(db, "CREATE TABLE notas(texto TEXT); INSERT INTO notas VALUES('x');", nullptr, nullptr, nullptr),
+      SQLITE_OK);
   sqlite3_close(db);
   ExpectRefusedAndUntouched(dir / "dados.cds");
 }

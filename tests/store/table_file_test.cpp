@@ -93,7 +93,8 @@ TEST(TableFile, KillsWhileCreatingNeverLeaveATableWithoutItsRows) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      const bool made = Table::CreateWhole(dir / "t.cds", NumberSchema(), [](Table& t) { return Fill(t, 1, 100); }).ok();
+      const bool made =
+          Table::CreateWhole(dir / "t.cds", NumberSchema(), [](Table& t) { return Fill(t, 1, 100); }).ok();
       _exit(made ? 0 : 1);
     }
     std::this_thread::sleep_for(std::chrono::microseconds(random() % 8000));

@@ -10,8 +10,8 @@ namespace {
 using testing::TempFolder;
 
 Schema CardSchema() {
-  return {IntegerField("Numero"), IntegerField("Lote"), IntegerField("Lan"), StringField("Nome", 5), FloatField("Valor"),
-          DateField("Data"),      BooleanField("Col1")};
+  return {IntegerField("Numero"), IntegerField("Lote"), IntegerField("Lan"), StringField("Nome", 5),
+          FloatField("Valor"),    DateField("Data"),    BooleanField("Col1")};
 }
 
 Record Card(Table& t, int numero, std::optional<int> lote = std::nullopt, std::optional<int> lan = std::nullopt) {
@@ -58,7 +58,8 @@ TEST(Table, FiltersOrdersAndPositions) {
   TempFolder dir;
   auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
   ASSERT_TRUE(t);
-  for (auto [n, lote, lan] : {std::tuple{5, 7, 2}, {3, 7, 1}, {9, 8, 1}, {1, 7, 3}}) ASSERT_TRUE(t->Insert(Card(*t, n, lote, lan)));
+  for (auto [n, lote, lan] : {std::tuple{5, 7, 2}, {3, 7, 1}, {9, 8, 1}, {1, 7, 3}})
+    ASSERT_TRUE(t->Insert(Card(*t, n, lote, lan)));
   ASSERT_TRUE(t->Insert(Card(*t, 2)));  // direct: no batch
 
   auto in_batch = t->Select({"lote=7", "Lote;Lan"});

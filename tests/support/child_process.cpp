@@ -45,7 +45,8 @@ std::string ChildProcess::ReadLine(int seconds) {
       pending_.erase(0, end + 1);
       return line;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0 || out_ < 0) return {};
     pollfd ready{out_, POLLIN, 0};
     if (::poll(&ready, 1, static_cast<int>(left.count())) <= 0) return {};

@@ -18,9 +18,9 @@ CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments,
   const auto out = folder.parent_path() / (folder.filename().string() + ".out");
   const auto err = folder.parent_path() / (folder.filename().string() + ".err");
   // A fixed configuration folder keeps the user's issuer setting out of tests.
-  const std::string command = "cd '" + folder.string() + "' && env XDG_CONFIG_HOME='" + folder.string() +
-                              ".config' " + environment + " '" TAVELAO_CLI "' " + arguments + " >'" +
-                              out.string() + "' 2>'" + err.string() + "'";
+  const std::string command = "cd '" + folder.string() + "' && env XDG_CONFIG_HOME='" + folder.string() + ".config' " +
+                              environment + " '" TAVELAO_CLI "' " + arguments + " >'" + out.string() + "' 2>'" +
+                              err.string() + "'";
   CliRun run;
   const int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -26,10 +26,10 @@ inline bool ToolAvailable(const std::string& name) {
 
 }  // namespace tavelao::testing
 
-#define TAVELAO_REQUIRE_TOOL(name)                                                       \
-  do {                                                                                    \
-    if (!::tavelao::testing::HasTool(name)) {                                             \
-      if (::tavelao::testing::UnderCi()) FAIL() << name << " is missing under CI";        \
-      GTEST_SKIP() << name << " is not installed";                                        \
-    }                                                                                     \
+#define TAVELAO_REQUIRE_TOOL(name)                                                 \
+  do {                                                                             \
+    if (!::tavelao::testing::HasTool(name)) {                                      \
+      if (::tavelao::testing::UnderCi()) FAIL() << name << " is missing under CI"; \
+      GTEST_SKIP() << name << " is not installed";                                 \
+    }                                                                              \
   } while (0)

@@ -58,7 +58,8 @@ TEST(FreeTextReading, HtmlTooDeepOrWithTooManyElementsIsRefusedAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   const auto deep = FreeTextHtml(dir / "fundo.html", kFont);
   ASSERT_FALSE(deep.ok());
-  EXPECT_EQ(deep.error(), "O texto \"fundo.html\" tem elementos aninhados demais (mais de 100 níveis) e não foi aberto.");
+  EXPECT_EQ(deep.error(),
+            "O texto \"fundo.html\" tem elementos aninhados demais (mais de 100 níveis) e não foi aberto.");
   EXPECT_FALSE(FreeTextHtml(dir / "spans.html", kFont).ok()) << "unclosed elements nest too";
   const auto many = FreeTextHtml(dir / "muitos.html", kFont);
   ASSERT_FALSE(many.ok());
@@ -69,8 +70,9 @@ TEST(FreeTextReading, HtmlTooDeepOrWithTooManyElementsIsRefusedAtOnce) {
 // What word processors and hand-written pages hold stays within the bounds.
 TEST(FreeTextReading, OrdinaryHtmlIsWithinTheBounds) {
   QTextDocument written;
-  written.setHtml("<h1>Grande Bingo</h1><ul><li>um<ul><li>dois</li></ul></li></ul>"
-                  "<table><tr><td><b><i>três</i></b></td></tr></table>");
+  written.setHtml(
+      "<h1>Grande Bingo</h1><ul><li>um<ul><li>dois</li></ul></li></ul>"
+      "<table><tr><td><b><i>três</i></b></td></tr></table>");
   const std::string cases[] = {
       written.toHtml().toStdString(),
       // Paragraphs, items and cells left open end at the next one.
@@ -79,9 +81,12 @@ TEST(FreeTextReading, OrdinaryHtmlIsWithinTheBounds) {
       "<ul>" + Repeat("<li><p>item", 300) + "</ul>",
       Repeat("<p>linha<br>quebrada<img src=\"data:,\"/><hr></p>", 300),
       // Markup that is no markup: comments, scripts, quoted '>' and a '<' in text.
-      "<!DOCTYPE html><!-- " + Repeat("<div>", 500) + " --><style>p > b { }</style>"
-      "<script>if (a < b) { x = '" + Repeat("<div>", 500) + "'; }</script>"
-      "<p title=\"a > b\">1 < 2</p>",
+      "<!DOCTYPE html><!-- " + Repeat("<div>", 500) +
+          " --><style>p > b { }</style>"
+          "<script>if (a < b) { x = '" +
+          Repeat("<div>", 500) +
+          "'; }</script>"
+          "<p title=\"a > b\">1 < 2</p>",
   };
   for (const std::string& html : cases) EXPECT_TRUE(CheckHtmlShape(html, "\"t.html\"").ok()) << html.substr(0, 200);
 }
@@ -95,14 +100,14 @@ TEST(EmiteTexto, HtmlNamingFilesPrintsWithoutReadingThemAndAFifoIsRefused) {
              "<html><head><link rel=\"stylesheet\" href=\"/dev/zero\"></head><body background=\"/dev/zero\">"
              "<p>Grande Bingo</p><img src=\"/dev/zero\"><img src=\"file:///dev/zero\" width=\"10\" height=\"10\">"
              "</body></html>");
-  const auto printed = testing::RunCli(dir.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto aviso.html --pdf c.pdf",
-                                       "timeout 60");
+  const auto printed = testing::RunCli(
+      dir.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto aviso.html --pdf c.pdf", "timeout 60");
   EXPECT_EQ(printed.status, 0) << printed.err;
   EXPECT_TRUE(std::filesystem::exists(dir / "c.pdf"));
 
   ASSERT_EQ(::mkfifo((dir / "fila.html").c_str(), 0600), 0);
-  const auto fifo = testing::RunCli(dir.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto fila.html --pdf d.pdf",
-                                    "timeout 60");
+  const auto fifo = testing::RunCli(
+      dir.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto fila.html --pdf d.pdf", "timeout 60");
   EXPECT_EQ(fifo.status, 2);
   EXPECT_NE(fifo.err.find("\"fila.html\" não é um arquivo comum"), std::string::npos) << fifo.err;
   EXPECT_FALSE(std::filesystem::exists(dir / "d.pdf"));

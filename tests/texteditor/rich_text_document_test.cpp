@@ -176,8 +176,8 @@ TEST(WriterSamples, FestaKeepsTextAndFormatting) {
   EXPECT_TRUE(red.fontItalic());
   EXPECT_EQ(red.fontPointSize(), 14);
 
-  EXPECT_EQ(blocks[2].text, QString("Prêmios: cartela cheia e linha") + QChar(QChar::LineSeparator) +
-                                "Segunda linha do parágrafo.");
+  EXPECT_EQ(blocks[2].text,
+            QString("Prêmios: cartela cheia e linha") + QChar(QChar::LineSeparator) + "Segunda linha do parágrafo.");
   EXPECT_TRUE(CharsAt(document, 2, 9).font().bold()) << "cartela cheia";
   const QTextCharFormat linha = CharsAt(document, 2, 25);
   EXPECT_TRUE(linha.fontUnderline());
@@ -254,7 +254,9 @@ TEST(FreeTextFiles, FailuresAreReportedAndKeepWhatWasThere) {
 
 TEST(TextFiles, Utf8WhenValidOtherwiseWindows1252) {
   EXPECT_EQ(DecodeTextFile("S\xC3\xA3o Jo\xC3\xA3o"), "São João");
-  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "com BOM"), "com BOM");
+  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF"
+                           "com BOM"),
+            "com BOM");
   EXPECT_EQ(DecodeTextFile("S\xE3o Jo\xE3o \x80 \x93x\x94"), "São João € “x”");
   // One invalid byte makes the whole file Windows-1252, even after valid
   // UTF-8-looking pairs.
@@ -276,13 +278,14 @@ TEST(EmiteTexto, RtfAndTextFilesPrintAndAMissingOneIsRefused) {
   WriteBytes(folder / "texto.rtf", "{\\rtf1\\qc\\b Grande Bingo\\par}");
   WriteBytes(folder / "texto.txt", "Pr\xEAmios");
   for (const char* file : {"texto.rtf", "texto.txt"}) {
-    const auto run = testing::RunCli(folder.path(), std::string("emite --modelo 1 --inicial 1 --quantidade 1 --texto ") +
-                                                        file + " --pdf saida.pdf");
+    const auto run = testing::RunCli(
+        folder.path(), std::string("emite --modelo 1 --inicial 1 --quantidade 1 --texto ") + file + " --pdf saida.pdf");
     EXPECT_EQ(run.status, 0) << file << run.err;
     EXPECT_TRUE(std::filesystem::exists(folder / "saida.pdf")) << file;
     std::filesystem::remove(folder / "saida.pdf");
   }
-  const auto missing = testing::RunCli(folder.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto nada.rtf --pdf saida.pdf");
+  const auto missing =
+      testing::RunCli(folder.path(), "emite --modelo 1 --inicial 1 --quantidade 1 --texto nada.rtf --pdf saida.pdf");
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("Não foi possível abrir o arquivo \"nada.rtf\"."), std::string::npos) << missing.err;
   EXPECT_FALSE(std::filesystem::exists(folder / "saida.pdf"));

@@ -29,7 +29,8 @@ std::string PlainText(const RichText& text) {
 
 TEST(RtfReader, FontAndColourTablesGiveEachRunItsStyle) {
   const RichText text = Read(
-      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial{\\*\\falt Helvetica};}{\\f1\\froman Times New Roman;}}"
+      "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial{\\*\\falt Helvetica};}{\\f1\\froman Times New "
+      "Roman;}}"
       "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
       "\\pard\\qc\\f0\\fs40\\b Titulo\\b0\\par"
       "\\pard\\plain Normal {\\i\\cf1 vermelho} {\\ul\\cf2 azul}\\ulnone  fim}");
@@ -128,7 +129,8 @@ TEST(RtfReader, MalformedFilesKeepTheirText) {
   // Too many closing braces: the document ends at its own group.
   EXPECT_EQ(PlainText(Read("{\\rtf1 a}}} depois")), "a");
   // A number far beyond any integer saturates instead of wrapping.
-  const RichText big = Read("{\\rtf1\\fs99999999999999999999 a\\li-99999999999999999 b\\cf9999999999 c\\u99999999999? d}");
+  const RichText big =
+      Read("{\\rtf1\\fs99999999999999999999 a\\li-99999999999999999 b\\cf9999999999 c\\u99999999999? d}");
   ASSERT_EQ(big.paragraphs.size(), 1u);
   EXPECT_GT(big.paragraphs[0].runs[0].style.points, 0);
   EXPECT_LE(big.paragraphs[0].runs[0].style.points, 1638);

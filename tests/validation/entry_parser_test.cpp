@@ -151,7 +151,9 @@ TEST_F(EntryParserTest, ReadsTwentyFiveCharactersAndLooksForTheHyphenInTwenty) {
 TEST_F(EntryParserTest, CharactersAreNotBytes) {
   ExpectConversionError(Direct("ç19").refusal, "ç1");
   ExpectConversionError(Direct("１９").refusal, "１");
-  const ParsedDirectEntry invalid = Direct("\xff\xfe" "19");
+  const ParsedDirectEntry invalid = Direct(
+      "\xff\xfe"
+      "19");
   EXPECT_EQ(invalid.kind, Kind::Refused);
   EXPECT_TRUE(invalid.refusal.conversion_error);
   // Twelve characters in fourteen bytes is a bar-code text.

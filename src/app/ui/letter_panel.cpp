@@ -18,8 +18,8 @@ PanelPalavra::PanelPalavra(TMainForm& form) : form_(form) {
   StylePanel(*this);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(MakePanelTitle(QStringLiteral("Título dos quadros(padrão = BINGO)"),
-                                   QStringLiteral("LabelTituloPalavra"), this));
+  layout->addWidget(
+      MakePanelTitle(QStringLiteral("Título dos quadros(padrão = BINGO)"), QStringLiteral("LabelTituloPalavra"), this));
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(12);
   for (int k = 0; k < 5; ++k) {

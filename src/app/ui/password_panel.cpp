@@ -41,8 +41,8 @@ PanelSenha::PanelSenha(TMainForm& form) : form_(form) {
   StylePanel(*this);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(MakePanelTitle(QStringLiteral("Senha de autenticação das cartelas"),
-                                   QStringLiteral("LabelTituloSenha"), this));
+  layout->addWidget(
+      MakePanelTitle(QStringLiteral("Senha de autenticação das cartelas"), QStringLiteral("LabelTituloSenha"), this));
   auto* hint = new QLabel(QStringLiteral("Digite a senha com 5 caracteres alfanuméricos."), this);
   hint->setObjectName(QStringLiteral("LabelDicaSenha"));
   layout->addWidget(hint);

@@ -17,7 +17,8 @@ PanelPremios::PanelPremios(TMainForm& form) : form_(form) {
   StylePanel(*this);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(MakePanelTitle(QStringLiteral("Descrição dos prêmios:"), QStringLiteral("LabelTituloPremios"), this));
+  layout->addWidget(
+      MakePanelTitle(QStringLiteral("Descrição dos prêmios:"), QStringLiteral("LabelTituloPremios"), this));
   auto* rows = new QFormLayout;
   for (int i = 0; i < 9; ++i) {
     const QString k = QString::number(i + 1);

@@ -36,10 +36,10 @@ struct FieldLook {
 
 // In the order of kEditedEventFields.
 constexpr FieldLook kFieldLooks[] = {
-    {"Titulo", "EditTitulo", 50, 380},        {"Promovido por: ", "EditPromotor", 40, 320},
-    {"Data: ", "EditData", 10, 90},           {"Hora: ", "EditHora", 10, 90},
-    {"Local: ", "EditLocal", 60, 460},        {"Valor: ", "EditValor", 18, 120},
-    {"Observação 1: ", "EditObs1", 70, 520},  {"Observação 2: ", "EditObs2", 70, 520},
+    {"Titulo", "EditTitulo", 50, 380},       {"Promovido por: ", "EditPromotor", 40, 320},
+    {"Data: ", "EditData", 10, 90},          {"Hora: ", "EditHora", 10, 90},
+    {"Local: ", "EditLocal", 60, 460},       {"Valor: ", "EditValor", 18, 120},
+    {"Observação 1: ", "EditObs1", 70, 520}, {"Observação 2: ", "EditObs2", 70, 520},
 };
 static_assert(std::size(kFieldLooks) == std::size(kEditedEventFields));
 
@@ -152,8 +152,8 @@ void PanelBE::ShowStoredFields() {
 
 bool PanelBE::StoreField(EventField field) {
   if (!event_.is_open()) return true;
-  const auto at = static_cast<std::size_t>(std::find(std::begin(kEditedEventFields), std::end(kEditedEventFields),
-                                                     field) - std::begin(kEditedEventFields));
+  const auto at = static_cast<std::size_t>(
+      std::find(std::begin(kEditedEventFields), std::end(kEditedEventFields), field) - std::begin(kEditedEventFields));
   QLineEdit* edit = fields_[at];
   const std::string text = app::ToUtf8(edit->text());
   if (text == stored_.Of(field)) return true;

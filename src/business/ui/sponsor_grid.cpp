@@ -12,7 +12,8 @@ constexpr const char* kHeadings[4] = {"Pedra", "Nome - linha 1", "Nome - linha 2
 
 }  // namespace
 
-SponsorGridModel::SponsorGridModel(Dialogs& dialogs, QObject* parent) : QAbstractTableModel(parent), dialogs_(dialogs) {}
+SponsorGridModel::SponsorGridModel(Dialogs& dialogs, QObject* parent)
+    : QAbstractTableModel(parent), dialogs_(dialogs) {}
 
 void SponsorGridModel::Bind(store::Table* sponsors) {
   beginResetModel();

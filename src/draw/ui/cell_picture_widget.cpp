@@ -4,9 +4,7 @@
 
 namespace tavelao::draw {
 
-CellPicture::CellPicture(CellMask cells, QWidget* parent) : QWidget(parent), cells_(cells) {
-  setFixedSize(sizeHint());
-}
+CellPicture::CellPicture(CellMask cells, QWidget* parent) : QWidget(parent), cells_(cells) { setFixedSize(sizeHint()); }
 
 void CellPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -75,8 +75,8 @@ ConferencePanel::ConferencePanel(const session::Workspace& workspace, const Draw
     PaintNumber(*cell, kNotDrawnColour);
     const int column = (k - 1) / 5;
     const int row = (k - 1) % 5;
-    cell->setGeometry(kMargin + column * (kCellWidth + kCellGap), kGridTop + row * (kCellHeight + kCellGap),
-                      kCellWidth, kCellHeight);
+    cell->setGeometry(kMargin + column * (kCellWidth + kCellGap), kGridTop + row * (kCellHeight + kCellGap), kCellWidth,
+                      kCellHeight);
     cells_[k - 1] = cell;
   }
   setFixedSize(kPanelWidth, size_.conference_panel_height);
@@ -112,8 +112,8 @@ void ConferencePanel::Blank() {
 }
 
 void ConferencePanel::ConferCard() {
-  ConferResult result = draw::ConferCard(workspace_.bank, workspace_.password, workspace_.issuer,
-                                         run_.state().drawn, app::ToUtf8(edit_->text()));
+  ConferResult result = draw::ConferCard(workspace_.bank, workspace_.password, workspace_.issuer, run_.state().drawn,
+                                         app::ToUtf8(edit_->text()));
   switch (result.kind) {
     case ConferResult::Kind::kIgnored:
       return;

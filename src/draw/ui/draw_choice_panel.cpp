@@ -51,7 +51,8 @@ DrawChoicePanel::DrawChoicePanel(QWidget* parent) : QFrame(parent) {
     const int column = static_cast<int>(i % 2) * 2;
     grid->addWidget(new CellPicture(CardCells(box.size), this), row, column);
     grid->addWidget(check, row, column + 1);
-    connect(check, &QCheckBox::clicked, this, [this, size = box.size](bool ticked) { emit cardSizeClicked(size, ticked); });
+    connect(check, &QCheckBox::clicked, this,
+            [this, size = box.size](bool ticked) { emit cardSizeClicked(size, ticked); });
   }
   layout->addLayout(grid);
 

@@ -8,15 +8,15 @@
 #include "app/ui/main_form.h"
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
-#include "draw/ui/ball_board_panel.h"
 #include "draw/ball_media.h"
 #include "draw/draw_tables.h"
+#include "draw/seeded_random_source.h"
+#include "draw/ui/ball_board_panel.h"
 #include "draw/ui/conference_panel.h"
 #include "draw/ui/draw_choice_panel.h"
 #include "draw/ui/follow_up_panel.h"
 #include "draw/ui/pattern_window.h"
 #include "draw/ui/picture_panel.h"
-#include "draw/seeded_random_source.h"
 #include "draw/ui/winners_sheet_window.h"
 
 #ifndef TAVELAO_SOUNDS_NOTE
@@ -27,8 +27,7 @@ namespace tavelao::draw {
 namespace {
 
 constexpr const char* kSoundTitle = "Baixar arquivos de som";
-constexpr const char* kSoundQuestion =
-    "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?";
+constexpr const char* kSoundQuestion = "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?";
 constexpr const char* kErrorTitle = "Sorteio";
 
 }  // namespace

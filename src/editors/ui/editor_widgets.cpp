@@ -62,9 +62,10 @@ FontPanel MakeFontPanel(QWidget* parent, bool with_background) {
   panel.size = NamedLabel("LabelTamanho", panel.box);
   panel.bold = NamedLabel("LabelNegrito", panel.box);
   panel.colour = Swatch("LabelCor", panel.box);
-  std::vector<std::pair<const char*, QLabel*>> rows = {
-      {"Tipo:", panel.name}, {"Tamanho:", panel.size}, {"Negrito:", panel.bold},
-      {with_background ? "Cor da fonte" : "Cor", panel.colour}};
+  std::vector<std::pair<const char*, QLabel*>> rows = {{"Tipo:", panel.name},
+                                                       {"Tamanho:", panel.size},
+                                                       {"Negrito:", panel.bold},
+                                                       {with_background ? "Cor da fonte" : "Cor", panel.colour}};
   if (with_background) {
     panel.background = Swatch("LabelFundo", panel.box);
     rows.push_back({"Cor de fundo", panel.background});

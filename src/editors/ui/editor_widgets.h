@@ -29,10 +29,10 @@ void ResizePageArea(QWidget* area, QFrame* panel, int width, int height);
 // "Fonte dos números:" with Tipo, Tamanho, Negrito, Cor (and Cor de fundo).
 struct FontPanel {
   QGroupBox* box = nullptr;
-  QLabel* name = nullptr;     // LabelFonte
-  QLabel* size = nullptr;     // LabelTamanho
-  QLabel* bold = nullptr;     // LabelNegrito
-  QLabel* colour = nullptr;   // LabelCor
+  QLabel* name = nullptr;        // LabelFonte
+  QLabel* size = nullptr;        // LabelTamanho
+  QLabel* bold = nullptr;        // LabelNegrito
+  QLabel* colour = nullptr;      // LabelCor
   QLabel* background = nullptr;  // LabelFundo, when asked for
 };
 FontPanel MakeFontPanel(QWidget* parent, bool with_background);

@@ -14,11 +14,11 @@
 
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
+#include "editors/frame_card_layout.h"
+#include "editors/frame_editor_table.h"
 #include "editors/ui/drag_handle.h"
 #include "editors/ui/editor_widgets.h"
 #include "editors/ui/font_chooser.h"
-#include "editors/frame_card_layout.h"
-#include "editors/frame_editor_table.h"
 #include "report/ui/preview_window.h"
 
 namespace tavelao::editors {
@@ -82,8 +82,8 @@ QWidget* FrameEditorWindow::BuildControls() {
   auto* column = new QVBoxLayout(controls);
   column->setContentsMargins(0, 0, 0, 0);
 
-  QPushButton* recol =
-      app::MakeButton(QStringLiteral("Recoloca os quadros em sua posição original"), QStringLiteral("ButtonRecol"), controls);
+  QPushButton* recol = app::MakeButton(QStringLiteral("Recoloca os quadros em sua posição original"),
+                                       QStringLiteral("ButtonRecol"), controls);
   connect(recol, &QPushButton::clicked, this, &FrameEditorWindow::ButtonRecolClick);
   column->addWidget(recol);
 
@@ -108,14 +108,16 @@ QWidget* FrameEditorWindow::BuildControls() {
     column->addWidget(box);
     return box;
   };
-  only_numbers_ = check("Emite somente as dezenas,numero das cartela e codigo de barras", "CheckSN", state_.only_numbers);
+  only_numbers_ =
+      check("Emite somente as dezenas,numero das cartela e codigo de barras", "CheckSN", state_.only_numbers);
   check_sc_ = check(variant_.check_sc_caption, "CheckSC", state_.check_sc);
   no_bar_code_ = check("Suprime o código de barras", "CheckSBarras", state_.suppress_bar_code);
   no_matrix_ = check("Suprime a matriz de conferência", "CheckSMatriz", state_.suppress_matrix);
 
   if (variant_.has_stub) {
     auto* row = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("Número de exibições de numeração de cartela/Código de barras"), controls);
+    auto* caption =
+        new QLabel(QStringLiteral("Número de exibições de numeração de cartela/Código de barras"), controls);
     caption->setWordWrap(true);
     blocks_ = new QLineEdit(controls);
     blocks_->setObjectName(QStringLiteral("EditNN"));
@@ -151,7 +153,9 @@ void FrameEditorWindow::ShowHandles() {
 
 void FrameEditorWindow::ShowFont() { editors::ShowFont(font_panel_, state_.font); }
 
-void FrameEditorWindow::HandleMoved(DragHandle* handle, HandlePosition& into) { into = HandleFromWidget(handle->pos()); }
+void FrameEditorWindow::HandleMoved(DragHandle* handle, HandlePosition& into) {
+  into = HandleFromWidget(handle->pos());
+}
 
 void FrameEditorWindow::Open(int frames, const session::CardOptions& card, store::Table& card_file) {
   ShowFrames(variant_, state_, frames);
@@ -175,8 +179,8 @@ void FrameEditorWindow::ButtonFonteClick() {
 
 void FrameEditorWindow::Button11Click() {
   if (blocks_) state_.blocks_text = app::ToUtf8(blocks_->text());
-  auto document = PrintFrameCards(variant_, state_, card_, workspace_.folder, *card_file_, workspace_.password,
-                                  workspace_.issuer);
+  auto document =
+      PrintFrameCards(variant_, state_, card_, workspace_.folder, *card_file_, workspace_.password, workspace_.issuer);
   if (!document) {
     dialogs_.Inform(variant_.caption, document.error());
     return;

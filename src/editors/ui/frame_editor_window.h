@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "common/dialogs.h"
-#include "editors/ui/editor_widgets.h"
 #include "editors/frame_editor_state.h"
+#include "editors/ui/editor_widgets.h"
 #include "session/card_options.h"
 #include "session/workspace.h"
 #include "store/table.h"

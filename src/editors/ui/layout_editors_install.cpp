@@ -32,8 +32,9 @@ void InstallLayoutEditors(app::TMainForm& form) {
   }
   auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, form.services().colours, &form);
   panel->SetModelEditor(layouts::CardEditor::kNumbers,
-                        [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&,
-                                  store::Table& card_file) { numbers->Open(card_file); });
+                        [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&, store::Table& card_file) {
+                          numbers->Open(card_file);
+                        });
 }
 
 }  // namespace tavelao::editors

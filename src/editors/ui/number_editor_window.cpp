@@ -12,10 +12,10 @@
 
 #include "app/ui/colour_picker.h"
 #include "app/ui/panel_style.h"
-#include "editors/ui/drag_handle.h"
-#include "editors/ui/font_chooser.h"
 #include "editors/number_card_layout.h"
 #include "editors/number_editor_table.h"
+#include "editors/ui/drag_handle.h"
+#include "editors/ui/font_chooser.h"
 #include "report/ui/preview_window.h"
 
 namespace tavelao::editors {

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "common/dialogs.h"
-#include "editors/ui/editor_widgets.h"
 #include "editors/number_editor_state.h"
+#include "editors/ui/editor_widgets.h"
 #include "session/workspace.h"
 #include "store/table.h"
 
@@ -31,8 +31,8 @@ class NumberEditorWindow : public QWidget {
   Q_OBJECT
 
  public:
-  NumberEditorWindow(session::Workspace& workspace, Dialogs& dialogs, FontChooser& fonts,
-                     app::ColourPicker& colours, QWidget* parent);
+  NumberEditorWindow(session::Workspace& workspace, Dialogs& dialogs, FontChooser& fonts, app::ColourPicker& colours,
+                     QWidget* parent);
 
   const NumberEditorState& state() const { return state_; }
   report::PreviewWindow& preview() { return *preview_; }

@@ -16,10 +16,8 @@ namespace tavelao::issue {
 namespace {
 
 constexpr const char* kLayoutLines[] = {
-    "Número da cartela: 6 caracteres.",
-    "Digito de consistência da Cartela: 1 caractere",
-    "As 25 dezenas da cartela: 50 caracteres",
-    "Senha de autenticação: 5 caracteres.",
+    "Número da cartela: 6 caracteres.",        "Digito de consistência da Cartela: 1 caractere",
+    "As 25 dezenas da cartela: 50 caracteres", "Senha de autenticação: 5 caracteres.",
     "Totalizando uma linha de 62 caracteres",
 };
 

@@ -23,7 +23,7 @@ enum class CardEditor;
 struct CardModel;
 struct LayoutOptions;
 struct PrintResult;
-}
+}  // namespace tavelao::layouts
 namespace tavelao::report {
 class PreviewWindow;
 }
@@ -57,7 +57,7 @@ class PanelFiltraCar : public QFrame {
 
   app::TMainForm& form_;
   std::function<std::string()> free_text_;
-  store::Table card_file_;  // TableCart, "Cartelas.cds"
+  store::Table card_file_;                     // TableCart, "Cartelas.cds"
   const layouts::CardModel* model_ = nullptr;  // the one chosen last
   QLabel* model_name_ = nullptr;
   QLineEdit* first_ = nullptr;

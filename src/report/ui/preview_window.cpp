@@ -88,8 +88,8 @@ PreviewWindow::PreviewWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent
   auto* print = MakeTool(QStringLiteral("Imprimir"), QStringLiteral("ButtonImprimir"), this);
   auto* save = MakeTool(QStringLiteral("Salvar PDF"), QStringLiteral("ButtonSalvaPDF"), this);
   auto* close = MakeTool(QStringLiteral("Fechar"), QStringLiteral("ButtonFecha"), this);
-  for (QWidget* w : {static_cast<QWidget*>(first_), static_cast<QWidget*>(previous_), static_cast<QWidget*>(page_label_),
-                     static_cast<QWidget*>(next_), static_cast<QWidget*>(last_)}) {
+  for (QWidget* w : {static_cast<QWidget*>(first_), static_cast<QWidget*>(previous_),
+                     static_cast<QWidget*>(page_label_), static_cast<QWidget*>(next_), static_cast<QWidget*>(last_)}) {
     bar->addWidget(w);
   }
   bar->addSpacing(16);

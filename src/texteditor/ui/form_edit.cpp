@@ -31,7 +31,6 @@ namespace {
 
 constexpr std::string_view kTitle = "Editor de texto para as cartelas";
 
-
 QAction* MakeAction(const QString& text, const QString& name, QObject* parent, bool checkable = false) {
   auto* action = new QAction(text, parent);
   action->setObjectName(name);
@@ -340,14 +339,16 @@ bool FormEdit::FileSave() {
 }
 
 bool FormEdit::FileSaveAs() {
-  QString filter = FormatForName(app::ToPath(file_name_)) == TextFileFormat::kText && !file_name_.isEmpty() ? kTextFilter
-                                                                                                      : kRtfFilter;
+  QString filter = FormatForName(app::ToPath(file_name_)) == TextFileFormat::kText && !file_name_.isEmpty()
+                       ? kTextFilter
+                       : kRtfFilter;
   QString name = files_->SaveFileName(this, file_name_, filter);
   if (name.isEmpty()) return false;
   // A name without an extension takes the chosen filter's.
-  if (QFileInfo(name).suffix().isEmpty()) name += filter == kTextFilter ? QStringLiteral(".TXT") : QStringLiteral(".RTF");
-  if (QFileInfo::exists(name) &&
-      !dialogs_.Ask(kTitle, "O arquivo " + app::ToUtf8(QFileInfo(name).fileName()) + " já existe. Deseja substituí-lo?")) {
+  if (QFileInfo(name).suffix().isEmpty())
+    name += filter == kTextFilter ? QStringLiteral(".TXT") : QStringLiteral(".RTF");
+  if (QFileInfo::exists(name) && !dialogs_.Ask(kTitle, "O arquivo " + app::ToUtf8(QFileInfo(name).fileName()) +
+                                                           " já existe. Deseja substituí-lo?")) {
     return false;
   }
   return SaveTo(name);
@@ -396,8 +397,8 @@ void FormEdit::PickColour() {
 }
 
 FormEdit& InstallTextEditor(app::TMainForm& form) {
-  auto* editor = new FormEdit(form.services().dialogs, form.services().colours, std::make_unique<QtEditorFiles>(), &form,
-                              form.editor_file_name());
+  auto* editor = new FormEdit(form.services().dialogs, form.services().colours, std::make_unique<QtEditorFiles>(),
+                              &form, form.editor_file_name());
   editor->hide();
   form.EnableMenuEntry(QStringLiteral("MenuTexto"), [editor] { editor->Open(); });
   return *editor;

@@ -22,7 +22,7 @@ class Dialogs;
 namespace tavelao::app {
 class ColourPicker;
 class TMainForm;
-}
+}  // namespace tavelao::app
 
 namespace tavelao::texteditor {
 
@@ -35,8 +35,8 @@ class FormEdit : public QMainWindow {
   // Questions go through `dialogs`, colours through `colours`, files, fonts
   // and printing through `files`; `start_file` is the program's first
   // argument, loaded when the window is first shown if it names a file.
-  FormEdit(Dialogs& dialogs, app::ColourPicker& colours, std::unique_ptr<EditorFiles> files,
-           QWidget* parent = nullptr, QString start_file = {});
+  FormEdit(Dialogs& dialogs, app::ColourPicker& colours, std::unique_ptr<EditorFiles> files, QWidget* parent = nullptr,
+           QString start_file = {});
 
   // "Texto": show the window and bring it to the front.
   void Open();

@@ -9,12 +9,14 @@
 namespace tavelao::texteditor {
 
 QString QtEditorFiles::OpenFileName(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir"), {}, kRtfFilter + QStringLiteral(";;") + kTextFilter);
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Abrir"), {},
+                                      kRtfFilter + QStringLiteral(";;") + kTextFilter);
 }
 
 QString QtEditorFiles::SaveFileName(QWidget* parent, const QString& current, QString& filter) {
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar como"), current, kRtfFilter + QStringLiteral(";;") + kTextFilter,
-                                      &filter, QFileDialog::DontConfirmOverwrite);
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar como"), current,
+                                      kRtfFilter + QStringLiteral(";;") + kTextFilter, &filter,
+                                      QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<QFont> QtEditorFiles::ChooseFont(QWidget* parent, const QFont& initial) {

@@ -46,7 +46,8 @@ PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, Ent
   app::StylePanel(*this);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(app::MakePanelTitle(QStringLiteral("Validação de cartelas"), QStringLiteral("LabelTituloVal"), this));
+  layout->addWidget(
+      app::MakePanelTitle(QStringLiteral("Validação de cartelas"), QStringLiteral("LabelTituloVal"), this));
 
   auto* labels = new QHBoxLayout;
   labels->addWidget(new QLabel(QStringLiteral("Cartelas validadas"), this));
@@ -95,7 +96,8 @@ PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, Ent
   layout->addWidget(help);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* clear = app::MakeButton(QStringLiteral("Zera as cartelas validadas"), QStringLiteral("ButtonInival"), this);
+  QPushButton* clear =
+      app::MakeButton(QStringLiteral("Zera as cartelas validadas"), QStringLiteral("ButtonInival"), this);
   QPushButton* leave = app::MakeButton(QStringLiteral("Sai da validação"), QStringLiteral("ButtonSaiVal"), this);
   buttons->addStretch();
   buttons->addWidget(clear);

@@ -25,7 +25,8 @@ QTableWidgetItem* Cell(const std::string& text) {
 
 std::string Question(const session::BackupFile& copy) {
   return "Restaura a tabela " + copy.table_file + " com a cópia de " + copy.taken + " (" +
-         std::to_string(copy.records) + " registros)? A tabela como está agora será guardada antes como cópia de segurança.";
+         std::to_string(copy.records) +
+         " registros)? A tabela como está agora será guardada antes como cópia de segurança.";
 }
 
 }  // namespace
@@ -35,11 +36,12 @@ TFormRestaura::TFormRestaura(app::TMainForm& form, std::function<void()> restore
   setObjectName(QStringLiteral("TFormRestaura"));
   setWindowTitle(app::ToQString(kTitle));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Cópias guardadas na pasta backup (as 10 últimas de cada tabela):"), this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Cópias guardadas na pasta backup (as 10 últimas de cada tabela):"), this));
   grid_ = new QTableWidget(0, 4, this);
   grid_->setObjectName(QStringLiteral("GridCopias"));
-  grid_->setHorizontalHeaderLabels({QStringLiteral("Tabela"), QStringLiteral("Data"), QStringLiteral("Hora"),
-                                    QStringLiteral("Registros")});
+  grid_->setHorizontalHeaderLabels(
+      {QStringLiteral("Tabela"), QStringLiteral("Data"), QStringLiteral("Hora"), QStringLiteral("Registros")});
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->verticalHeader()->hide();

@@ -7,15 +7,15 @@
 namespace tavelao::validation {
 
 std::vector<GridColumn> DirectGridColumns() {
-  std::vector<GridColumn> columns{{"Numero", QStringLiteral("Numero")},
-                                  {"Lote", QStringLiteral("Lote")},
-                                  {"Lan", QStringLiteral("Sequencial")}};
+  std::vector<GridColumn> columns{
+      {"Numero", QStringLiteral("Numero")}, {"Lote", QStringLiteral("Lote")}, {"Lan", QStringLiteral("Sequencial")}};
   for (int k = 1; k <= 25; ++k) columns.push_back({"N" + std::to_string(k), QStringLiteral("N%1").arg(k)});
   return columns;
 }
 
 std::vector<GridColumn> BatchListColumns() {
-  return {{"Lote", QStringLiteral("Lote")}, {"Lan", QStringLiteral("Sequencial")}, {"Numero", QStringLiteral("Cartela")}};
+  return {
+      {"Lote", QStringLiteral("Lote")}, {"Lan", QStringLiteral("Sequencial")}, {"Numero", QStringLiteral("Cartela")}};
 }
 
 ValidationGridModel::ValidationGridModel(ValidationStore& store, std::vector<GridColumn> columns, Dialogs* dialogs,

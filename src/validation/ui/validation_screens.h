@@ -13,9 +13,9 @@ class TFormInc;
 class TFormRestaura;
 
 struct ValidationScreens {
-  PanelValidacao* direct = nullptr;   // "Validação direta"
-  TFormInc* batch = nullptr;          // "Validação por lote"
-  TFormRestaura* restore = nullptr;   // "Restaurar cópia de segurança"
+  PanelValidacao* direct = nullptr;  // "Validação direta"
+  TFormInc* batch = nullptr;         // "Validação por lote"
+  TFormRestaura* restore = nullptr;  // "Restaurar cópia de segurança"
 };
 
 // Enables "MenuDireta", "MenuLote" and "MenuRestaura". A store that cannot be read is
