@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/command_spec.h"
+#include "cli/command_declaration.h"
 #include "session/workspace.h"
 
 namespace tavelao::cli {
@@ -21,7 +21,7 @@ inline constexpr int kExitUsage = 2;    // wrong arguments or an unusable settin
 enum class FolderAccess { Writes, Reads };
 
 struct CliContext {
-  const CommandSpec& command;
+  const CommandDeclaration& command;
   std::ostream& out;
   std::ostream& err;
   // What a command returns when OpenWorkspace gave nothing.

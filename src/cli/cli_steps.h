@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
-#include "cli/command_spec.h"
+#include "cli/command_declaration.h"
 #include "report/document.h"
 #include "session/card_options.h"
 #include "store/table.h"
@@ -13,10 +13,10 @@
 namespace tavelao::cli {
 
 // Options several commands declare alike.
-inline constexpr OptionSpec kFirstCardOption = RequiredOption("inicial", "N", "a primeira cartela");
-inline constexpr OptionSpec kQuantityOption = RequiredOption("quantidade", "Q", "quantas cartelas, de N a N+Q-1");
-inline constexpr OptionSpec kPdfOption = RequiredOption("pdf", "ARQUIVO", "o arquivo PDF a gravar");
-inline constexpr OptionSpec kOverwriteOption =
+inline constexpr OptionDeclaration kFirstCardOption = RequiredOption("inicial", "N", "a primeira cartela");
+inline constexpr OptionDeclaration kQuantityOption = RequiredOption("quantidade", "Q", "quantas cartelas, de N a N+Q-1");
+inline constexpr OptionDeclaration kPdfOption = RequiredOption("pdf", "ARQUIVO", "o arquivo PDF a gravar");
+inline constexpr OptionDeclaration kOverwriteOption =
     FlagOption("sobrescreve", "substitui o ARQUIVO que já existe e não é um PDF do Tavelão (nunca uma tabela)");
 
 // The issue run of the panel's "OK" over the typed first card and quantity,

@@ -32,7 +32,7 @@ int RunBackup(CliContext& context, const CommandArgs&) {
   return kExitOk;
 }
 
-constexpr ArgumentSpec kRestoreArguments[] = {Argument("ARQUIVO", "uma cópia da pasta backup")};
+constexpr ArgumentDeclaration kRestoreArguments[] = {Argument("ARQUIVO", "uma cópia da pasta backup")};
 
 int RunRestaura(CliContext& context, const CommandArgs& args) {
   auto ws = context.OpenWorkspace();
@@ -49,7 +49,7 @@ int RunRestaura(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kBackupCommand{
+constinit const CommandDeclaration kBackupCommand{
     .name = "backup",
     .summary =
         "copia Validadas.cds, a ata do sorteio, premios.cds e empresas.cds para a pasta backup (as 10 últimas "
@@ -57,7 +57,7 @@ constinit const CommandSpec kBackupCommand{
     .run = RunBackup,
 };
 
-constinit const CommandSpec kRestauraCommand{
+constinit const CommandDeclaration kRestauraCommand{
     .name = "restaura",
     .summary =
         "restaura a tabela a partir da cópia ARQUIVO da pasta backup, depois de guardar uma cópia da tabela atual",

@@ -9,7 +9,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr ArgumentSpec kArguments[] = {Argument("NÚMERO", "o número da cartela no banco, de 1 a 120000")};
+constexpr ArgumentDeclaration kArguments[] = {Argument("NÚMERO", "o número da cartela no banco, de 1 a 120000")};
 
 int RunCartela(CliContext& context, const CommandArgs& args) {
   const std::string& typed = args.arguments().front();
@@ -44,7 +44,7 @@ int RunCartela(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kCartelaCommand{
+constinit const CommandDeclaration kCartelaCommand{
     .name = "cartela",
     .summary = "mostra a cartela do banco com dígito, números, autenticação e código de barras",
     .arguments = kArguments,

@@ -12,10 +12,10 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     ValueOption("bolas", "7,42,100,...", "as pedras sorteadas, separadas por vírgulas (00 = 100)"),
 };
-constexpr ArgumentSpec kArguments[] = {Argument("NÚMERO", "a cartela, como digitada na conferência")};
+constexpr ArgumentDeclaration kArguments[] = {Argument("NÚMERO", "a cartela, como digitada na conferência")};
 
 // The balls of "7,42,00", or nullopt with the offending item in `bad`.
 std::optional<draw::BallSet> ParseBalls(std::string_view text, std::string& bad) {
@@ -71,7 +71,7 @@ int RunConfere(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kConfereCommand{
+constinit const CommandDeclaration kConfereCommand{
     .name = "confere",
     .summary = "mostra a cartela com as pedras sorteadas marcadas entre colchetes (00 = 100) e a autenticação",
     .options = kOptions,

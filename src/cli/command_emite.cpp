@@ -21,7 +21,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     RequiredOption("modelo", "M", "o modelo de cartela, como na tela de emissão"),
     kFirstCardOption,
     kQuantityOption,
@@ -127,7 +127,7 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kEmiteCommand{
+constinit const CommandDeclaration kEmiteCommand{
     .name = "emite",
     .summary = "emite as cartelas N a N+Q-1 em Cartelas.cds e grava o layout do modelo M em PDF",
     .options = kOptions,

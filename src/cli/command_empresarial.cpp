@@ -16,7 +16,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     kFirstCardOption,
     kQuantityOption,
     FlagOption("sem-dezenas", "cartelas só com os nomes das empresas, sem as dezenas"),
@@ -84,7 +84,7 @@ int RunEmpresarial(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kEmpresarialCommand{
+constinit const CommandDeclaration kEmpresarialCommand{
     .name = "empresarial",
     .summary =
         "bingo empresarial: emite as cartelas N a N+Q-1 e grava as cartelas com os nomes das empresas em PDF "

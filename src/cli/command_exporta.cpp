@@ -10,7 +10,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {kFirstCardOption, kQuantityOption};
+constexpr OptionDeclaration kOptions[] = {kFirstCardOption, kQuantityOption};
 
 int RunExporta(CliContext& context, const CommandArgs& args) {
   const auto first = args.Value("inicial");
@@ -33,7 +33,7 @@ int RunExporta(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kExportaCommand{
+constinit const CommandDeclaration kExportaCommand{
     .name = "exporta",
     .summary = "grava CARTGRAF.CSV para a gráfica com as cartelas N a N+Q-1",
     .options = kOptions,

@@ -14,7 +14,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     RequiredOption("inicial", "A", "a cartela inicial"),
     RequiredOption("final", "B", "a cartela final"),
     ValueOption("estilo", "3|4|5|diagonal", "3 linhas (o padrão), 4 linhas, 5 linhas ou diagonal"),
@@ -75,7 +75,7 @@ int RunLista(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kListaCommand{
+constinit const CommandDeclaration kListaCommand{
     .name = "lista",
     .summary = "grava em PDF a listagem das cartelas A a B (estilo 3 linhas, 4 linhas, 5 linhas ou diagonal)",
     .options = kOptions,

@@ -13,7 +13,7 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr ArgumentSpec kArguments[] = {Argument("N", "o número de prêmios, um número inteiro")};
+constexpr ArgumentDeclaration kArguments[] = {Argument("N", "o número de prêmios, um número inteiro")};
 
 int RunPremios(CliContext& context, const CommandArgs& args) {
   const std::string& count = args.arguments().front();
@@ -48,7 +48,7 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kPremiosCommand{
+constinit const CommandDeclaration kPremiosCommand{
     .name = "premios",
     .summary = "sorteia N prêmios menores entre as cartelas validadas e grava SorteioPM.cds",
     .arguments = kArguments,

@@ -37,7 +37,7 @@ constexpr std::string_view kPatternHelp =
     "LINHA, COLUNA, TE, JANELAO, CRUZ, XIS, JANELINHA, BIN, U, PORTA, ELE, CANTOS";
 constexpr std::string_view kPatternList = kPatternHelp.substr(kPatternHelp.find(": ") + 2);
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     RequiredOption("cartelas", "5|15|20|25", "as dezenas das cartelas do sorteio"),
     ValueOption("padroes", "PADRÕES", kPatternHelp),
     FlagOption("sem-cheia", "sorteio sem a cartela cheia, só com 25 dezenas"),
@@ -119,7 +119,7 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
   return kExitOk;
 }
 
-constinit const CommandSpec kSorteiaCommand{
+constinit const CommandDeclaration kSorteiaCommand{
     .name = "sorteia",
     .summary = "repete um sorteio manual sobre as cartelas validadas e mostra, após cada pedra, o quadro de resultados",
     .options = kOptions,

@@ -19,11 +19,11 @@ namespace {
 
 using validation::EntryOutcome;
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     ValueOption("lote", "LOTE", "valida como a janela de lotes, com o lote LOTE aberto"),
     FlagOption("exclui", "responde Sim a \"Exclui da validação?\""),
 };
-constexpr ArgumentSpec kArguments[] = {
+constexpr ArgumentDeclaration kArguments[] = {
     RepeatedArgument("ENTRADA", "uma cartela com dígito, uma faixa (19-108), um código de folha ou de barras"),
 };
 
@@ -127,7 +127,7 @@ int RunValida(CliContext& context, const CommandArgs& args) {
 
 }  // namespace
 
-constinit const CommandSpec kValidaCommand{
+constinit const CommandDeclaration kValidaCommand{
     .name = "valida",
     .summary =
         "valida cada entrada como a validação direta, ou por lote com o lote LOTE aberto; --exclui responde "

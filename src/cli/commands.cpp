@@ -5,14 +5,14 @@
 namespace tavelao::cli {
 namespace {
 
-const CommandSpec* const kCommands[] = {
+const CommandDeclaration* const kCommands[] = {
     &kCartelaCommand, &kExportaCommand, &kListaCommand,  &kEmiteCommand,  &kEmpresarialCommand, &kSorteiaCommand,
     &kPremiosCommand, &kConfereCommand, &kValidaCommand, &kBackupCommand, &kRestauraCommand,
 };
 
 }  // namespace
 
-std::span<const CommandSpec* const> Commands() { return kCommands; }
+std::span<const CommandDeclaration* const> Commands() { return kCommands; }
 
 void PrintHelp(std::ostream& out) {
   out << "Uso: tavelao-cli COMANDO [ARGUMENTOS]\n\n"
@@ -21,7 +21,7 @@ void PrintHelp(std::ostream& out) {
          "--pdf nunca substitui uma tabela; um arquivo que já existe e não é um PDF do\n"
          "Tavelão só é substituído com --sobrescreve.\n\n"
          "Comandos:\n";
-  for (const CommandSpec* c : kCommands) {
+  for (const CommandDeclaration* c : kCommands) {
     const std::string synopsis = Synopsis(*c);
     out << "  " << c->name << (synopsis.empty() ? "" : " ") << synopsis << "\n      " << c->summary << "\n";
   }
@@ -33,7 +33,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     PrintHelp(out);
     return args.empty() ? kExitUsage : kExitOk;
   }
-  for (const CommandSpec* c : kCommands) {
+  for (const CommandDeclaration* c : kCommands) {
     if (args.front() != c->name) continue;
     CliContext context{*c, out, err};
     const auto parsed = ParseCommandLine(*c, {args.begin() + 1, args.end()});

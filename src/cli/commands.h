@@ -8,24 +8,24 @@
 #include <vector>
 
 #include "cli/cli_context.h"
-#include "cli/command_spec.h"
+#include "cli/command_declaration.h"
 
 namespace tavelao::cli {
 
-extern const CommandSpec kCartelaCommand;
-extern const CommandSpec kExportaCommand;
-extern const CommandSpec kListaCommand;
-extern const CommandSpec kEmiteCommand;
-extern const CommandSpec kEmpresarialCommand;
-extern const CommandSpec kSorteiaCommand;
-extern const CommandSpec kPremiosCommand;
-extern const CommandSpec kConfereCommand;
-extern const CommandSpec kValidaCommand;
-extern const CommandSpec kBackupCommand;
-extern const CommandSpec kRestauraCommand;
+extern const CommandDeclaration kCartelaCommand;
+extern const CommandDeclaration kExportaCommand;
+extern const CommandDeclaration kListaCommand;
+extern const CommandDeclaration kEmiteCommand;
+extern const CommandDeclaration kEmpresarialCommand;
+extern const CommandDeclaration kSorteiaCommand;
+extern const CommandDeclaration kPremiosCommand;
+extern const CommandDeclaration kConfereCommand;
+extern const CommandDeclaration kValidaCommand;
+extern const CommandDeclaration kBackupCommand;
+extern const CommandDeclaration kRestauraCommand;
 
 // Every command, in the order the general --help lists them.
-std::span<const CommandSpec* const> Commands();
+std::span<const CommandDeclaration* const> Commands();
 
 // The general --help: what the program does and each command's usage.
 void PrintHelp(std::ostream& out);

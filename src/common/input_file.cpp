@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/text.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,25 +17,20 @@
 namespace tavelao {
 namespace {
 
-// The name as the user knows it; a path ending in a slash has no file name.
-std::string Quoted(const std::filesystem::path& path) {
-  return "\"" + (path.has_filename() ? path.filename() : path).string() + "\"";
-}
-
 Error TooBig(const std::filesystem::path& path, std::size_t max_bytes) {
   const std::size_t kib = max_bytes / 1024;
   const std::string limit = kib >= 1024 && kib % 1024 == 0 ? std::to_string(kib / 1024) + " MB"
                             : kib > 0                      ? std::to_string(kib) + " KB"
                                                            : std::to_string(max_bytes) + " bytes";
-  return Fail("O arquivo " + Quoted(path) + " é grande demais (o limite é " + limit + ") e não foi lido.");
+  return Fail("O arquivo " + QuotedFileName(path) + " é grande demais (o limite é " + limit + ") e não foi lido.");
 }
 
 Error CannotOpen(const std::filesystem::path& path) {
-  return Fail("Não foi possível abrir o arquivo " + Quoted(path) + ".");
+  return Fail("Não foi possível abrir o arquivo " + QuotedFileName(path) + ".");
 }
 
 Error CannotRead(const std::filesystem::path& path) {
-  return Fail("Não foi possível ler o arquivo " + Quoted(path) + ".");
+  return Fail("Não foi possível ler o arquivo " + QuotedFileName(path) + ".");
 }
 
 }  // namespace
@@ -42,9 +39,10 @@ Result<std::string> ReadInputFile(const std::filesystem::path& path, std::size_t
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status)) return CannotOpen(path);
-  if (std::filesystem::is_directory(status)) return Fail(Quoted(path) + " é uma pasta, não um arquivo.");
+  if (std::filesystem::is_directory(status)) return Fail(QuotedFileName(path) + " é uma pasta, não um arquivo.");
   if (!std::filesystem::is_regular_file(status)) {
-    return Fail(Quoted(path) + " não é um arquivo comum (é um dispositivo, uma fila ou um soquete) e não foi lido.");
+    return Fail(QuotedFileName(path) +
+                " não é um arquivo comum (é um dispositivo, uma fila ou um soquete) e não foi lido.");
   }
 #ifndef _WIN32
   // Non-blocking, so a fifo put in the file's place after the check above

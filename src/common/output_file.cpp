@@ -14,11 +14,6 @@ namespace {
 // within the first bytes whatever the size of the pages after it.
 constexpr std::size_t kPdfHeadBytes = 64 * 1024;
 
-// The name as the user knows it; a path ending in a slash has no file name.
-std::string Quoted(const std::filesystem::path& path) {
-  return "\"" + (path.has_filename() ? path.filename() : path).string() + "\"";
-}
-
 std::string Head(const std::filesystem::path& path, std::size_t bytes) {
   std::ifstream in(path, std::ios::binary);
   std::string head(bytes, '\0');
@@ -59,14 +54,14 @@ std::string PdfCreatorEntry() {
 }  // namespace
 
 Status RefuseTableFile(const std::filesystem::path& path) {
-  const std::string table = "O arquivo " + Quoted(path) + " é uma tabela do Tavelão e não será substituído.";
+  const std::string table = "O arquivo " + QuotedFileName(path) + " é uma tabela do Tavelão e não será substituído.";
   if (HasTableName(path)) return Fail(table);
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (!std::filesystem::exists(status)) return {};
-  if (std::filesystem::is_directory(status)) return Fail(Quoted(path) + " é uma pasta e não será substituída.");
+  if (std::filesystem::is_directory(status)) return Fail(QuotedFileName(path) + " é uma pasta e não será substituída.");
   if (!std::filesystem::is_regular_file(status))
-    return Fail(Quoted(path) + " não é um arquivo comum e não será substituído.");
+    return Fail(QuotedFileName(path) + " não é um arquivo comum e não será substituído.");
   if (Head(path, 16) == std::string_view("SQLite format 3\0", 16)) return Fail(table);
   return {};
 }
@@ -82,7 +77,7 @@ Status CheckPdfOutput(const std::filesystem::path& path, Overwrite overwrite, st
   if (auto table = RefuseTableFile(path); !table) return table;
   std::error_code ec;
   if (overwrite == Overwrite::kAnyOtherFile || !std::filesystem::exists(path, ec) || IsOurPdf(path)) return {};
-  std::string message = "O arquivo " + Quoted(path) + " já existe e não é um PDF do Tavelão";
+  std::string message = "O arquivo " + QuotedFileName(path) + " já existe e não é um PDF do Tavelão";
   if (!how_to_overwrite.empty()) message += "; " + std::string(how_to_overwrite);
   return Fail(message + ".");
 }

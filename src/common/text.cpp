@@ -5,6 +5,10 @@
 
 namespace tavelao {
 
+std::string QuotedFileName(const std::filesystem::path& path) {
+  return "\"" + (path.has_filename() ? path.filename() : path).string() + "\"";
+}
+
 std::string_view Trim(std::string_view text) {
   constexpr std::string_view kBlank = " \t\r\n";
   const auto first = text.find_first_not_of(kBlank);

@@ -2,11 +2,16 @@
 // Small text helpers shared by every subsystem. Texts are UTF-8.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavelao {
+
+// A file's name in quotes, as messages show it; a path ending in a slash
+// has no file name and is shown whole.
+std::string QuotedFileName(const std::filesystem::path& path);
 
 // Without leading and trailing spaces, tabs and line breaks.
 std::string_view Trim(std::string_view text);

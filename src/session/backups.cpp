@@ -77,6 +77,14 @@ std::string TakenText(const CopyName& name) {
          ":" + s.substr(13, 2);
 }
 
+// The table of `file` that the running program keeps open, if any.
+store::Table* OpenInWorkspace(Workspace* workspace, const std::string& file) {
+  if (workspace == nullptr) return nullptr;
+  if (file == kValidationFile && workspace->validation.is_open()) return &workspace->validation;
+  if (file == kOptionsFile && workspace->options.is_open()) return &workspace->options;
+  return nullptr;
+}
+
 }  // namespace
 
 std::vector<std::string> BackedUpTables(const std::filesystem::path& folder) {
@@ -103,9 +111,7 @@ Status BackUpTable(store::Table& table, std::chrono::system_clock::time_point no
 Status BackUpFolder(const std::filesystem::path& folder, Workspace* workspace,
                     std::chrono::system_clock::time_point now) {
   for (const std::string& file : BackedUpTables(folder)) {
-    store::Table* open = nullptr;
-    if (workspace && file == kValidationFile && workspace->validation.is_open()) open = &workspace->validation;
-    if (workspace && file == kOptionsFile && workspace->options.is_open()) open = &workspace->options;
+    store::Table* open = OpenInWorkspace(workspace, file);
     std::optional<store::Table> opened;
     if (open == nullptr) {
       auto table = store::Table::OpenReadOnly(folder / file);
@@ -149,18 +155,13 @@ Status RestoreBackup(const std::filesystem::path& backup, store::Table* open,
     opened = std::move(*table);
     open = &*opened;
   }
-  if (auto status = store::Table::CheckCopy(backup, open->schema()); !status) return status;
-  if (auto status = BackUpTable(*open, now); !status) return status;
-  return open->RestoreFrom(backup);
+  return open->RestoreFrom(backup, [&] { return BackUpTable(*open, now); });
 }
 
 Status RestoreIntoWorkspace(Workspace& workspace, const std::filesystem::path& backup,
                             std::chrono::system_clock::time_point now) {
   const auto name = ParseCopyName(backup.filename().string());
-  const std::string file = name ? name->stem + ".cds" : std::string();
-  store::Table* open = nullptr;
-  if (file == kValidationFile && workspace.validation.is_open()) open = &workspace.validation;
-  if (file == kOptionsFile && workspace.options.is_open()) open = &workspace.options;
+  store::Table* open = name ? OpenInWorkspace(&workspace, name->stem + ".cds") : nullptr;
   if (auto status = RestoreBackup(backup, open, now); !status) return status;
   if (open == &workspace.options) {
     auto options = ReadCardOptions(workspace.options);

@@ -115,8 +115,6 @@ bool IsTruncated(const std::filesystem::path& path) {
   return !ec && size < page_size * pages;
 }
 
-std::string Quoted(const std::filesystem::path& path) { return "\"" + path.filename().string() + "\""; }
-
 }  // namespace
 
 FileState TableFileState(const std::filesystem::path& path) {
@@ -136,7 +134,7 @@ Result<bool> TableFileExists(const std::filesystem::path& path) {
     case FileState::DanglingLink:
       break;
   }
-  return Fail("A tabela " + Quoted(path) + " é um atalho para um arquivo que não existe (" +
+  return Fail("A tabela " + QuotedFileName(path) + " é um atalho para um arquivo que não existe (" +
               std::filesystem::read_symlink(path).string() + "); corrija ou apague o atalho.");
 }
 
@@ -162,7 +160,7 @@ void Table::Close() {
 
 Error Table::Failure(const std::string& what) const {
   const int rc = db_.is_open() ? sqlite3_extended_errcode(db_.get()) : SQLITE_ERROR;
-  return Fail("A tabela " + Quoted(path_) + " " + Reason(rc, db_.LastError()) + " (" + what + ").");
+  return Fail("A tabela " + QuotedFileName(path_) + " " + Reason(rc, db_.LastError()) + " (" + what + ").");
 }
 
 Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schema& schema, Durability durability) {
@@ -172,10 +170,10 @@ Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schem
   for (const char* companion : {"-journal", "-wal", "-shm"})
     std::filesystem::remove(path.string() + companion, ignored);
   if (std::filesystem::exists(path, ignored)) {
-    return Fail("Não foi possível apagar o arquivo " + Quoted(path) + " para criá-lo de novo.");
+    return Fail("Não foi possível apagar o arquivo " + QuotedFileName(path) + " para criá-lo de novo.");
   }
   auto db = Database::Open(path, /*create=*/true, /*read_only=*/false);
-  if (!db) return Fail("Não foi possível criar o arquivo " + Quoted(path) + ": " + db.error());
+  if (!db) return Fail("Não foi possível criar o arquivo " + QuotedFileName(path) + ": " + db.error());
 
   std::string sql = "BEGIN;PRAGMA application_id=" + std::to_string(kApplicationId) +
                     ";PRAGMA user_version=" + std::to_string(kFormatVersion) + ";CREATE TABLE " + kFieldTable +
@@ -194,7 +192,7 @@ Result<Table> Table::CreateAfresh(const std::filesystem::path& path, const Schem
   }
   sql += "CREATE TABLE " + std::string(kDataTable) + "(" + columns + ");COMMIT;";
   if (auto status = db->Exec(sql); !status) {
-    return Fail("Não foi possível criar a tabela " + Quoted(path) + ": " + status.error());
+    return Fail("Não foi possível criar a tabela " + QuotedFileName(path) + ": " + status.error());
   }
   return Attach(std::move(*db), path, durability);
 }
@@ -214,8 +212,9 @@ Status Table::CreateWhole(const std::filesystem::path& path, const Schema& schem
   }  // closing copies the log back into the file and syncs it
   std::error_code ec;
   std::filesystem::rename(partial, path, ec);
-  if (ec) return Fail("Não foi possível criar a tabela " + Quoted(path) + ": " + ec.message() + ".");
-  if (!SyncFolder(path.parent_path())) return Fail("O disco não confirmou a gravação da tabela " + Quoted(path) + ".");
+  if (ec) return Fail("Não foi possível criar a tabela " + QuotedFileName(path) + ": " + ec.message() + ".");
+  if (!SyncFolder(path.parent_path()))
+    return Fail("O disco não confirmou a gravação da tabela " + QuotedFileName(path) + ".");
   return {};
 }
 
@@ -230,17 +229,17 @@ Result<Table> Table::OpenReadOnly(const std::filesystem::path& path) {
 Result<Table> Table::OpenFile(const std::filesystem::path& path, Durability durability, bool read_only) {
   std::error_code ec;
   if (auto exists = TableFileExists(path); !exists) return std::move(exists).take_error();
-  if (!std::filesystem::is_regular_file(path, ec)) return Fail("A tabela " + Quoted(path) + " não existe.");
+  if (!std::filesystem::is_regular_file(path, ec)) return Fail("A tabela " + QuotedFileName(path) + " não existe.");
   if (std::filesystem::file_size(path, ec) == 0) {
-    return Fail("A tabela " + Quoted(path) + " está vazia: não é um arquivo de tabela do Tavelão.");
+    return Fail("A tabela " + QuotedFileName(path) + " está vazia: não é um arquivo de tabela do Tavelão.");
   }
   // Pages not yet copied back from the write-ahead log can make the file
   // look short; SQLite completes it from the log on opening.
   const bool has_log = std::filesystem::file_size(path.string() + "-wal", ec) > 0 && !ec;
   if (!has_log && IsTruncated(path))
-    return Fail("A tabela " + Quoted(path) + " está danificada: o arquivo está incompleto.");
+    return Fail("A tabela " + QuotedFileName(path) + " está danificada: o arquivo está incompleto.");
   auto db = Database::Open(path, /*create=*/false, read_only);
-  if (!db) return Fail("A tabela " + Quoted(path) + " não pôde ser aberta: " + db.error());
+  if (!db) return Fail("A tabela " + QuotedFileName(path) + " não pôde ser aberta: " + db.error());
   return Attach(std::move(*db), path, read_only ? std::nullopt : std::optional<Durability>(durability));
 }
 
@@ -256,7 +255,7 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, std:
   if (!header || header->Step() != SQLITE_ROW) return table.Failure("cabeçalho");
   const bool ours = sqlite3_column_int(header->get(), 0) == kApplicationId;
   header->Reset();  // ends its read, which would keep the journal mode from changing
-  if (!ours) return Fail("O arquivo " + Quoted(path) + " não é um arquivo de tabela do Tavelão.");
+  if (!ours) return Fail("O arquivo " + QuotedFileName(path) + " não é um arquivo de tabela do Tavelão.");
   auto fields = table.db_.Prepare(std::string("SELECT nome, tipo, tamanho FROM ") + kFieldTable + " ORDER BY posicao");
   if (!fields) return table.Failure("definição dos campos");
   Schema schema;
@@ -265,11 +264,11 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, std:
     const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(fields->get(), 0));
     const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(fields->get(), 1));
     const auto kind = TypeFromName(type ? type : "");
-    if (!name || !kind) return Fail("A tabela " + Quoted(path) + " tem uma definição de campo inválida.");
+    if (!name || !kind) return Fail("A tabela " + QuotedFileName(path) + " tem uma definição de campo inválida.");
     schema.push_back({name, *kind, sqlite3_column_int(fields->get(), 2)});
   }
   if (rc != SQLITE_DONE) return table.Failure("definição dos campos");
-  if (schema.empty()) return Fail("A tabela " + Quoted(path) + " não tem campos definidos.");
+  if (schema.empty()) return Fail("A tabela " + QuotedFileName(path) + " não tem campos definidos.");
   table.schema_ = std::make_shared<const Schema>(std::move(schema));
   for (std::size_t i = 0; i < table.schema_->size(); ++i) {
     table.column_list_ += (i ? ", " : "") + QuoteName((*table.schema_)[i].name);
@@ -371,11 +370,11 @@ Error Table::WriteFailure(int rc, const Record* record) const {
       for (std::size_t f : index.fields) values.push_back(record->At(f));
       if (!self.Bind(*stmt, 1, values) || stmt->Step() != SQLITE_ROW) continue;
       if (sqlite3_column_int(stmt->get(), 0) > 0) {
-        return Fail("Registro repetido na tabela " + Quoted(path_) + ": o índice \"" + index.name + "\" já tem " + key +
-                    ".");
+        return Fail("Registro repetido na tabela " + QuotedFileName(path_) + ": o índice \"" + index.name +
+                    "\" já tem " + key + ".");
       }
     }
-    return Fail("Registro repetido na tabela " + Quoted(path_) + ".");
+    return Fail("Registro repetido na tabela " + QuotedFileName(path_) + ".");
   }
   return Failure("gravação");
 }
@@ -554,7 +553,7 @@ Status Table::AddIndex(const std::string& name, const std::string& fields, bool 
                           QuoteName("indice_" + name) + " ON " + kDataTable + "(" + columns + ")";
   if (auto status = db_.Exec(sql); !status) {
     if ((sqlite3_extended_errcode(db_.get()) & 0xFF) == SQLITE_CONSTRAINT) {
-      return Fail("A tabela " + Quoted(path_) + " tem registros repetidos no índice \"" + name + "\".");
+      return Fail("A tabela " + QuotedFileName(path_) + " tem registros repetidos no índice \"" + name + "\".");
     }
     return Failure("índice " + name);
   }

@@ -91,10 +91,9 @@ class Table {
   Status CopyTo(const std::filesystem::path& target);
   // Replaces every record with those of `backup`, a table file with the same
   // fields; a damaged or foreign file is refused by name and nothing changes.
-  Status RestoreFrom(const std::filesystem::path& backup);
-  // Whether `copy` is a whole table file with these fields, before anything
-  // is done with it.
-  static Status CheckCopy(const std::filesystem::path& copy, const Schema& schema);
+  // `before_replacing` runs once the copy is known to be good (and may still
+  // stop the restore).
+  Status RestoreFrom(const std::filesystem::path& backup, const std::function<Status()>& before_replacing = {});
 
   // A named index on one or more fields ("Lote;Lan"). A unique index refuses
   // a record that repeats its key, with a message naming index and values.

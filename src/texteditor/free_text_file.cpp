@@ -8,6 +8,7 @@
 #include "common/atomic_file.h"
 #include "common/input_file.h"
 #include "common/output_file.h"
+#include "common/text.h"
 #include "report/offline_text_document.h"
 #include "texteditor/html_shape.h"
 #include "texteditor/rich_text_document.h"
@@ -21,8 +22,6 @@ namespace {
 // Far beyond any text that fits on a card, pictures included; a bigger
 // file was chosen by mistake.
 constexpr std::size_t kMaxFileBytes = 2u << 20;
-
-std::string Quoted(const std::filesystem::path& path) { return "\"" + path.filename().string() + "\""; }
 
 std::string LowerExtension(const std::filesystem::path& path) {
   std::string extension = path.extension().string();
@@ -65,7 +64,7 @@ Result<std::string> FreeTextHtml(const std::filesystem::path& path, const QFont&
   }
   auto bytes = ReadInputFile(path, kMaxFileBytes);
   if (!bytes) return std::move(bytes).take_error();
-  if (const Status shape = CheckHtmlShape(*bytes, Quoted(path)); !shape) return Fail(shape.error());
+  if (const Status shape = CheckHtmlShape(*bytes, QuotedFileName(path)); !shape) return Fail(shape.error());
   return QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size())).toStdString();
 }
 

@@ -19,7 +19,7 @@ namespace {
 using testing::RunCli;
 using testing::TempFolder;
 
-std::string Word(const OptionSpec& option) {
+std::string Word(const OptionDeclaration& option) {
   std::string word = "--" + std::string(option.name);
   if (option.takes_value()) word += " " + std::string(option.value_name);
   return word;
@@ -47,9 +47,9 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
       {"restaura", {}},
   };
   std::map<std::string, std::vector<std::string>> declared;
-  for (const CommandSpec* command : Commands()) {
+  for (const CommandDeclaration* command : Commands()) {
     auto& names = declared[std::string(command->name)];
-    for (const OptionSpec& option : command->options) names.emplace_back(option.name);
+    for (const OptionDeclaration& option : command->options) names.emplace_back(option.name);
   }
   EXPECT_EQ(declared, expected);
 }
@@ -58,7 +58,7 @@ TEST(CliCommands, HelpOfEveryCommandNamesEveryOptionAndArgument) {
   TempFolder dir;
   const auto general = RunCli(dir.path(), "--help");
   ASSERT_EQ(general.status, 0) << general.err;
-  for (const CommandSpec* command : Commands()) {
+  for (const CommandDeclaration* command : Commands()) {
     const std::string name(command->name);
     const auto help = RunCli(dir.path(), name + " --help");
     EXPECT_EQ(help.status, 0) << name << ": " << help.err;
@@ -67,12 +67,12 @@ TEST(CliCommands, HelpOfEveryCommandNamesEveryOptionAndArgument) {
     const auto line_at = general.out.find("\n  " + name);
     ASSERT_NE(line_at, std::string::npos) << name << " missing from:\n" << general.out;
     const std::string line = general.out.substr(line_at + 1, general.out.find('\n', line_at + 1) - line_at - 1);
-    for (const OptionSpec& option : command->options) {
+    for (const OptionDeclaration& option : command->options) {
       EXPECT_NE(help.out.find(Word(option)), std::string::npos) << name << " --help lacks " << Word(option);
       EXPECT_NE(help.out.find(option.help), std::string::npos) << name << " --help lacks the help of " << option.name;
       EXPECT_NE(line.find(Word(option)), std::string::npos) << "--help lacks " << Word(option) << " of " << name;
     }
-    for (const ArgumentSpec& argument : command->arguments) {
+    for (const ArgumentDeclaration& argument : command->arguments) {
       EXPECT_NE(help.out.find(argument.name), std::string::npos) << name << " --help lacks " << argument.name;
     }
   }
@@ -81,7 +81,7 @@ TEST(CliCommands, HelpOfEveryCommandNamesEveryOptionAndArgument) {
 
 TEST(CliCommands, UnknownOptionIsRefusedByNameBeforeTheFolderIsTouched) {
   TempFolder dir;
-  for (const CommandSpec* command : Commands()) {
+  for (const CommandDeclaration* command : Commands()) {
     const std::string name(command->name);
     const auto run = RunCli(dir.path(), name + " --nao-existe 1");
     EXPECT_EQ(run.status, 2) << name;
@@ -94,9 +94,9 @@ TEST(CliCommands, UnknownOptionIsRefusedByNameBeforeTheFolderIsTouched) {
 
 TEST(CliCommands, EveryDeclaredOptionIsAccepted) {
   TempFolder dir;
-  for (const CommandSpec* command : Commands()) {
+  for (const CommandDeclaration* command : Commands()) {
     const std::string name(command->name);
-    for (const OptionSpec& option : command->options) {
+    for (const OptionDeclaration& option : command->options) {
       // Alone, each still lacks a required option or argument: refused
       // for that, never as unknown, and before anything runs.
       const std::string args =

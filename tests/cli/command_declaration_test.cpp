@@ -1,7 +1,7 @@
 // The declarative command line of tavelao-cli: parsing, its usage errors
 // and the help made from one declaration.
 
-#include "cli/command_spec.h"
+#include "cli/command_declaration.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +12,22 @@
 namespace tavelao::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     RequiredOption("inicial", "N", "a primeira cartela"),
     ValueOption("pdf", "ARQUIVO", "o PDF"),
     FlagOption("csv", "grava o CSV"),
 };
-constexpr ArgumentSpec kNumber[] = {Argument("NÚMERO", "a cartela")};
-constexpr ArgumentSpec kEntries[] = {RepeatedArgument("ENTRADA", "uma entrada")};
+constexpr ArgumentDeclaration kNumber[] = {Argument("NÚMERO", "a cartela")};
+constexpr ArgumentDeclaration kEntries[] = {RepeatedArgument("ENTRADA", "uma entrada")};
 
-constexpr CommandSpec kCommand{.name = "teste", .summary = "um teste", .options = kOptions, .arguments = kNumber};
-constexpr CommandSpec kRepeating{.name = "varios", .summary = "vários", .arguments = kEntries};
+constexpr CommandDeclaration kCommand{.name = "teste", .summary = "um teste", .options = kOptions, .arguments = kNumber};
+constexpr CommandDeclaration kRepeating{.name = "varios", .summary = "vários", .arguments = kEntries};
 
-Result<CommandArgs> Parse(const CommandSpec& spec, std::vector<std::string> args) {
-  return ParseCommandLine(spec, args);
+Result<CommandArgs> Parse(const CommandDeclaration& declaration, std::vector<std::string> args) {
+  return ParseCommandLine(declaration, args);
 }
 
-TEST(CommandSpec, OptionsFlagsAndArgumentsInAnyOrder) {
+TEST(CommandDeclaration, OptionsFlagsAndArgumentsInAnyOrder) {
   const auto parsed = Parse(kCommand, {"7", "--csv", "--inicial", "-1", "--pdf=a b.pdf"});
   ASSERT_TRUE(parsed) << parsed.error();
   EXPECT_EQ(parsed->Value("inicial"), "-1") << "a value may start with one dash";
@@ -48,7 +48,7 @@ TEST(CommandSpec, OptionsFlagsAndArgumentsInAnyOrder) {
   EXPECT_EQ(ended->arguments(), std::vector<std::string>{"--csv"}) << "after \"--\" nothing is an option";
 }
 
-TEST(CommandSpec, UsageErrorsNameWhatIsWrong) {
+TEST(CommandDeclaration, UsageErrorsNameWhatIsWrong) {
   struct Case {
     std::vector<std::string> args;
     const char* message;
@@ -72,7 +72,7 @@ TEST(CommandSpec, UsageErrorsNameWhatIsWrong) {
   }
 }
 
-TEST(CommandSpec, HelpWinsUnlessItIsAnArgument) {
+TEST(CommandDeclaration, HelpWinsUnlessItIsAnArgument) {
   const auto help = Parse(kCommand, {"--outra", "--inicial", "--help"});
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->help());
@@ -82,7 +82,7 @@ TEST(CommandSpec, HelpWinsUnlessItIsAnArgument) {
   EXPECT_EQ(argument->arguments(), std::vector<std::string>{"--help"});
 }
 
-TEST(CommandSpec, RepeatedArgumentTakesOneOrMore) {
+TEST(CommandDeclaration, RepeatedArgumentTakesOneOrMore) {
   const auto many = Parse(kRepeating, {"19-108", "19", "-3"});
   ASSERT_TRUE(many) << many.error();
   EXPECT_EQ(many->arguments(), (std::vector<std::string>{"19-108", "19", "-3"}));
@@ -91,7 +91,7 @@ TEST(CommandSpec, RepeatedArgumentTakesOneOrMore) {
   EXPECT_EQ(none.error(), "Falta ENTRADA: uma entrada.");
 }
 
-TEST(CommandSpec, UsageAndHelpComeFromTheDeclaration) {
+TEST(CommandDeclaration, UsageAndHelpComeFromTheDeclaration) {
   EXPECT_EQ(UsageLine(kCommand), "tavelao-cli teste --inicial N [--pdf ARQUIVO] [--csv] NÚMERO");
   EXPECT_EQ(UsageLine(kRepeating), "tavelao-cli varios ENTRADA...");
   std::ostringstream out;

@@ -1,4 +1,4 @@
-#include "cli/command_spec.h"
+#include "cli/command_declaration.h"
 
 #include <algorithm>
 #include <cassert>
@@ -15,13 +15,13 @@ std::size_t Width(std::string_view text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string OptionWithValue(const OptionSpec& option) {
+std::string OptionWithValue(const OptionDeclaration& option) {
   std::string text = "--" + std::string(option.name);
   if (option.takes_value()) text += " " + std::string(option.value_name);
   return text;
 }
 
-std::string ArgumentWord(const ArgumentSpec& argument) {
+std::string ArgumentWord(const ArgumentDeclaration& argument) {
   return std::string(argument.name) + (argument.repeats ? "..." : "");
 }
 
@@ -31,28 +31,28 @@ Error Missing(std::string_view what, std::string_view help) {
 
 }  // namespace
 
-const OptionSpec* CommandSpec::FindOption(std::string_view option_name) const {
-  for (const OptionSpec& option : options) {
+const OptionDeclaration* CommandDeclaration::FindOption(std::string_view option_name) const {
+  for (const OptionDeclaration& option : options) {
     if (option.name == option_name) return &option;
   }
   return nullptr;
 }
 
 std::optional<std::string> CommandArgs::Value(std::string_view name) const {
-  assert(spec_ && spec_->FindOption(name) && spec_->FindOption(name)->takes_value());
+  assert(declaration_ && declaration_->FindOption(name) && declaration_->FindOption(name)->takes_value());
   const auto it = given_.find(name);
   if (it == given_.end()) return std::nullopt;
   return it->second;
 }
 
 bool CommandArgs::Flag(std::string_view name) const {
-  assert(spec_ && spec_->FindOption(name) && !spec_->FindOption(name)->takes_value());
+  assert(declaration_ && declaration_->FindOption(name) && !declaration_->FindOption(name)->takes_value());
   return given_.contains(name);
 }
 
-Result<CommandArgs> ParseCommandLine(const CommandSpec& spec, const std::vector<std::string>& args) {
+Result<CommandArgs> ParseCommandLine(const CommandDeclaration& declaration, const std::vector<std::string>& args) {
   CommandArgs parsed;
-  parsed.spec_ = &spec;
+  parsed.declaration_ = &declaration;
   // --help wins wherever it stands, so a half-typed command line still
   // gets its explanation.
   for (const std::string& arg : args) {
@@ -75,7 +75,7 @@ Result<CommandArgs> ParseCommandLine(const CommandSpec& spec, const std::vector<
     }
     const auto equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const OptionSpec* option = spec.FindOption(name);
+    const OptionDeclaration* option = declaration.FindOption(name);
     if (!option) return Fail("Argumento desconhecido: --" + name + ".");
     if (parsed.given_.contains(name)) return Fail("A opção --" + name + " foi dada mais de uma vez.");
     std::string value;
@@ -93,55 +93,55 @@ Result<CommandArgs> ParseCommandLine(const CommandSpec& spec, const std::vector<
     }
     parsed.given_.emplace(name, std::move(value));
   }
-  for (const OptionSpec& option : spec.options) {
+  for (const OptionDeclaration& option : declaration.options) {
     if (option.required && !parsed.given_.contains(option.name)) {
       return Missing("--" + std::string(option.name), option.help);
     }
   }
   const std::size_t given = parsed.arguments_.size();
-  if (given < spec.arguments.size()) {
-    const ArgumentSpec& missing = spec.arguments[given];
+  if (given < declaration.arguments.size()) {
+    const ArgumentDeclaration& missing = declaration.arguments[given];
     return Missing(missing.name, missing.help);
   }
-  const bool repeats = !spec.arguments.empty() && spec.arguments.back().repeats;
-  if (given > spec.arguments.size() && !repeats) {
-    return Fail("Argumento a mais: " + parsed.arguments_[spec.arguments.size()] + ".");
+  const bool repeats = !declaration.arguments.empty() && declaration.arguments.back().repeats;
+  if (given > declaration.arguments.size() && !repeats) {
+    return Fail("Argumento a mais: " + parsed.arguments_[declaration.arguments.size()] + ".");
   }
   return parsed;
 }
 
-std::string Synopsis(const CommandSpec& spec) {
+std::string Synopsis(const CommandDeclaration& declaration) {
   std::string words;
   const auto add = [&words](const std::string& word) { words += (words.empty() ? "" : " ") + word; };
-  for (const OptionSpec& option : spec.options) {
+  for (const OptionDeclaration& option : declaration.options) {
     add(option.required ? OptionWithValue(option) : "[" + OptionWithValue(option) + "]");
   }
-  for (const ArgumentSpec& argument : spec.arguments) add(ArgumentWord(argument));
+  for (const ArgumentDeclaration& argument : declaration.arguments) add(ArgumentWord(argument));
   return words;
 }
 
-std::string UsageLine(const CommandSpec& spec) {
-  const std::string synopsis = Synopsis(spec);
-  return "tavelao-cli " + std::string(spec.name) + (synopsis.empty() ? "" : " " + synopsis);
+std::string UsageLine(const CommandDeclaration& declaration) {
+  const std::string synopsis = Synopsis(declaration);
+  return "tavelao-cli " + std::string(declaration.name) + (synopsis.empty() ? "" : " " + synopsis);
 }
 
-void PrintCommandHelp(const CommandSpec& spec, std::ostream& out) {
-  out << "Uso: " << UsageLine(spec) << "\n" << spec.summary << "\n";
+void PrintCommandHelp(const CommandDeclaration& declaration, std::ostream& out) {
+  out << "Uso: " << UsageLine(declaration) << "\n" << declaration.summary << "\n";
   std::size_t column = 0;
-  for (const OptionSpec& option : spec.options) column = std::max(column, Width(OptionWithValue(option)));
-  for (const ArgumentSpec& argument : spec.arguments) column = std::max(column, Width(ArgumentWord(argument)));
+  for (const OptionDeclaration& option : declaration.options) column = std::max(column, Width(OptionWithValue(option)));
+  for (const ArgumentDeclaration& argument : declaration.arguments) column = std::max(column, Width(ArgumentWord(argument)));
   const auto print = [&out, column](const std::string& word, std::string_view help) {
     out << "  " << word << std::string(column - Width(word) + 2, ' ') << help << "\n";
   };
-  if (!spec.arguments.empty()) {
+  if (!declaration.arguments.empty()) {
     out << "\nArgumentos:\n";
-    for (const ArgumentSpec& argument : spec.arguments) print(ArgumentWord(argument), argument.help);
+    for (const ArgumentDeclaration& argument : declaration.arguments) print(ArgumentWord(argument), argument.help);
   }
-  if (!spec.options.empty()) {
+  if (!declaration.options.empty()) {
     out << "\nOpções:\n";
-    for (const OptionSpec& option : spec.options) print(OptionWithValue(option), option.help);
+    for (const OptionDeclaration& option : declaration.options) print(OptionWithValue(option), option.help);
   }
-  if (!spec.notes.empty()) out << "\n" << spec.notes << "\n";
+  if (!declaration.notes.empty()) out << "\n" << declaration.notes << "\n";
 }
 
 }  // namespace tavelao::cli

@@ -21,7 +21,7 @@ namespace tavelao::cli {
 struct CliContext;
 class CommandArgs;
 
-struct OptionSpec {
+struct OptionDeclaration {
   std::string_view name;        // without the leading "--"
   std::string_view value_name;  // what usage shows for the value; empty for a flag
   std::string_view help;
@@ -31,32 +31,32 @@ struct OptionSpec {
 };
 
 // A positional argument; only the last one may repeat (one or more).
-struct ArgumentSpec {
+struct ArgumentDeclaration {
   std::string_view name;  // "NÚMERO"
   std::string_view help;
   bool repeats = false;
 };
 
 // The entries of the tables, spelled out.
-constexpr OptionSpec RequiredOption(std::string_view name, std::string_view value_name, std::string_view help) {
+constexpr OptionDeclaration RequiredOption(std::string_view name, std::string_view value_name, std::string_view help) {
   return {name, value_name, help, true};
 }
-constexpr OptionSpec ValueOption(std::string_view name, std::string_view value_name, std::string_view help) {
+constexpr OptionDeclaration ValueOption(std::string_view name, std::string_view value_name, std::string_view help) {
   return {name, value_name, help, false};
 }
-constexpr OptionSpec FlagOption(std::string_view name, std::string_view help) { return {name, {}, help, false}; }
-constexpr ArgumentSpec Argument(std::string_view name, std::string_view help) { return {name, help, false}; }
-constexpr ArgumentSpec RepeatedArgument(std::string_view name, std::string_view help) { return {name, help, true}; }
+constexpr OptionDeclaration FlagOption(std::string_view name, std::string_view help) { return {name, {}, help, false}; }
+constexpr ArgumentDeclaration Argument(std::string_view name, std::string_view help) { return {name, help, false}; }
+constexpr ArgumentDeclaration RepeatedArgument(std::string_view name, std::string_view help) { return {name, help, true}; }
 
-struct CommandSpec {
+struct CommandDeclaration {
   std::string_view name;
   std::string_view summary;  // one line
-  std::span<const OptionSpec> options = {};
-  std::span<const ArgumentSpec> arguments = {};
+  std::span<const OptionDeclaration> options = {};
+  std::span<const ArgumentDeclaration> arguments = {};
   std::string_view notes = {};  // more lines for --help, may be empty
   int (*run)(CliContext&, const CommandArgs&) = nullptr;
 
-  const OptionSpec* FindOption(std::string_view option_name) const;
+  const OptionDeclaration* FindOption(std::string_view option_name) const;
 };
 
 // What a command line gave, by the names of the declaration.
@@ -73,9 +73,9 @@ class CommandArgs {
   bool help() const { return help_; }
 
  private:
-  friend Result<CommandArgs> ParseCommandLine(const CommandSpec& spec, const std::vector<std::string>& args);
+  friend Result<CommandArgs> ParseCommandLine(const CommandDeclaration& declaration, const std::vector<std::string>& args);
 
-  const CommandSpec* spec_ = nullptr;
+  const CommandDeclaration* declaration_ = nullptr;
   std::map<std::string, std::string, std::less<>> given_;  // a flag maps to ""
   std::vector<std::string> arguments_;
   bool help_ = false;
@@ -86,16 +86,16 @@ class CommandArgs {
 // "--" ending the options. The error (in Portuguese) names the unknown,
 // repeated or valueless option, the missing required one or the missing or
 // surplus argument.
-Result<CommandArgs> ParseCommandLine(const CommandSpec& spec, const std::vector<std::string>& args);
+Result<CommandArgs> ParseCommandLine(const CommandDeclaration& declaration, const std::vector<std::string>& args);
 
 // "--modelo M ... [--sobrescreve]": required options bare, the others in
 // brackets, then the positional arguments.
-std::string Synopsis(const CommandSpec& spec);
+std::string Synopsis(const CommandDeclaration& declaration);
 // "tavelao-cli emite " and the synopsis.
-std::string UsageLine(const CommandSpec& spec);
+std::string UsageLine(const CommandDeclaration& declaration);
 
 // The --help of one command: usage, summary, one line per option and
 // argument, and the notes.
-void PrintCommandHelp(const CommandSpec& spec, std::ostream& out);
+void PrintCommandHelp(const CommandDeclaration& declaration, std::ostream& out);
 
 }  // namespace tavelao::cli
