@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "session/card_options.h"
 #include "session/data_files.h"
 #include "session/workspace.h"
 
@@ -39,11 +38,7 @@ Result<DrawTables> OpenDrawTables(session::Workspace& ws) {
   // Options already open were read by whoever opened them, and may since
   // hold the operator's edits.
   if (read_options) {
-    auto card_options = session::ReadCardOptions(ws.options);
-    if (!card_options) return std::move(card_options).take_error();
-    // The number colours are of the run, not of the record.
-    ws.card_options.prizes = std::move(card_options->prizes);
-    ws.card_options.letters = std::move(card_options->letters);
+    if (auto s = session::ReloadCardOptions(ws); !s) return std::move(s).take_error();
   }
   return DrawTables{ws.validation, ws.standings, ws.draw_type, ws.bank, folder};
 }

@@ -163,13 +163,7 @@ Status RestoreIntoWorkspace(Workspace& workspace, const std::filesystem::path& b
   const auto name = ParseCopyName(backup.filename().string());
   store::Table* open = name ? OpenInWorkspace(&workspace, name->stem + ".cds") : nullptr;
   if (auto status = RestoreBackup(backup, open, now); !status) return status;
-  if (open == &workspace.options) {
-    auto options = ReadCardOptions(workspace.options);
-    if (!options) return std::move(options).take_error();
-    // Colours last for the run only; the copy holds prizes and letters.
-    options->number_colours = workspace.card_options.number_colours;
-    workspace.card_options = std::move(*options);
-  }
+  if (open == &workspace.options) return ReloadCardOptions(workspace);
   return {};
 }
 

@@ -112,6 +112,14 @@ Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path
   return ws;
 }
 
+Status ReloadCardOptions(Workspace& workspace) {
+  auto options = ReadCardOptions(workspace.options);
+  if (!options) return std::move(options).take_error();
+  workspace.card_options.prizes = std::move(options->prizes);
+  workspace.card_options.letters = std::move(options->letters);
+  return {};
+}
+
 void CloseAtExit(Workspace& workspace) {
   workspace.options.Close();
   workspace.validation.Close();

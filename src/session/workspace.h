@@ -72,6 +72,10 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
 Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
                                                      const card::IssuerNumber& issuer, std::optional<FolderLock> lock);
 
+// Reads prizes and letters again from the options table into
+// card_options; the number colours, which last for the run, stay.
+Status ReloadCardOptions(Workspace& workspace);
+
 // Closes the tables that stay open until exit, writing them to their files.
 void CloseAtExit(Workspace& workspace);
 
