@@ -39,8 +39,7 @@ std::string FormatEventValue(const std::optional<double>& value) {
   if (rounded == 0) return {};
   if (rounded < 0) return std::to_string(static_cast<long long>(std::llround(-rounded)));
   const long long cents = std::llround(rounded * 100);
-  std::string whole = std::to_string(cents / 100);
-  for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), ".");
+  const std::string whole = ThousandsDots(cents / 100);
   char fraction[4];
   std::snprintf(fraction, sizeof fraction, "%02lld", cents % 100);
   return whole + "," + fraction;

@@ -47,6 +47,27 @@ CardNumbers CardBank::Numbers(std::int64_t card) const {
   return numbers;
 }
 
+Status CheckCardsHaveNumbers(const CardBank& bank, std::int64_t first, std::int64_t last) {
+  std::int64_t first_missing = 0;
+  std::int64_t last_missing = 0;
+  std::int64_t count = 0;
+  for (std::int64_t n = first; n <= last; ++n) {
+    if (bank.HasAllNumbers(n)) continue;
+    if (count++ == 0) first_missing = n;
+    last_missing = n;
+  }
+  if (count == 0) return {};
+  const std::string from = ThousandsDots(first_missing);
+  const std::string to = ThousandsDots(last_missing);
+  if (count == 1) return Fail("A cartela " + from + " não tem dezenas no banco.");
+  const char* cards = "As cartelas ";
+  const char* none = " não têm dezenas no banco.";
+  if (count == 2) return Fail(cards + from + " e " + to + none);
+  if (count == last_missing - first_missing + 1) return Fail(cards + from + " a " + to + none);
+  // Scattered: the complement fills some of them.
+  return Fail("A cartela " + from + " e mais " + std::to_string(count - 1) + " cartelas até a " + to + none);
+}
+
 Result<ComplementReport> ApplyComplement(CardBank& bank, const std::filesystem::path& folder) {
   const auto path = folder / kComplementFile;
   if (store::TableFileState(path) == store::FileState::Missing) return ComplementReport{};

@@ -36,6 +36,8 @@ class CardBank {
   // The record of `card`; empty when the slot is empty or out of range.
   std::string_view CardRecord(std::int64_t card) const;
   bool HasRecord(std::int64_t card) const { return !CardRecord(card).empty(); }
+  // True when the record holds all 25 numbers, so the card can be printed.
+  bool HasAllNumbers(std::int64_t card) const { return CardRecord(card).size() == kRecordLength; }
   // The k-th (1..25) two-character number, or empty when the record is
   // empty or shorter.
   std::string_view CardNumber(std::int64_t card, int k) const;
@@ -48,6 +50,12 @@ class CardBank {
   };
   std::unique_ptr<Slot[]> slots_;
 };
+
+// Refuses a range first..last holding cards without all their 25 numbers
+// (above 10,000, the cards the complement table has no row for), naming
+// them: "A cartela 10.001 não tem dezenas no banco." The one wording of
+// every issue and export that meets such cards.
+Status CheckCardsHaveNumbers(const CardBank& bank, std::int64_t first, std::int64_t last);
 
 // How many complement rows were applied and how many had no slot to go to.
 struct ComplementReport {

@@ -35,6 +35,18 @@ std::string SixDigits(std::int32_t value) {
   return std::to_string(static_cast<std::int64_t>(value) + 1'000'000).substr(1, 6);
 }
 
+std::string ThousandsDots(std::int64_t value) {
+  // Unsigned, so that the smallest value has a magnitude too.
+  const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  const std::string digits = std::to_string(magnitude);
+  std::string text = value < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += '.';
+    text += digits[i];
+  }
+  return text;
+}
+
 std::u32string DecodeUtf8(std::string_view s) {
   std::u32string out;
   out.reserve(s.size());

@@ -27,6 +27,10 @@ inline constexpr std::string_view kConversionErrorTitle = "Valor inválido";
 // Characters 2 to 7 of the decimal text of value + 1,000,000: "000042".
 std::string SixDigits(std::int32_t value);
 
+// The decimal text with a dot between groups of three digits, as Brazilian
+// texts write numbers: "10.001".
+std::string ThousandsDots(std::int64_t value);
+
 // Number of Unicode characters of a UTF-8 text.
 std::size_t CharacterCount(std::string_view utf8);
 

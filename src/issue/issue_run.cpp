@@ -61,6 +61,10 @@ IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& fold
     dialogs.Inform(kIssueTitle, "O número da cartela inicial deve ser 1 ou mais.");
     return IssueOutcome::kRefused;
   }
+  if (auto numbers = card::CheckCardsHaveNumbers(bank, range->first, range->last); !numbers) {
+    dialogs.Inform(kIssueTitle, numbers.error());
+    return IssueOutcome::kRefused;
+  }
   if (auto written = WriteCardFile(card_file, folder, bank, *range); !written) {
     dialogs.Inform(kIssueTitle, written.error());
     return IssueOutcome::kRefused;

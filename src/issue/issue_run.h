@@ -39,7 +39,9 @@ Status WriteCardFile(store::Table& card_file, const std::filesystem::path& folde
 
 // "OK": reads both fields (text that is not a whole number shows the
 // conversion-error report and stops before the card file is touched), then
-// closes `card_file` and rebuilds it. A first card below 1 is refused.
+// closes `card_file` and rebuilds it. A first card below 1 is refused, and
+// so is a range holding cards without numbers in the bank (nothing would be
+// printed on them): the message names them and no card is issued.
 IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& folder, const card::CardBank& bank,
                       std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs);
 
@@ -49,5 +51,22 @@ IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& fold
 bool WarnAboutQuantity(std::string_view quantity_text, Dialogs& dialogs);
 
 inline constexpr int kQuantityWarningAbove = 100;
+
+// The quantity warning of the issue panel, shown once for each quantity
+// typed: on leaving the field or at "OK", whichever comes first.
+class QuantityWarning {
+ public:
+  // The quantity was typed again: the next WarnOnce may warn.
+  void Retyped() { shown_ = false; }
+  // WarnAboutQuantity, unless it already warned since the last Retyped().
+  void WarnOnce(std::string_view quantity_text, Dialogs& dialogs) {
+    if (shown_) return;
+    shown_ = true;  // a focus change while the box is open must not open another
+    shown_ = WarnAboutQuantity(quantity_text, dialogs);
+  }
+
+ private:
+  bool shown_ = false;
+};
 
 }  // namespace tavelao::issue

@@ -19,15 +19,14 @@ constexpr std::string_view kTitle = "Arquivo para gráfica";
 
 Result<std::string> ExportText(const card::CardBank& bank, const card::Password& password,
                                const card::IssuerNumber& issuer, std::int32_t first, std::int32_t last) {
+  if (auto numbers = card::CheckCardsHaveNumbers(bank, first, last); !numbers) {
+    return Fail(numbers.error() + " O arquivo " + kExportFile + " não foi gerado.");
+  }
   std::string text = ToWindows1252(kHeader);
   text += "\r\n";
   if (last >= first) text.reserve(text.size() + static_cast<std::size_t>(last - first + 1) * 94);
   for (std::int64_t n = first; n <= last; ++n) {
     const std::string_view record = bank.CardRecord(n);
-    if (record.size() < 50) {
-      return Fail("A cartela " + std::to_string(n) + " não está no banco de cartelas desta instalação: o arquivo " +
-                  kExportFile + " não foi gerado.");
-    }
     text += SixDigits(static_cast<std::int32_t>(n));
     text += ';';
     text += card::CheckDigit(n);

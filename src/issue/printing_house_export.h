@@ -18,8 +18,8 @@ namespace tavelao::issue {
 inline constexpr const char* kExportFile = "CARTGRAF.CSV";
 
 // The whole file for cards first..last (no card lines when last < first).
-// A card without a bank record has no numbers to print: it stops the export
-// with a message naming it.
+// Cards without their numbers in the bank stop the export with a message
+// naming them (card::CheckCardsHaveNumbers).
 Result<std::string> ExportText(const card::CardBank& bank, const card::Password& password,
                                const card::IssuerNumber& issuer, std::int32_t first, std::int32_t last);
 

@@ -48,7 +48,9 @@ void AppHarness::Type(const char* field, const QString& text) {
 void AppHarness::Click(const char* button) {
   auto* widget = Find<QPushButton>(button);
   if (!widget) throw std::logic_error(std::string("no button ") + button);
-  QTest::mouseClick(widget, Qt::LeftButton);
+  const std::size_t boxes = dialogs.shown.size();
+  QTest::mousePress(widget, Qt::LeftButton);
+  QTest::mouseRelease(dialogs.shown.size() == boxes ? static_cast<QWidget*>(widget) : form_.get(), Qt::LeftButton);
 }
 
 }  // namespace tavelao::testing

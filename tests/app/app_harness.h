@@ -56,6 +56,9 @@ class AppHarness {
   void Choose(const char* entry);
   // Types into an entry field, key by key.
   void Type(const char* field, const QString& text);
+  // Presses and releases a button as a hand does. A box shown while the
+  // button is held takes the release, as a modal box does on screen, and the
+  // click is lost.
   void Click(const char* button);
 
   ScriptedDialogs dialogs;

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -143,6 +144,86 @@ TEST_F(IssueScreens, LeavingTheQuantityAboveOneHundredWarnsAndKeepsIt) {
             "Você colocou mais de 100 cartelas na quantidade. Isso pode exaurir a memória do seu computador "
             "provocando erro do sistema. O ideal seria emitir de 100 em 100 cartelas.");
   EXPECT_EQ(app.Find<QLineEdit>("EditQT")->text(), QString("150"));
+}
+
+// ---- "OK" by one click or by Enter ----------------------------------------
+
+TEST_F(IssueScreens, OneClickAboveOneHundredWarnsOnceAndIssues) {
+  Issue("Menu12", "1", "150");
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_EQ(app.dialogs.last().title, "Atenção");
+  ASSERT_TRUE(Preview()->isVisible());
+  EXPECT_EQ(Preview()->document().records, 150u);
+
+  // Warned on leaving the field: "OK" does not warn again.
+  app.Choose("Menu12");
+  app.Type("EditQT", "120");
+  app.Type("EditCI", "1");
+  ASSERT_EQ(app.dialogs.shown.size(), 2u);
+  app.Click("ButtonOK");
+  EXPECT_EQ(app.dialogs.shown.size(), 2u);
+  EXPECT_EQ(Preview()->document().records, 120u);
+
+  // Nor is a click on "Cancela" lost to the box.
+  app.Choose("Menu12");
+  app.Type("EditQT", "130");
+  app.Click("ButtonCancela");
+  EXPECT_FALSE(Visible("PanelFiltraCar"));
+  EXPECT_EQ(app.dialogs.shown.size(), 2u);
+}
+
+TEST_F(IssueScreens, EnterInTheLastFieldPressesOk) {
+  app.Choose("Menu12");
+  app.Type("EditCI", "1");
+  QTest::keyClick(app.Find("EditCI"), Qt::Key_Return);
+  EXPECT_TRUE(Visible("PanelFiltraCar")) << "not the last field";
+  app.Type("EditQT", "150");
+  QTest::keyClick(app.Find("EditQT"), Qt::Key_Return);
+  EXPECT_FALSE(Visible("PanelFiltraCar"));
+  ASSERT_EQ(app.dialogs.shown.size(), 1u) << "the field left as the panel closes does not warn again";
+  ASSERT_TRUE(Preview()->isVisible());
+  EXPECT_EQ(Preview()->document().records, 150u);
+
+  // Model 6 asks for its lines last.
+  app.Choose("Menu4a6");
+  app.Type("EditCI", "1");
+  app.Type("EditQT", "2");
+  QTest::keyClick(app.Find("EditQT"), Qt::Key_Return);
+  EXPECT_TRUE(Visible("PanelFiltraCar"));
+  app.Type("EditNP", "5");
+  QTest::keyClick(app.Find("EditNP"), Qt::Key_Return);
+  EXPECT_FALSE(Visible("PanelFiltraCar"));
+  EXPECT_EQ(Preview()->document().name, "FormCar4a6");
+  EXPECT_EQ(Preview()->document().records, 2u);
+  EXPECT_TRUE(app.Find("RB2Car")->isHidden()) << "the size choice closes with the panel";
+}
+
+// A message box or another window taking the focus for a while is not
+// leaving the field, and coming back is not entering it.
+TEST_F(IssueScreens, AnotherWindowNeitherWarnsNorEmptiesTheQuantity) {
+  app.Choose("Menu12");
+  app.Type("EditQT", "150");
+  QWidget* field = app.Find("EditQT");
+  QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(field, &out);
+  QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(field, &in);
+  EXPECT_TRUE(app.dialogs.shown.empty());
+  EXPECT_EQ(app.Find<QLineEdit>("EditQT")->text(), QString("150"));
+}
+
+TEST_F(IssueScreens, ARangeReachingCardsWithoutNumbersIssuesNothing) {
+  Issue("Menu15ccan", "1", "2");  // its card file stays in the folder
+  ASSERT_TRUE(CardFileExists());
+  const std::string before = ReadBytes(dir / issue::kCardFile);
+  Preview()->hide();
+  Issue("Menu1", "9999", "4");
+  EXPECT_FALSE(Visible("PanelFiltraCar"));
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_EQ(app.dialogs.last().title, "Emissão de cartelas");
+  EXPECT_EQ(app.dialogs.last().text, "As cartelas 10.001 e 10.002 não têm dezenas no banco.");
+  EXPECT_FALSE(Preview()->isVisible());
+  EXPECT_EQ(ReadBytes(dir / issue::kCardFile), before);
 }
 
 TEST_F(IssueScreens, LettersInTheFirstCardGiveTheConversionErrorAndNoCardFile) {

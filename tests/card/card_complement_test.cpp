@@ -111,5 +111,27 @@ TEST(Complement, TableWithoutItsFieldsIsReported) {
   EXPECT_NE(report.error().find("Cartela"), std::string::npos);
 }
 
+// What every issue and export says about a range reaching cards the
+// complement did not fill.
+TEST(Complement, CardsWithoutNumbersAreNamedFirstAndHowMany) {
+  TempFolder dir;
+  WriteComplement(dir.path(), {{10002, kRecord5}, {10004, kRecord5}, {10005, kRecord5}, {20000, "1509"}});
+  CardBank bank;
+  ASSERT_TRUE(LoadCardBank(bank, dir.path()));
+  const auto message = [&bank](std::int64_t first, std::int64_t last) {
+    const Status checked = CheckCardsHaveNumbers(bank, first, last);
+    return checked ? std::string("sem falta") : checked.error();
+  };
+  EXPECT_EQ(message(1, 10000), "sem falta");
+  EXPECT_EQ(message(10002, 10002), "sem falta");
+  EXPECT_EQ(message(10005, 10004), "sem falta") << "an empty range";
+  EXPECT_EQ(message(9999, 10002), "A cartela 10.001 não tem dezenas no banco.");
+  EXPECT_EQ(message(10001, 10004), "As cartelas 10.001 e 10.003 não têm dezenas no banco.");
+  EXPECT_EQ(message(10005, 10009), "As cartelas 10.006 a 10.009 não têm dezenas no banco.");
+  EXPECT_EQ(message(10001, 10010), "A cartela 10.001 e mais 6 cartelas até a 10.010 não têm dezenas no banco.");
+  EXPECT_EQ(message(20000, 20000), "A cartela 20.000 não tem dezenas no banco.") << "a short record prints no card";
+  EXPECT_EQ(message(119000, 120000), "As cartelas 119.000 a 120.000 não têm dezenas no banco.");
+}
+
 }  // namespace
 }  // namespace tavelao::card

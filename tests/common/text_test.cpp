@@ -23,6 +23,13 @@ TEST(Text, TrimAndSixDigits) {
   EXPECT_EQ(SixDigits(120000), "120000");
 }
 
+TEST(Text, ThousandsDotsGroupThreeDigits) {
+  EXPECT_EQ(ThousandsDots(999), "999");
+  EXPECT_EQ(ThousandsDots(120000), "120.000");
+  EXPECT_EQ(ThousandsDots(1234567), "1.234.567");
+  EXPECT_EQ(ThousandsDots(-123), "-123");
+}
+
 TEST(Text, UpperCaseAsAnEntryFieldTypesIt) {
   EXPECT_EQ(ToUpperLatin("abçde"), "ABÇDE");
   EXPECT_EQ(ToUpperLatin("x1ÿé"), "X1ŸÉ");

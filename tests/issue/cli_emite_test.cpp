@@ -101,5 +101,20 @@ TEST(CliEmite, RefusesWhatCannotBeIssued) {
   EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
 }
 
+TEST(CliEmite, CardsWithoutNumbersIssueNothing) {
+  TempFolder dir;
+  // A card file of an earlier run, kept by the stub model.
+  ASSERT_EQ(RunCli(dir.path(), "emite --modelo 15 --inicial 1 --quantidade 2 --pdf s.pdf").status, 0);
+  const std::string before = testing::ReadBytes(dir / kCardFile);
+  const auto run = RunCli(dir.path(), "emite --modelo 1 --inicial 9998 --quantidade 150 --pdf x.pdf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Emissão de cartelas: As cartelas 10.001 a 10.147 não têm dezenas no banco.\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
+  EXPECT_EQ(testing::ReadBytes(dir / kCardFile), before);
+}
+
 }  // namespace
 }  // namespace tavelao::issue

@@ -70,16 +70,19 @@ TEST_F(IssueRunTest, TheFileReopensWithItsSchema) {
 }
 
 TEST_F(IssueRunTest, RangeIsCutAtTheBanksCapacity) {
+  bank.SetRecord(119999, bank.CardRecord(1));  // as the complement table fills them
+  bank.SetRecord(120000, bank.CardRecord(2));
   ASSERT_EQ(Ok("119999", "5"), IssueOutcome::kIssued);
   const auto rows = Rows();
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].Int(kNumeroField), 119999);
   EXPECT_EQ(rows[1].Int(kNumeroField), 120000);
   EXPECT_EQ(rows[1].Text(kDigitoField), "-3");
-  EXPECT_EQ(rows[1].Text("N1"), "") << "cards above 10,000 have no record without the complement";
+  EXPECT_EQ(rows[1].Text("N1"), bank.CardNumber(2, 1));
 }
 
 TEST_F(IssueRunTest, HugeNumbersDoNotWrapRound) {
+  bank.SetRecord(120000, bank.CardRecord(1));
   ASSERT_EQ(Ok("2000000000", "2000000000"), IssueOutcome::kIssued);
   const auto rows = Rows();
   ASSERT_EQ(rows.size(), 1u);
@@ -127,6 +130,24 @@ TEST_F(IssueRunTest, FirstCardBelowOneIsRefusedAndKeepsTheFile) {
   EXPECT_EQ(Rows().size(), 2u);
 }
 
+TEST_F(IssueRunTest, CardsWithoutNumbersAreNamedAndNothingIsIssued) {
+  ASSERT_EQ(Ok("5", "2"), IssueOutcome::kIssued);
+  card_file.Close();
+  const std::string before = ReadBytes(dir / kCardFile);
+  EXPECT_EQ(Ok("9999", "3"), IssueOutcome::kRefused);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.last().title, "Emissão de cartelas");
+  EXPECT_EQ(dialogs.last().text, "A cartela 10.001 não tem dezenas no banco.");
+  EXPECT_EQ(Ok("119999", "5"), IssueOutcome::kRefused) << "the range is cut at the bank's end first";
+  EXPECT_EQ(dialogs.last().text, "As cartelas 119.999 e 120.000 não têm dezenas no banco.");
+  EXPECT_FALSE(card_file.is_open());
+  EXPECT_EQ(ReadBytes(dir / kCardFile), before) << "a refused run leaves the last card file as it was";
+
+  for (int n = 10001; n <= 10003; ++n) bank.SetRecord(n, bank.CardRecord(n - 10000));
+  ASSERT_EQ(Ok("9999", "5"), IssueOutcome::kIssued) << "the complement's cards are issued";
+  EXPECT_EQ(Rows().size(), 5u);
+}
+
 TEST(IssueQuantity, WarnsAboveOneHundredOnly) {
   ScriptedDialogs dialogs;
   EXPECT_FALSE(WarnAboutQuantity("100", dialogs));
@@ -161,6 +182,33 @@ TEST_F(IssueRunTest, RefreshFollowsThePasswordOfTheMoment) {
   EXPECT_EQ(without.bar_code->width(), 81);
 }
 
+// The panel warns on leaving the field and again at "OK"; the box is one.
+TEST(IssueQuantity, WarnsOnceForEachQuantityTyped) {
+  ScriptedDialogs dialogs;
+  QuantityWarning warning;
+  warning.WarnOnce("150", dialogs);
+  warning.WarnOnce("150", dialogs);
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  warning.Retyped();
+  warning.WarnOnce("50", dialogs);
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  warning.WarnOnce("150", dialogs);
+  EXPECT_EQ(dialogs.shown.size(), 2u) << "a quantity below the limit does not use up the warning";
+
+  // A focus change while the box is open asks again from inside it.
+  struct Reentering : ScriptedDialogs {
+    QuantityWarning* warning = nullptr;
+    void Inform(std::string_view title, std::string_view text) override {
+      ScriptedDialogs::Inform(title, text);
+      warning->WarnOnce("150", *this);
+    }
+  } reentering;
+  QuantityWarning fresh;
+  reentering.warning = &fresh;
+  fresh.WarnOnce("150", reentering);
+  EXPECT_EQ(reentering.shown.size(), 1u);
+}
+
 TEST_F(IssueRunTest, RefreshPrintsTheCodeOfTheIssuersScheme) {
   ASSERT_EQ(Ok("1", "3"), IssueOutcome::kIssued);
   const auto password = *card::Password::FromText("ABCDE");
@@ -180,7 +228,8 @@ TEST_F(IssueRunTest, RefreshPrintsTheCodeOfTheIssuersScheme) {
 }
 
 TEST_F(IssueRunTest, RefreshOfACardWithoutNumbersStillMakesItsBarCode) {
-  ASSERT_EQ(Ok("10001", "1"), IssueOutcome::kIssued);
+  // A card file written past the run's check, as layouts may be fed.
+  ASSERT_TRUE(WriteCardFile(card_file, dir.path(), bank, {10001, 10001}).ok());
   CurrentCard current = RefreshCurrentCard(Rows().at(0), *card::Password::FromText("ABCDE"), card::IssuerNumber());
   EXPECT_EQ(current.authentication_line, "") << "no code without the third row";
   ASSERT_TRUE(current.bar_code);

@@ -85,7 +85,8 @@ TEST_F(ExportTest, BadFieldsAndMissingCardsWriteNothing) {
   EXPECT_EQ(Gera("1", "9999999999"), ExportOutcome::kRefused);
   EXPECT_EQ(Gera("-4", "10"), ExportOutcome::kRefused);
   EXPECT_EQ(Gera("9999", "3"), ExportOutcome::kRefused) << "card 10001 has no record";
-  EXPECT_NE(dialogs.last().text.find("10001"), std::string::npos);
+  EXPECT_EQ(dialogs.last().title, "Arquivo para gráfica");
+  EXPECT_EQ(dialogs.last().text, "A cartela 10.001 não tem dezenas no banco. O arquivo CARTGRAF.CSV não foi gerado.");
   EXPECT_EQ(File(), before) << "a refused export leaves the last file whole";
 }
 
@@ -117,6 +118,12 @@ TEST(CliExporta, WritesTheFileAsGeraDoes) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("'x'"), std::string::npos);
   EXPECT_EQ(testing::RunCli(dir.path(), "exporta --inicial 1").status, 2);
+  run = testing::RunCli(dir.path(), "exporta --inicial 10000 --quantidade 2");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err,
+      "Arquivo para gráfica: A cartela 10.001 não tem dezenas no banco. O arquivo CARTGRAF.CSV não foi gerado.\n");
+  EXPECT_EQ(ReadBytes(dir / kExportFile), file) << "the last file stays whole";
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "issue/ui/issue_panel.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +26,10 @@ namespace tavelao::issue {
 namespace {
 
 constexpr const char* kTitle = "Emissão de cartelas de bingo.";
+
+bool IsWindowSwitch(Qt::FocusReason reason) {
+  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
 
 QLineEdit* MakeNumberField(const QString& name, int width, QWidget* parent) {
   auto* field = new QLineEdit(parent);
@@ -100,16 +106,20 @@ PanelFiltraCar::PanelFiltraCar(app::TMainForm& form, std::function<std::string()
   layout->addWidget(border_);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = app::MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOK"), this);
+  ok_ = app::MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOK"), this);
   QPushButton* cancel = app::MakeButton(QStringLiteral("Cancela"), QStringLiteral("ButtonCancela"), this);
   buttons->addStretch();
-  buttons->addWidget(ok);
+  buttons->addWidget(ok_);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &PanelFiltraCar::ButtonOkClick);
+  connect(ok_, &QPushButton::clicked, this, &PanelFiltraCar::ButtonOkClick);
   connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 
-  for (QLineEdit* field : {first_, quantity_, number_}) field->installEventFilter(this);
+  for (QLineEdit* field : {first_, quantity_, number_}) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::returnPressed, this, [this, field] { FieldReturnPressed(field); });
+  }
+  connect(quantity_, &QLineEdit::textChanged, this, [this] { quantity_warning_.Retyped(); });
   setFixedWidth(layouts::kNarrowPanel);
 
   preview_ = new report::PreviewWindow(form_.services().dialogs, &form_);
@@ -135,11 +145,24 @@ void PanelFiltraCar::EnableModelEntries(layouts::CardEditor editor) {
   }
 }
 
+void PanelFiltraCar::FieldReturnPressed(QLineEdit* field) {
+  QLineEdit* last = number_box_->isVisible() ? number_ : quantity_;
+  if (field == last) ok_->click();
+}
+
 bool PanelFiltraCar::eventFilter(QObject* watched, QEvent* event) {
+  const bool focus = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+  // Another window or a menu taking the focus for a while (a message box
+  // among them) neither enters nor leaves a field.
+  if (focus && IsWindowSwitch(static_cast<QFocusEvent*>(event)->reason())) return QFrame::eventFilter(watched, event);
   if (event->type() == QEvent::FocusIn && (watched == first_ || watched == quantity_)) {
     static_cast<QLineEdit*>(watched)->clear();  // EditCIEnter, EditQTEnter
   } else if (event->type() == QEvent::FocusOut && watched == quantity_) {
-    WarnAboutQuantity(app::ToUtf8(quantity_->text()), form_.services().dialogs);
+    // A box opened while a button is held takes the release, and the click
+    // is lost: leaving for a button does not warn, "OK" warns itself.
+    if (!qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+      quantity_warning_.WarnOnce(app::ToUtf8(quantity_->text()), form_.services().dialogs);
+    }
   } else if (event->type() == QEvent::FocusOut && watched == number_) {
     const bool choice = layouts::ShowsCardSizeChoice(app::ToUtf8(number_->text()));
     small_card_->setVisible(choice);
@@ -163,13 +186,18 @@ void PanelFiltraCar::SelectCardModel(const layouts::CardModel& model) {
 }
 
 void PanelFiltraCar::ButtonOkClick() {
+  // Read before the warning: a real box moves the focus away and back.
+  const std::string first = app::ToUtf8(first_->text());
+  const std::string quantity = app::ToUtf8(quantity_->text());
+  Dialogs& dialogs = form_.services().dialogs;
+  quantity_warning_.WarnOnce(quantity, dialogs);
+  // Hiding leaves EditNP after an Enter there, which shows the size choice:
+  // hide it afterwards.
+  hide();
   small_card_->hide();
   large_card_->hide();
-  hide();
   session::Workspace& workspace = form_.workspace();
-  Dialogs& dialogs = form_.services().dialogs;
-  if (RunIssue(card_file_, workspace.folder, workspace.bank, app::ToUtf8(first_->text()),
-               app::ToUtf8(quantity_->text()), dialogs) != IssueOutcome::kIssued) {
+  if (RunIssue(card_file_, workspace.folder, workspace.bank, first, quantity, dialogs) != IssueOutcome::kIssued) {
     return;
   }
   layouts::PrintRequest request;

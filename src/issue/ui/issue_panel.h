@@ -8,11 +8,13 @@
 #include <map>
 #include <string>
 
+#include "issue/issue_run.h"
 #include "store/table.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace tavelao::app {
@@ -54,6 +56,8 @@ class PanelFiltraCar : public QFrame {
 
  private:
   void EnableModelEntries(layouts::CardEditor editor);
+  // Enter in the last field shown presses "OK", as a default button would.
+  void FieldReturnPressed(QLineEdit* field);
 
   app::TMainForm& form_;
   std::function<std::string()> free_text_;
@@ -69,6 +73,8 @@ class PanelFiltraCar : public QFrame {
   QRadioButton* small_card_ = nullptr;
   QRadioButton* large_card_ = nullptr;
   QCheckBox* border_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QuantityWarning quantity_warning_;
   report::PreviewWindow* preview_ = nullptr;
   std::map<layouts::CardEditor, ModelEditor> editors_;
 };
