@@ -90,7 +90,7 @@ class FrameCardBuilder {
       if (!Trim(prize).empty())
         Add(report::Label("LP" + n, {x, y, 100, 18}, layouts::PrizeCaption(j), TextStyleOf(10, true)));
       Add(report::Label("LabelP" + n, {x + g.prize_text.x, y + g.prize_text.y, g.prize_text_width, 18}, prize,
-                        TextStyleOf(10)));
+                        layouts::PrizeStyle(report::HAlign::kLeft)));
       Add(report::Box("Quadro" + n, {x, y + g.box_top, width, bottom - g.box_top}, report::Pen{2}));
       for (int c = 0; c < 5; ++c) {
         Add(report::Label(kLetterNames[c] + n, {x + g.letter_lefts[c], y + g.letter_top, g.cell_width, g.cell_height},

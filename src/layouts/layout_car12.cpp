@@ -21,6 +21,10 @@ report::Layout FormCar12Layout(const LayoutOptions& options) {
   design.origin = {(width - FrameWidth(design)) / 2, 14};
   design.number_colour = options.card.number_colours[0];
   AddFrame(band, design);
+  // Four rows of cells fill the sheet from its top: the whole page comes
+  // down just enough for the first row's frames to clear the edge printers
+  // cannot print on.
+  layout.page.margins.top = report::Mm(report::kPrinterEdgeMm) - design.origin.y;
 
   const double texts_top = design.origin.y + FrameHeight(design) + 4;
   const double code_width = 0.62 * FrameWidth(design);

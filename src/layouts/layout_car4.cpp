@@ -18,7 +18,10 @@ report::Layout FormCar4Layout(const LayoutOptions& options) {
   band.height = report::Mm(146);
   const double width = layout.ColumnWidth();
 
-  band.items.push_back(FreeTextArea({0, 0, width, band.height}, options));
+  // The sheet has no margins: the free text keeps clear of the paper's
+  // edges, where printers cannot print.
+  const double edge = report::Mm(report::kPrinterEdgeMm);
+  band.items.push_back(FreeTextArea({edge, edge, width - 2 * edge, band.height - edge}, options));
   FrameDesign design;
   design.cell_width = design.cell_height = report::Mm(15);
   design.origin = {(width - FrameWidth(design)) / 2, band.height - FrameHeight(design) - 44};
@@ -31,9 +34,13 @@ report::Layout FormCar4Layout(const LayoutOptions& options) {
 
   const double texts_top = design.origin.y + FrameHeight(design) + 10;
   const double half = FrameWidth(design) / 2;
-  band.items.push_back(AuthenticationText({design.origin.x, texts_top, half, 22}, TextStyleOf(11, true)));
-  band.items.push_back(CardNumberText("Cartela", {design.origin.x + half, texts_top, half, 22},
-                                      TextStyleOf(11, true, report::HAlign::kRight)));
+  // On a white backing, so that they read over a long free text.
+  report::TextStyle left = TextStyleOf(11, true);
+  left.backing = report::kWhite;
+  report::TextStyle right = TextStyleOf(11, true, report::HAlign::kRight);
+  right.backing = report::kWhite;
+  band.items.push_back(AuthenticationText({design.origin.x, texts_top, half, 22}, left));
+  band.items.push_back(CardNumberText("Cartela", {design.origin.x + half, texts_top, half, 22}, right));
   return layout;
 }
 

@@ -16,10 +16,13 @@ namespace {
 
 constexpr double kBandHeight = 353;
 constexpr double kCut = 268;
-// 25 numbers in 12 points take 658 of the 718 pixels: the 9-point caption
-// fits in front of them with a little air on both sides.
-constexpr double kCaptionLeft = 2;
-constexpr double kLineLeft = 55;
+// 25 numbers in 12 points take about 658 of the card's 718 pixels. The
+// 8-point caption goes in front of them with air to the border and to the
+// first number; the numbers give up half a point where they must.
+constexpr double kCaptionLeft = 6;
+constexpr double kCaptionWidth = 44;
+constexpr double kLineLeft = 58;
+constexpr double kLineRightAir = 6;
 // Linha2..Linha6 for 4, 5 and 6 lines; Linha1 is always at 12.
 constexpr double kTops[3][5] = {
     {82, 152, 222, 1000, 1000},
@@ -49,11 +52,13 @@ report::Layout FormCar4a6Layout(const LayoutOptions& options) {
   const int lines = std::clamp(options.lines, 4, 6);
   for (int line = 1; line <= 6; ++line) {
     const double top = LineTop(lines, line);
-    band.items.push_back(report::Label("LP" + std::to_string(line), {kCaptionLeft, top, kLineLeft - kCaptionLeft, 20},
-                                       PrizeCaption(line), TextStyleOf(9)));
+    band.items.push_back(report::Label("LP" + std::to_string(line), {kCaptionLeft, top, kCaptionWidth, 20},
+                                       PrizeCaption(line), TextStyleOf(8)));
+    report::TextStyle numbers = TextStyleOf(12);
+    numbers.min_points = 10;
     band.items.push_back(report::FieldText("Linha" + std::to_string(line),
-                                           {kLineLeft, top, kOneCardWidth - kLineLeft - 4, 20}, issue::kLineTextValue,
-                                           TextStyleOf(12)));
+                                           {kLineLeft, top, kOneCardWidth - kLineLeft - kLineRightAir, 20},
+                                           issue::kLineTextValue, numbers));
   }
   AddCardStub(band, kCut);
   return layout;

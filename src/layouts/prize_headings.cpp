@@ -7,8 +7,18 @@ namespace tavelao::layouts {
 namespace {
 
 constexpr double kHeadingWidth = 200;
+// Clear of the card's border and of the next column's text.
+constexpr double kPrizeInset = 4;
 
 }  // namespace
+
+report::TextStyle PrizeStyle(report::HAlign halign) {
+  report::TextStyle style = TextStyleOf(10, false, halign);
+  // A description as long as its field is set smaller rather than run into
+  // the next frame's, but never below what still reads.
+  style.min_points = 7;
+  return style;
+}
 
 std::string PrizeCaption(int k) { return std::to_string(k) + "º prêmio"; }
 
@@ -22,8 +32,9 @@ void AddPrizeHeading(report::Band& band, int k, double centre_x, double top, rep
                                              PrizeCaption(k), TextStyleOf(10, true, report::HAlign::kCentre));
   heading.visible = shown;
   band.items.push_back(std::move(heading));
-  band.items.push_back(report::Label("LabelP" + std::to_string(k), {column.x, top + 18, column.width, 18},
-                                     options.card.prizes[k - 1], TextStyleOf(10, false, report::HAlign::kCentre)));
+  band.items.push_back(report::Label("LabelP" + std::to_string(k),
+                                     {column.x + kPrizeInset, top + 18, column.width - 2 * kPrizeInset, 18},
+                                     options.card.prizes[k - 1], PrizeStyle(report::HAlign::kCentre)));
 }
 
 }  // namespace tavelao::layouts

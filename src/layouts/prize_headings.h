@@ -9,6 +9,9 @@
 
 namespace tavelao::layouts {
 
+// A prize description: 10 points, smaller when it is too long for its place.
+report::TextStyle PrizeStyle(report::HAlign halign);
+
 // "1º prêmio" .. "9º prêmio".
 std::string PrizeCaption(int k);
 

@@ -84,6 +84,7 @@ class PageBuilder {
     Page& page = document_.pages.back();
     const double width = layout_.ColumnWidth();
     PlaceBand(layout_.detail, area.x + column_ * width, top_, width, page.details, &record, values);
+    page.bands.push_back({area.x + column_ * width, top_, width, height});
     ++page.details;
     ++document_.records;
     if (++column_ == layout_.columns) {

@@ -63,6 +63,8 @@ struct PlacedItem {
 struct Page {
   std::vector<PlacedItem> items;
   int details = 0;  // detail bands (records) printed on this page
+  // Where each detail band (each card) sits on the sheet, band 0 first.
+  std::vector<Rect> bands;
 
   // Items of one band, and the first of them with that name.
   std::vector<const PlacedItem*> BandItems(int band) const;

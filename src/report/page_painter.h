@@ -1,13 +1,19 @@
 #pragma once
 // The one renderer of documents: paints pages with QPainter on any paint
-// device (preview, printer, PDF, image). Texts stay text, bar codes are
-// filled rectangles snapped to the device's pixels.
+// device (preview, printer, PDF, image). Every text is laid out in layout
+// pixels and painted scaled, so each output breaks and places it alike.
+// Texts stay text, bar codes are filled rectangles snapped to the device's
+// pixels.
 
 #include <memory>
 
 #include "report/document.h"
 
+class QFont;
 class QPainter;
+class QRectF;
+class QString;
+class QTextOption;
 
 namespace tavelao::report {
 
@@ -26,6 +32,13 @@ class PagePainter {
 
  private:
   struct Caches;
+  void PaintText(const QRectF& area, const PlacedText& text);
+  // The text's font, smaller when it does not fit at its designed size.
+  QFont FittingFont(QFont font, const QString& words, const QRectF& area, const QTextOption& option,
+                    const TextStyle& style);
+  void PaintBarCode(const QRectF& area, const PlacedBarCode& bar_code);
+  void PaintRichText(const QRectF& area, const PlacedRichText& rich);
+
   QPainter& painter_;
   double scale_x_;
   double scale_y_;

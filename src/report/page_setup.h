@@ -6,6 +6,10 @@
 namespace tavelao::report {
 
 enum class Paper { kA4, kA5 };
+
+// Many printers cannot print closer than this to the paper's edge: every
+// layout keeps its content inside it.
+inline constexpr double kPrinterEdgeMm = 5;
 enum class Orientation { kPortrait, kLandscape };
 
 struct Margins {

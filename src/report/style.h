@@ -2,6 +2,7 @@
 // How the items of a layout look: colours, fonts, text alignment, pens.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/rgb.h"
@@ -34,6 +35,11 @@ struct TextStyle {
   VAlign valign = VAlign::kCentre;
   bool word_wrap = false;
   bool clip = false;  // cut the text at its rectangle
+  // Above 0, a text too long for its rectangle is set smaller, down to this
+  // many points, instead of running out of it.
+  double min_points = 0;
+  // Painted under the text's lines, so it reads over a picture or free text.
+  std::optional<Colour> backing;
   friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
