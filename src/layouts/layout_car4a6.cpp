@@ -20,7 +20,7 @@ constexpr double kCut = 268;
 // 8-point caption goes in front of them with air to the border and to the
 // first number; the numbers give up half a point where they must.
 constexpr double kCaptionLeft = 6;
-constexpr double kCaptionWidth = 44;
+constexpr double kCaptionWidth = 48;
 constexpr double kLineLeft = 58;
 constexpr double kLineRightAir = 6;
 // Linha2..Linha6 for 4, 5 and 6 lines; Linha1 is always at 12.

@@ -210,9 +210,27 @@ void PagePainter::PaintText(const QRectF& area, const PlacedText& text) {
       break;
   }
   if (style.backing) painter_.fillRect(placed.intersected(area), ToQColor(*style.backing));
+  QRectF lines(area.left(), placed.top(), area.width(), placed.height());
   painter_.save();
-  if (style.clip) painter_.setClipRect(area, Qt::IntersectClip);
-  painter_.drawText(QRectF(area.left(), placed.top(), area.width(), placed.height()), words, option);
+  if (style.clip) {
+    painter_.setClipRect(area, Qt::IntersectClip);
+  } else if (!style.word_wrap) {
+    // drawText cuts at its rectangle: a line longer than its item runs on
+    // past the side away from its alignment, as it was laid out.
+    const double room = ink.width() + area.width();
+    switch (style.halign) {
+      case HAlign::kLeft:
+        lines.setRight(lines.right() + room);
+        break;
+      case HAlign::kCentre:
+        lines.adjust(-room, 0, room, 0);
+        break;
+      case HAlign::kRight:
+        lines.setLeft(lines.left() - room);
+        break;
+    }
+  }
+  painter_.drawText(lines, words, option);
   painter_.restore();
 }
 

@@ -89,6 +89,58 @@ TEST(PagePainter, TextIsDrawnInItsColourInsideItsRectangle) {
   EXPECT_EQ(InkOutside(page, {100, 100, 38, 38}), 0);
 }
 
+// Ink columns of the image between rows top and bottom: leftmost and
+// rightmost, or (-1, -1) for none.
+std::pair<int, int> InkColumns(const QImage& image, int top, int bottom) {
+  int first = -1, last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = top; y < bottom; ++y) {
+      if (!IsWhite(image.pixel(x, y))) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+    }
+  }
+  return {first, last};
+}
+
+// A text too long for its item: shrunk into it when it may be, otherwise
+// running on past it, whole, as it was laid out (never cut at the item).
+TEST(PagePainter, LongTextShrinksToItsItemOrRunsOnWhole) {
+  TextStyle style;
+  style.font.points = 10;
+  const std::string words = "GELADEIRA FROST FREE 400 LITRO";
+  const Document running = OneItem({"LabelP1", {100, 100, 190, 18}, PlacedText{words, style}, 0});
+  style.min_points = 7;
+  const Document shrunk = OneItem({"LabelP1", {100, 100, 190, 18}, PlacedText{words, style}, 0});
+  for (const double dpi : {96.0, 300.0}) {
+    const double scale = dpi / 96;
+    const auto [run_left, run_right] = InkColumns(PageImage(running, 0, dpi), 100 * scale, 118 * scale);
+    EXPECT_GT(run_right, 300 * scale) << "the whole text at " << dpi << " dpi";
+    const auto [left, right] = InkColumns(PageImage(shrunk, 0, dpi), 100 * scale, 118 * scale);
+    EXPECT_GE(left, 100 * scale - 1) << dpi;
+    EXPECT_LE(right, 290 * scale + 1) << dpi;
+    EXPECT_GT(right, 270 * scale) << "no smaller than it must be, at " << dpi << " dpi";
+  }
+  // Never below its smallest size: the words then run on.
+  const Document tiny = OneItem({"LabelP1", {100, 100, 40, 18}, PlacedText{words, style}, 0});
+  EXPECT_GT(InkColumns(PageImage(tiny, 0, 96), 100, 118).second, 150);
+}
+
+// A white backing under a text over a dark picture or free text.
+TEST(PagePainter, BackingKeepsATextReadableOverWhatIsUnderIt) {
+  TextStyle style;
+  style.backing = kWhite;
+  Document document = OneItem({"Fundo", {0, 0, 300, 100}, PlacedBox{Pen{0}, Colour{0, 0, 0}}, 0});
+  document.pages[0].items.push_back({"LabelSenha", {20, 40, 200, 20}, PlacedText{"Autenticação:12345", style}, 0});
+  const QImage page = PageImage(document, 0, 96);
+  int white = 0;
+  for (int x = 20; x < 60; ++x) white += IsWhite(page.pixel(x, 50));
+  EXPECT_GT(white, 10) << "the backing is painted under the text";
+  EXPECT_FALSE(IsWhite(page.pixel(250, 50))) << "but not under the whole item";
+}
+
 TEST(PagePainter, RichTextIsCutAtItsRectangle) {
   std::string html = "<p style=\"font-size:20pt\">";
   for (int i = 0; i < 200; ++i) html += "texto livre ";
