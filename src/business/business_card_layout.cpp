@@ -24,6 +24,7 @@ constexpr double kNameWidth = 136;
 constexpr double kGridBottom = 403;  // the column rules run to here
 constexpr double kBoxBottom = 502;
 constexpr double kFooterPoints = 11;
+constexpr double kFooterSmallestPoints = 8;
 
 constexpr const char* kLetterNames[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 
@@ -40,13 +41,20 @@ report::TextStyle Clipped(report::TextStyle style) {
   return style;
 }
 
+// A footer text as long as its field (a promoter of 40 capitals) is set
+// smaller rather than cut under the next caption.
+report::TextStyle FooterValueStyle() {
+  report::TextStyle style = Clipped(layouts::TextStyleOf(kFooterPoints));
+  style.min_points = kFooterSmallestPoints;
+  return style;
+}
+
 // A bold caption and, right after it, its value in plain type.
 void AddFooterPair(report::Band& band, const std::string& name, double x, double caption_width, double value_width,
                    double top, const char* caption, const std::string& value) {
   band.items.push_back(
       Label("Label" + name, {x, top, caption_width, 20}, caption, layouts::TextStyleOf(kFooterPoints, true)));
-  band.items.push_back(Label("Edit" + name, {x + caption_width, top, value_width, 20}, value,
-                             Clipped(layouts::TextStyleOf(kFooterPoints))));
+  band.items.push_back(Label("Edit" + name, {x + caption_width, top, value_width, 20}, value, FooterValueStyle()));
 }
 
 void AddCell(report::Band& band, int column, int row, const report::TextStyle& number, const report::TextStyle& names) {
@@ -105,10 +113,8 @@ report::Layout FormEmpELayout(const EventTexts& event, const session::CardOption
   AddFooterPair(band, "Hora", 566, 44, 100, 406, "Hora: ", event.hora);
   AddFooterPair(band, "Local", 8, 50, 500, 429, "Local: ", event.local);
   AddFooterPair(band, "Valor", 566, 48, 96, 429, "Valor:", event.valor);
-  band.items.push_back(
-      Label("LabelObs1", {8, 451, kBandWidth - 16, 20}, event.obs1, Clipped(layouts::TextStyleOf(kFooterPoints))));
-  band.items.push_back(
-      Label("LabelObs2", {8, 475, kBandWidth - 16, 20}, event.obs2, Clipped(layouts::TextStyleOf(kFooterPoints))));
+  band.items.push_back(Label("LabelObs1", {8, 451, kBandWidth - 16, 20}, event.obs1, FooterValueStyle()));
+  band.items.push_back(Label("LabelObs2", {8, 475, kBandWidth - 16, 20}, event.obs2, FooterValueStyle()));
 
   std::error_code ignored;
   if (!footer_image.empty() && std::filesystem::is_regular_file(footer_image, ignored)) {

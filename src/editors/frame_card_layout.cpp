@@ -1,7 +1,10 @@
 #include "editors/frame_card_layout.h"
 
+#include <algorithm>
+
 #include "common/text.h"
 #include "editors/editor_files.h"
+#include "editors/sheet_edges.h"
 #include "issue/card_file.h"
 #include "issue/card_refresh.h"
 #include "layouts/card_styles.h"
@@ -20,6 +23,9 @@ using report::Rect;
 
 constexpr const char* kLetterNames[5] = {"lb", "li", "ln", "lg", "lo"};
 constexpr const char* kNumberFormat = "000000";
+// A block: "Cartela:", the number, its digit and the bar code under them.
+constexpr double kBlockWidth = 155;
+constexpr double kBarCodeHeight = 40;
 
 report::TextStyle BandFont(const NumberFont& font) {
   report::TextStyle style = TextStyleOf(font.size, font.bold, report::HAlign::kCentre);
@@ -30,15 +36,16 @@ report::TextStyle BandFont(const NumberFont& font) {
 
 class FrameCardBuilder {
  public:
-  FrameCardBuilder(const FrameEditorVariant& variant, const FrameEditorState& state, report::Band& band)
-      : v_(variant), s_(state), band_(band) {}
+  FrameCardBuilder(const FrameEditorVariant& variant, const FrameEditorState& state, report::Band& band,
+                   const Rect& printable)
+      : v_(variant), s_(state), band_(band), printable_(printable) {}
 
   void Blocks() {
     const report::TextStyle text = TextStyleOf(10, true);
     const report::TextStyle number = TextStyleOf(10, true, report::HAlign::kRight);
     for (int k = 1; k <= v_.blocks; ++k) {
       if (!s_.block_shown[k - 1]) continue;
-      const auto [x, y] = Doubled(s_.blocks[k - 1]);
+      const auto [x, y] = Placed(s_.blocks[k - 1], kBlockWidth, v_.block_bar_code_top + kBarCodeHeight);
       const std::string n = std::to_string(k);
       if (!v_.block_word_is_decoration || !decorations_off())
         Add(report::Label("Cart" + n, {x, y, 55, 18}, "Cartela:", text));
@@ -46,7 +53,7 @@ class FrameCardBuilder {
       Add(report::FieldText("Num" + n, {x + 55, y, 59, 18}, issue::kNumeroField, number, kNumberFormat));
       Add(report::FieldText("Dig" + n, {x + 114, y, 24, 18}, issue::kDigitoField, text));
       if (!s_.suppress_bar_code)
-        Add(report::BarCode("ImB" + n, {x + 55, y + v_.block_bar_code_top, 100, 40}, issue::kBarCodeValue));
+        Add(report::BarCode("ImB" + n, {x + 55, y + v_.block_bar_code_top, 100, kBarCodeHeight}, issue::kBarCodeValue));
     }
   }
 
@@ -66,7 +73,7 @@ class FrameCardBuilder {
 
   void Matrix() {
     if (s_.suppress_matrix) return;
-    const auto [x, y] = Doubled(s_.matrix);
+    const auto [x, y] = Placed(s_.matrix, 2.0 * v_.matrix_handle.width, 2.0 * v_.matrix_handle.height);
     if (!decorations_off())
       Add(report::Box("QuadroM", {x, y, 2.0 * v_.matrix_handle.width, 2.0 * v_.matrix_handle.height}));
     report::TextStyle numbers = layouts::NumberStyle(11, layouts::kDesignRed);
@@ -81,16 +88,19 @@ class FrameCardBuilder {
   }
 
   void Frame(int j, const std::string& prize, const session::CardOptions& card) {
-    const auto [x, y] = Doubled(s_.frames[j - 1]);
     const FrameGeometry& g = v_.frame;
+    const auto [x, y] =
+        Placed(s_.frames[j - 1], std::max(FrameBoxWidth(v_), g.prize_text.x + g.prize_text_width), FrameBoxBottom(v_));
     const std::string n = std::to_string(j);
     if (!decorations_off()) {
       const double width = FrameBoxWidth(v_);
       const double bottom = FrameBoxBottom(v_);
       if (!Trim(prize).empty())
         Add(report::Label("LP" + n, {x, y, 100, 18}, layouts::PrizeCaption(j), TextStyleOf(10, true)));
+      report::TextStyle prize_style = layouts::PrizeStyle(report::HAlign::kLeft);
+      if (g.prize_min_points > 0) prize_style.min_points = g.prize_min_points;
       Add(report::Label("LabelP" + n, {x + g.prize_text.x, y + g.prize_text.y, g.prize_text_width, 18}, prize,
-                        layouts::PrizeStyle(report::HAlign::kLeft)));
+                        prize_style));
       Add(report::Box("Quadro" + n, {x, y + g.box_top, width, bottom - g.box_top}, report::Pen{2}));
       for (int c = 0; c < 5; ++c) {
         Add(report::Label(kLetterNames[c] + n, {x + g.letter_lefts[c], y + g.letter_top, g.cell_width, g.cell_height},
@@ -120,11 +130,20 @@ class FrameCardBuilder {
 
  private:
   bool decorations_off() const { return s_.only_numbers; }
+  // Where an element of that size prints: at twice its handle's position,
+  // moved in from the paper's edge when it comes too close. The same with
+  // or without decorations, so numbers land on pre-printed frames alike.
+  report::Point Placed(const HandlePosition& handle, double width, double height) const {
+    const report::Point at = Doubled(handle);
+    const report::Point moved = MoveInside({at.x, at.y, width, height}, printable_);
+    return {at.x + moved.x, at.y + moved.y};
+  }
   void Add(report::LayoutItem item) { band_.items.push_back(std::move(item)); }
 
   const FrameEditorVariant& v_;
   const FrameEditorState& s_;
   report::Band& band_;
+  const Rect printable_;
 };
 
 }  // namespace
@@ -145,15 +164,17 @@ report::Layout FrameCardLayout(const FrameEditorVariant& variant, const FrameEdi
     std::get<report::PictureContent>(background.content).stretch = true;
     band.items.push_back(std::move(background));
   }
+  // The authentication line at the printable corner or foot of the sheet.
+  const Rect printable = PrintableInBand(layout.page, band.height);
   const Rect authentication = variant.authentication == AuthenticationPlace::kTopRight
-                                  ? Rect{width - 310, 8, 300, 18}
-                                  : Rect{width / 2 - 150, band.height - 26, 300, 18};
+                                  ? Rect{printable.right() - kTextAir - 300, printable.y, 300, 18}
+                                  : Rect{width / 2 - 150, std::min(band.height - 26, printable.bottom() - 18), 300, 18};
   band.items.push_back(layouts::AuthenticationText(
       authentication, TextStyleOf(10, true,
                                   variant.authentication == AuthenticationPlace::kTopRight ? report::HAlign::kRight
                                                                                            : report::HAlign::kCentre)));
 
-  FrameCardBuilder builder(variant, state, band);
+  FrameCardBuilder builder(variant, state, band, printable);
   builder.Blocks();
   builder.Stub();
   builder.Matrix();

@@ -1,6 +1,7 @@
 #pragma once
 // FormCar9, FormCar9G and FormCarA5: the one-card page of the frame editors,
-// every element at twice the position of its handle. What the check boxes
+// every element at twice the position of its handle, moved in from the
+// paper's edge where it comes too close (sheet_edges.h). What the check boxes
 // suppress and the hidden handles' elements are left out of the layout, so
 // they cannot print anywhere.
 

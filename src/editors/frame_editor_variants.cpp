@@ -63,9 +63,12 @@ const FrameEditorVariant kLarge{
     "Matriz de conferência",
     {350, 18},
     6,
-    {At(5, 31), At(5, 213), At(172, 31), At(172, 213), At(339, 31), At(339, 213)},
-    At(490, 21),
-    {At(516, 18), At(516, 75), At(516, 132), At(516, 189), At(516, 246), At(516, 303)},
+    // The first row comes down from the edge printers cannot print on and
+    // under the authentication line; the blocks stay below the third row.
+    // The matrix stays clear of the stub, where the A4 page has it.
+    {At(18, 31), At(18, 213), At(185, 31), At(185, 213), At(352, 31), At(352, 213)},
+    At(450, 21),
+    {At(519, 18), At(519, 75), At(519, 132), At(519, 189), At(519, 246), At(519, 303)},
     "VariantesG.cds",
     "VariaveisG.cds",
     16,
@@ -103,10 +106,14 @@ const FrameEditorVariant kA5{
     "Matriz",
     {225, 24},
     2,
-    {At(16, 13), At(16, 102), At(16, 190), At(125, 13), At(125, 102), At(125, 190), At(232, 13), At(232, 102),
-     At(232, 190)},
-    At(339, 27),
-    {At(367, 17), At(367, 64)},
+    // The A5 sheet is a little smaller than its panel: the frames come up
+    // and closer together so that matrix, blocks and their bar codes end
+    // clear of the paper's foot; the second block goes under the third
+    // column, apart from the first and from the authentication line.
+    {At(10, 13), At(10, 102), At(10, 190), At(117, 13), At(117, 102), At(117, 190), At(224, 13), At(224, 102),
+     At(224, 190)},
+    At(331, 27),
+    {At(356, 17), At(356, 190)},
     "VariantesA5.cds",
     "VariaveisA5.cds",
     12,
@@ -127,7 +134,10 @@ const FrameEditorVariant kA5{
      {30, 30},
      11,
      26,
-     20},
+     20,
+     // The A4 page at seven tenths: a prize of 30 capitals fits across
+     // a frame only at 6 points.
+     6},
     AuthenticationPlace::kBottomMiddle,
     792,
 };

@@ -41,6 +41,9 @@ struct FrameGeometry {
   double letter_points = 16;
   double cell_width = 0;  // of the number and letter texts
   double cell_height = 0;
+  // Above 0, how small a long prize text may be set instead of PrizeStyle's
+  // smallest.
+  double prize_min_points = 0;
 };
 
 enum class AuthenticationPlace { kTopRight, kBottomMiddle };

@@ -2,6 +2,7 @@
 
 #include "editors/editor_files.h"
 #include "editors/frame_card_layout.h"
+#include "editors/sheet_edges.h"
 #include "issue/card_file.h"
 #include "issue/card_refresh.h"
 #include "layouts/card_styles.h"
@@ -16,6 +17,20 @@ namespace {
 using layouts::TextStyleOf;
 
 constexpr const char* kNumberFormat = "000000";
+
+// A block: the number and its digit, the bar code under them.
+constexpr report::Rect kBlockExtent{0, 0, 110, 63};
+// The matrix: M1..M25 from 25 pixels right of its handle, 25 apart.
+constexpr double kMatrixPitch = 25;
+constexpr report::Rect kMatrixExtent{kMatrixPitch, 0, 24 * kMatrixPitch + 22, 16};
+
+// Twice the handle's position, moved in from the paper's edge as far as
+// the element of that extent must (see sheet_edges.h).
+report::Point Placed(const HandlePosition& handle, const report::Rect& extent, const report::Rect& printable) {
+  const report::Point at = Doubled(handle);
+  const report::Point moved = MoveInside(extent.Moved(at.x, at.y), printable);
+  return {at.x + moved.x, at.y + moved.y};
+}
 
 void AddBlock(report::Band& band, int k, report::Point at, bool bar_code) {
   const std::string n = std::to_string(k);
@@ -49,8 +64,9 @@ report::Layout NumberCardLayout(const NumberEditorState& state, const std::files
     std::get<report::PictureContent>(background.content).stretch = true;
     band.items.push_back(std::move(background));
   }
-  band.items.push_back(
-      layouts::AuthenticationText({width - 310, 8, 300, 18}, TextStyleOf(10, true, report::HAlign::kRight)));
+  const report::Rect printable = PrintableInBand(layout.page, band.height);
+  band.items.push_back(layouts::AuthenticationText({printable.right() - kTextAir - 300, printable.y, 300, 18},
+                                                   TextStyleOf(10, true, report::HAlign::kRight)));
 
   report::TextStyle numbers = TextStyleOf(state.font.size, state.font.bold, report::HAlign::kCentre);
   numbers.font.family = state.font.name;
@@ -59,18 +75,20 @@ report::Layout NumberCardLayout(const NumberEditorState& state, const std::files
   // drawn in the number's colour unless suppressed.
   const report::Pen border{1, state.suppress_border ? state.background : report::kBlack};
   for (int k = 1; k <= 25; ++k) {
-    const report::Rect cell = NumberCellAt(state.numbers[k - 1], state.font);
+    report::Rect cell = NumberCellAt(state.numbers[k - 1], state.font);
+    const report::Point moved = MoveInside(cell, printable);
+    cell = cell.Moved(moved.x, moved.y);
     band.items.push_back(report::Box("F1" + std::to_string(k), cell, border, state.background));
     band.items.push_back(report::FieldText("C1" + std::to_string(k), cell, issue::NumberField(k), numbers));
   }
-  AddBlock(band, 1, Doubled(state.block1), !state.suppress_bar_code);
-  if (state.two_numbers) AddBlock(band, 2, Doubled(state.block2), !state.suppress_bar_code);
+  AddBlock(band, 1, Placed(state.block1, kBlockExtent, printable), !state.suppress_bar_code);
+  if (state.two_numbers) AddBlock(band, 2, Placed(state.block2, kBlockExtent, printable), !state.suppress_bar_code);
   if (!state.suppress_matrix) {
-    const report::Point at = Doubled(state.matrix);
+    const report::Point at = Placed(state.matrix, kMatrixExtent, printable);
     const report::TextStyle matrix = TextStyleOf(10, true, report::HAlign::kCentre);
     for (int k = 1; k <= 25; ++k) {
-      band.items.push_back(
-          report::FieldText("M" + std::to_string(k), {at.x + 25.0 * k, at.y, 22, 16}, issue::NumberField(k), matrix));
+      band.items.push_back(report::FieldText("M" + std::to_string(k), {at.x + kMatrixPitch * k, at.y, 22, 16},
+                                             issue::NumberField(k), matrix));
     }
   }
   return layout;

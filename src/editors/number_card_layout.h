@@ -1,6 +1,7 @@
 #pragma once
 // FormCar25: the card whose 25 numbers the organiser places one by one,
-// each element at twice the position of its button in TFormDVar.
+// each element at twice the position of its button in TFormDVar, moved in
+// from the paper's edge where it comes too close (sheet_edges.h).
 
 #include <filesystem>
 

@@ -12,7 +12,8 @@ void RestoreNumberDefaults(NumberEditorState& state) {
   for (int k = 0; k < 25; ++k) state.numbers[k] = {30 + 30 * (k / 5), 30 + 30 * (k % 5)};
   state.block1 = {18, 220};
   state.block2 = {100, 220};
-  state.matrix = {70, 180};
+  // M25 ends clear of the 5 mm the printer leaves at the right edge.
+  state.matrix = {63, 180};
 }
 
 void SetTwoCards(NumberEditorState& state, bool two_cards) {

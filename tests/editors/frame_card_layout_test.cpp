@@ -119,6 +119,35 @@ TEST_F(FrameEditorTest, ElementsPrintAtTwiceTheirHandlePosition) {
   EXPECT_EQ(page.Find("NumCar", 0)->rect.x, 102);
 }
 
+// Handles go anywhere on the panel, the paper's edge included; what prints
+// there moves in by just what the printer cannot print, all its parts
+// together, and lands in the same place without its decorations.
+TEST_F(FrameEditorTest, AnElementAtThePaperEdgeMovesInWhole) {
+  const double edge = report::Mm(report::kPrinterEdgeMm);
+  FrameEditorState state = DefaultFrameEditorState(kA4);
+  state.frames[0] = {0, 0};
+  state.frames[8] = {kA4.panel.width, kA4.panel.height};  // the far corner
+  state.blocks[5] = {kA4.panel.width, kA4.panel.height};
+  const report::Page page = PrintPage(kA4, state);
+  const report::Rect box1 = page.Find("Quadro1", 0)->rect;
+  EXPECT_NEAR(box1.x, edge, 0.01);
+  EXPECT_NEAR(page.Find("LP1", 0)->rect.y, edge, 0.01);
+  EXPECT_NEAR(page.Find("C11", 0)->rect.x - box1.x, kA4.frame.cell_origin.x, 0.01) << "the frame moves whole";
+  const report::Rect box9 = page.Find("Quadro9", 0)->rect;
+  EXPECT_NEAR(box9.right(), 794 - edge, 1) << "in from the right edge just far enough";
+  EXPECT_LE(box9.bottom(), 1123 - edge + 0.01);
+  const report::Rect bar_code = page.Find("ImB6", 0)->rect;
+  EXPECT_LE(bar_code.right(), 794 - edge + 0.01);
+  EXPECT_LE(bar_code.bottom(), 1123 - edge + 0.01);
+  EXPECT_EQ(page.Find("C55", 0)->rect, PrintPage(kA4, DefaultFrameEditorState(kA4)).Find("C55", 0)->rect)
+      << "a frame clear of the edge stays where its handle puts it";
+
+  state.only_numbers = true;
+  const report::Page numbers = PrintPage(kA4, state);
+  EXPECT_EQ(numbers.Find("C11", 0)->rect, page.Find("C11", 0)->rect);
+  EXPECT_EQ(numbers.Find("C925", 0)->rect, page.Find("C925", 0)->rect);
+}
+
 TEST_F(FrameEditorTest, TheOtherTwoPagesFollowTheirOwnGeometry) {
   FrameEditorState large = DefaultFrameEditorState(kLarge);
   large.frames[0] = {100, 50};
@@ -127,7 +156,8 @@ TEST_F(FrameEditorTest, TheOtherTwoPagesFollowTheirOwnGeometry) {
   EXPECT_EQ(g.Find("Quadro1", 0)->rect.y, 120);
   EXPECT_EQ(g.Find("C16", 0)->rect.x, 200 + 60 + 5);
   EXPECT_FALSE(Has(g, "Quadro7"));
-  EXPECT_EQ(g.Find("LabelSenha", 0)->rect.y, 8) << "top right";
+  EXPECT_NEAR(g.Find("LabelSenha", 0)->rect.y, report::Mm(report::kPrinterEdgeMm), 0.01)
+      << "top right, clear of the paper's edge";
 
   FrameEditorState a5 = DefaultFrameEditorState(kA5);
   a5.matrix = {20, 300};

@@ -22,10 +22,26 @@ TEST_F(NumberEditorTest, DefaultPositionsMakeAGridOfSixtyPixels) {
   EXPECT_EQ(page.Find("C125", 0)->rect.y, 300);
   EXPECT_EQ(page.Find("C12", 0)->rect.y, 120) << "column 1 runs down";
   EXPECT_EQ(page.TextOf("C11", 0), page.TextOf("M1", 0));
-  EXPECT_EQ(page.Find("M1", 0)->rect.x, 140 + 25);
+  EXPECT_EQ(page.Find("M1", 0)->rect.x, 126 + 25);
   EXPECT_EQ(page.Find("ImB1", 0)->rect.y, 440 + 23);
   EXPECT_EQ(page.Find("Dig2", 0)->rect.x, 200 + 59);
   EXPECT_EQ(document->name, "FormCar25");
+}
+
+TEST_F(NumberEditorTest, ANumberAtThePaperEdgePrintsClearOfIt) {
+  const double edge = report::Mm(report::kPrinterEdgeMm);
+  NumberEditorState state = DefaultNumberEditorState();
+  state.numbers[0] = {0, 0};
+  state.matrix = {kNumberPanelWidth, 0};
+  Issue(42, 1);
+  auto document = PrintNumberCards(state, dir.path(), card_file, password, issuer);
+  ASSERT_TRUE(document.ok()) << document.error();
+  const report::Page& page = document->pages.at(0);
+  EXPECT_NEAR(page.Find("C11", 0)->rect.x, edge, 0.01);
+  EXPECT_NEAR(page.Find("C11", 0)->rect.y, edge, 0.01);
+  EXPECT_EQ(page.Find("F11", 0)->rect, page.Find("C11", 0)->rect) << "the box goes with its number";
+  EXPECT_LE(page.Find("M25", 0)->rect.right(), 794 - edge + 0.01);
+  EXPECT_NEAR(page.Find("M2", 0)->rect.x - page.Find("M1", 0)->rect.x, 25, 0.01) << "the matrix moves whole";
 }
 
 TEST_F(NumberEditorTest, TwoCardsPerSheetEachWithItsAuthenticationLine) {
@@ -40,7 +56,7 @@ TEST_F(NumberEditorTest, TwoCardsPerSheetEachWithItsAuthenticationLine) {
   EXPECT_EQ(page.details, 2);
   const report::PlacedItem* second = page.Find("LabelSenha", 1);
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(second->rect.y, 552 + 8) << "the top of the lower half";
+  EXPECT_EQ(second->rect.y, 552 + page.Find("LabelSenha", 0)->rect.y) << "the top of the lower half";
   EXPECT_GT(second->rect.x, 794 / 2) << "at the right";
   EXPECT_EQ(page.Find("C11", 1)->rect.y, 552 + 60);
 
