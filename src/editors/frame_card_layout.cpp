@@ -130,13 +130,8 @@ class FrameCardBuilder {
 
  private:
   bool decorations_off() const { return s_.only_numbers; }
-  // Where an element of that size prints: at twice its handle's position,
-  // moved in from the paper's edge when it comes too close. The same with
-  // or without decorations, so numbers land on pre-printed frames alike.
   report::Point Placed(const HandlePosition& handle, double width, double height) const {
-    const report::Point at = Doubled(handle);
-    const report::Point moved = MoveInside({at.x, at.y, width, height}, printable_);
-    return {at.x + moved.x, at.y + moved.y};
+    return PlacedOnSheet(handle, {0, 0, width, height}, printable_);
   }
   void Add(report::LayoutItem item) { band_.items.push_back(std::move(item)); }
 
@@ -167,7 +162,7 @@ report::Layout FrameCardLayout(const FrameEditorVariant& variant, const FrameEdi
   // The authentication line at the printable corner or foot of the sheet.
   const Rect printable = PrintableInBand(layout.page, band.height);
   const Rect authentication = variant.authentication == AuthenticationPlace::kTopRight
-                                  ? Rect{printable.right() - kTextAir - 300, printable.y, 300, 18}
+                                  ? TopRightAuthentication(printable)
                                   : Rect{width / 2 - 150, std::min(band.height - 26, printable.bottom() - 18), 300, 18};
   band.items.push_back(layouts::AuthenticationText(
       authentication, TextStyleOf(10, true,

@@ -24,14 +24,6 @@ constexpr report::Rect kBlockExtent{0, 0, 110, 63};
 constexpr double kMatrixPitch = 25;
 constexpr report::Rect kMatrixExtent{kMatrixPitch, 0, 24 * kMatrixPitch + 22, 16};
 
-// Twice the handle's position, moved in from the paper's edge as far as
-// the element of that extent must (see sheet_edges.h).
-report::Point Placed(const HandlePosition& handle, const report::Rect& extent, const report::Rect& printable) {
-  const report::Point at = Doubled(handle);
-  const report::Point moved = MoveInside(extent.Moved(at.x, at.y), printable);
-  return {at.x + moved.x, at.y + moved.y};
-}
-
 void AddBlock(report::Band& band, int k, report::Point at, bool bar_code) {
   const std::string n = std::to_string(k);
   const report::TextStyle text = TextStyleOf(10, true);
@@ -65,8 +57,8 @@ report::Layout NumberCardLayout(const NumberEditorState& state, const std::files
     band.items.push_back(std::move(background));
   }
   const report::Rect printable = PrintableInBand(layout.page, band.height);
-  band.items.push_back(layouts::AuthenticationText({printable.right() - kTextAir - 300, printable.y, 300, 18},
-                                                   TextStyleOf(10, true, report::HAlign::kRight)));
+  band.items.push_back(
+      layouts::AuthenticationText(TopRightAuthentication(printable), TextStyleOf(10, true, report::HAlign::kRight)));
 
   report::TextStyle numbers = TextStyleOf(state.font.size, state.font.bold, report::HAlign::kCentre);
   numbers.font.family = state.font.name;
@@ -81,10 +73,11 @@ report::Layout NumberCardLayout(const NumberEditorState& state, const std::files
     band.items.push_back(report::Box("F1" + std::to_string(k), cell, border, state.background));
     band.items.push_back(report::FieldText("C1" + std::to_string(k), cell, issue::NumberField(k), numbers));
   }
-  AddBlock(band, 1, Placed(state.block1, kBlockExtent, printable), !state.suppress_bar_code);
-  if (state.two_numbers) AddBlock(band, 2, Placed(state.block2, kBlockExtent, printable), !state.suppress_bar_code);
+  AddBlock(band, 1, PlacedOnSheet(state.block1, kBlockExtent, printable), !state.suppress_bar_code);
+  if (state.two_numbers)
+    AddBlock(band, 2, PlacedOnSheet(state.block2, kBlockExtent, printable), !state.suppress_bar_code);
   if (!state.suppress_matrix) {
-    const report::Point at = Placed(state.matrix, kMatrixExtent, printable);
+    const report::Point at = PlacedOnSheet(state.matrix, kMatrixExtent, printable);
     const report::TextStyle matrix = TextStyleOf(10, true, report::HAlign::kCentre);
     for (int k = 1; k <= 25; ++k) {
       band.items.push_back(report::FieldText("M" + std::to_string(k), {at.x + kMatrixPitch * k, at.y, 22, 16},

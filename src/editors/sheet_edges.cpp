@@ -2,8 +2,14 @@
 
 #include <algorithm>
 
+#include "editors/frame_card_layout.h"
+
 namespace tavelao::editors {
 namespace {
+
+// A right-aligned text's last glyph ends on its rectangle: set against the
+// printable area's side, the rectangle keeps this much air from it.
+constexpr double kTextAir = 4;
 
 // The shift along one axis that brings [start, end) into [low, high).
 double Shift(double start, double end, double low, double high) {
@@ -24,6 +30,17 @@ report::Rect PrintableInBand(const report::PageSetup& page, double band_height) 
 report::Point MoveInside(const report::Rect& extent, const report::Rect& area) {
   return {Shift(extent.x, extent.right(), area.x, area.right()),
           Shift(extent.y, extent.bottom(), area.y, area.bottom())};
+}
+
+report::Point PlacedOnSheet(const HandlePosition& handle, const report::Rect& extent, const report::Rect& printable) {
+  const report::Point at = Doubled(handle);
+  const report::Point moved = MoveInside(extent.Moved(at.x, at.y), printable);
+  return {at.x + moved.x, at.y + moved.y};
+}
+
+report::Rect TopRightAuthentication(const report::Rect& printable) {
+  constexpr double kWidth = 300;
+  return {printable.right() - kTextAir - kWidth, printable.y, kWidth, 18};
 }
 
 }  // namespace tavelao::editors
