@@ -171,6 +171,12 @@ int CardThreshold(CardSize size) { return Numbers(size) - 1; }
 
 int StandingsLimit(CardSize size) { return size == CardSize::Five ? 3 : 5; }
 
+std::string_view AnnouncedTitle(std::optional<Pattern> pattern) {
+  static constexpr std::array<std::string_view, kPatternCount> kTitles = {
+      "COLUNA", "LINHA", "TÊ", "JANELÃO", "CRUZ", "XIS", "JANELINHA", "BIN", "U", "PORTA", "ELE", "CANTOS"};
+  return pattern ? kTitles[Index(*pattern)] : kWholeCardTitle;
+}
+
 const PatternInfo& Info(Pattern p) { return kInfo[Index(p)]; }
 
 std::optional<Pattern> PatternOfKeyword(std::string_view keyword) {

@@ -64,6 +64,11 @@ struct PatternInfo {
 };
 
 const PatternInfo& Info(Pattern p);
+
+// How the hall is told what a card won: the pattern's name in capitals with
+// its accents ("TÊ"), or "CARTELA CHEIA" for the card's own figure.
+inline constexpr std::string_view kWholeCardTitle = "CARTELA CHEIA";
+std::string_view AnnouncedTitle(std::optional<Pattern> pattern);
 std::optional<Pattern> PatternOfKeyword(std::string_view keyword);
 
 // One flag per pattern, indexed by Index(Pattern).

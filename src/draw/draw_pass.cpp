@@ -51,6 +51,8 @@ Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings,
       result.memo.push_back(AnnouncementLine(entry, static_cast<Pattern>(c.pattern)));
     }
     AddWinnerToSheet(sheet, result.winner_count, entry);
+    result.winners.push_back({entry.CardNumber(), c.pattern == kWholeCard ? std::nullopt
+                                                                     : std::optional(static_cast<Pattern>(c.pattern))});
   }
   for (Pattern p : kUntickOrder) {
     if (findings.won[Index(p)]) result.won.push_back(p);

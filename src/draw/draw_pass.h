@@ -34,11 +34,20 @@ struct PassInput {
   const DrawChoice& choice;
 };
 
+// A card that completed a figure in the pass; a card that completes two rows
+// is there twice.
+struct PassWinner {
+  int card = 0;
+  std::optional<Pattern> pattern;  // nullopt: the card's own figure
+  friend bool operator==(const PassWinner&, const PassWinner&) = default;
+};
+
 struct PassResult {
   bool ran = false;
   std::vector<std::string> memo;  // the lines of Memo1
   MemoColour memo_colour = MemoColour::LightYellow;
   int winner_count = 0;
+  std::vector<PassWinner> winners;  // in the order of the announcements
   std::vector<Pattern> won;         // to untick, in this order
   bool show_sheet = false;          // bring the winners sheet to the front
   bool show_mostra_button = false;  // show ButtonMostra instead

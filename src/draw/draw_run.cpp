@@ -1,5 +1,6 @@
 #include "draw/draw_run.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "draw/random_ball.h"
@@ -9,6 +10,7 @@ namespace tavelao::draw {
 namespace {
 
 constexpr const char* kOrderHeading = "Ordem do sorteio:";
+constexpr const char* kDrawTitle = "Sorteio";
 
 // Sets the flag for the length of an evaluation pass.
 class BusyFlag {
@@ -81,6 +83,9 @@ std::optional<CardSizeLayout> DrawRun::ConfirmCardSize() {
     return std::nullopt;
   }
   const CardSizeLayout& layout = LayoutOf(*state_.choice.card_size);
+  // The new size may play columns the last draw type left out: the board and
+  // counters must show them before the first ball, not after it.
+  if (auto status = RefreshDrawType(); !status) dialogs_.Inform(kDrawTitle, status.error());
   state_.outros = std::string(layout.outros);
   return layout;
 }
@@ -93,6 +98,9 @@ Status DrawRun::StartDraw(DrawMode mode) {
   if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
 
   state_.drawn = {};
+  state_.drawn_order.clear();
+  state_.new_winners.clear();
+  last_winners_.clear();
   state_.drawn_count = 0;
   state_.last_ball.clear();
   state_.memo.clear();
@@ -114,9 +122,11 @@ Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
   outcome.marked = !state_.drawn.Has(ball);
   if (outcome.marked) {
     state_.drawn.Add(ball);
+    state_.drawn_order.push_back(ball);
     ++state_.drawn_count;
   } else {
     state_.drawn.Remove(ball);
+    std::erase(state_.drawn_order, ball);
     --state_.drawn_count;
   }
   state_.order_text += (outcome.marked ? "" : "-") + BallLabel(ball) + " ";
@@ -136,6 +146,7 @@ Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
   outcome.ball = *ball;
   outcome.marked = true;
   state_.drawn.Add(*ball);
+  state_.drawn_order.push_back(*ball);
   ++state_.drawn_count;
   if (auto status = record_.MarkDrawn(*ball); !status) return std::move(status).take_error();
   if (state_.drawn_count >= kBallCount) state_.alea_enabled = false;
@@ -158,6 +169,11 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.mostra_visible = pass->show_mostra_button;
   outcome.evaluated = pass->ran;
   outcome.winners = pass->winner_count;
+  state_.new_winners.clear();
+  for (const PassWinner& w : pass->winners) {
+    if (std::find(last_winners_.begin(), last_winners_.end(), w) == last_winners_.end()) state_.new_winners.push_back(w);
+  }
+  last_winners_ = std::move(pass->winners);
   outcome.show_sheet = pass->show_sheet;
   for (Pattern p : pass->won) {
     state_.choice.patterns[Index(p)] = false;

@@ -34,6 +34,7 @@ struct DrawState {
   int balls_in_play = 100;                            // LabelnoSorteio
   int drawn_count = 0;                                // LabelSorteadas: drawn balls of the columns in play
   BallSet drawn;                                      // every drawn ball, in play or not
+  std::vector<int> drawn_order;                       // the drawn balls as they came; an unmarked one leaves
   std::string outros;                                 // LabelOutros
   std::string order_text;                             // LabelOrdem and MemoOrdem
   std::string last_ball;                              // ButtonUltima
@@ -44,6 +45,9 @@ struct DrawState {
   bool alea_enabled = false;
   bool busy = false;
   WinnersSheet sheet;
+  // The completions of the last pass that the pass before did not have: what
+  // the hall is told after this ball.
+  std::vector<PassWinner> new_winners;
 
   int BallsLeft() const { return balls_in_play - drawn_count; }  // LabelRestam
   bool InPlay(int ball) const { return IsBall(ball) && columns[BallColumn(ball) - 1]; }
@@ -129,6 +133,7 @@ class DrawRun {
   DrawCards cards_;
   DrawState state_;
   bool held_ = false;
+  std::vector<PassWinner> last_winners_;  // every completion of the last pass
 };
 
 }  // namespace tavelao::draw

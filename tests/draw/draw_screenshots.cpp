@@ -74,6 +74,12 @@ int main(int argc, char** argv) {
   sheet->hide();
   QTest::qWait(20);
   Save(form.grab(), "sorteio.png");
+  // As a maximised window on a 1920×1080 screen shows it.
+  form.resize(1920, 1050);
+  QTest::qWait(20);
+  Save(form.grab(), "sorteio_maximizado.png");
+  form.resize(1024, 720);
+  QTest::qWait(20);
 
   // With a password, so that the authentication text shows.
   app.workspace().password = *tavelao::card::Password::FromText("ABCDE");

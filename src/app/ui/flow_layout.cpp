@@ -4,6 +4,16 @@
 #include <algorithm>
 
 namespace tavelao::app {
+namespace {
+
+bool FillsArea(const QLayoutItem& item) {
+  const QWidget* widget = item.widget();
+  if (!widget) return false;
+  const QSizePolicy policy = widget->sizePolicy();
+  return (policy.horizontalPolicy() & QSizePolicy::ExpandFlag) && (policy.verticalPolicy() & QSizePolicy::ExpandFlag);
+}
+
+}  // namespace
 
 FlowLayout::FlowLayout(QWidget* parent, int margin, int spacing) : QLayout(parent), spacing_(spacing) {
   setContentsMargins(margin, margin, margin, margin);
@@ -44,12 +54,14 @@ int FlowLayout::Arrange(const QRect& rect, bool measure_only) const {
   int row_height = 0;
   for (QLayoutItem* item : items_) {
     if (item->isEmpty()) continue;  // hidden panels take no room
-    const QSize size = item->sizeHint();
-    if (x > area.x() && x + size.width() > area.right() + 1) {
+    QSize size = item->sizeHint();
+    const bool fills = FillsArea(*item);
+    if (x > area.x() && (fills || x + size.width() > area.right() + 1)) {
       x = area.x();
       y += row_height + spacing_;
       row_height = 0;
     }
+    if (fills) size = size.expandedTo(QSize(area.right() + 1 - x, area.bottom() + 1 - y));
     if (!measure_only) item->setGeometry(QRect(QPoint(x, y), size));
     x += size.width() + spacing_;
     row_height = std::max(row_height, size.height());

@@ -1,6 +1,8 @@
 #pragma once
 // Lays the visible panels of the main window left to right from the
-// top-left corner, wrapping to a new row when the window is too narrow.
+// top-left corner, wrapping to a new row when the window is too narrow. A
+// panel that expands both ways (the draw screen) takes a row of its own and
+// the rest of the window.
 
 #include <QLayout>
 #include <QList>

@@ -38,6 +38,8 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
     : form_(form), run_(tables, form.services().dialogs, std::move(new_random)) {
   setObjectName(QStringLiteral("PanelSorteio"));
   app::StylePanel(*this);
+  // The screen takes the whole window, so that the board grows with it.
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   auto* layout = new QVBoxLayout(this);
 
   start_ = new QFrame(this);
@@ -56,10 +58,11 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
 
   board_ = new BallBoardPanel(this);
   board_->hide();
-  layout->addWidget(board_, 0, Qt::AlignLeft);
+  layout->addWidget(board_);
   follow_ = new FollowUpPanel(this);
   follow_->hide();
-  layout->addWidget(follow_, 0, Qt::AlignLeft);
+  layout->addWidget(follow_, 1);
+  layout->addStretch(0);  // keeps the start buttons at the top when alone
   picture_ = new PicturePanel(this);
   // Over the counters and buttons of the follow-up panel, leaving the board
   // and the results in sight.
@@ -88,7 +91,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
     Check(run_.ClickFullCard(ticked));
     ShowState();
   });
-  connect(follow_, &FollowUpPanel::patternsRequested, patterns_, &PatternWindow::Open);
+  connect(follow_, &FollowUpPanel::patternsRequested, this, [this] { patterns_->Open(*board_); });
   connect(follow_, &FollowUpPanel::soundClicked, this, &DrawScreen::CheckSomClick);
   connect(follow_, &FollowUpPanel::drawBallRequested, this, &DrawScreen::ButtonAleaClick);
   connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
@@ -104,6 +107,12 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
 }
 
 DrawScreen::~DrawScreen() = default;
+
+void DrawScreen::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  const QMargins m = layout()->contentsMargins();
+  board_->setFixedHeight(board_->HeightFor(width() - m.left() - m.right(), height() * 11 / 20));
+}
 
 void DrawScreen::OpenDrawChoice() {
   form_.SetMainMenusVisible(false);
@@ -170,7 +179,7 @@ void DrawScreen::ButtonFimClick() {
 void DrawScreen::ButtonMostraClick() {
   run_.HideWinnersButton();
   ShowState();
-  sheet_->Open();
+  sheet_->Open(*board_);
 }
 
 void DrawScreen::CheckSomClick() {
@@ -198,7 +207,7 @@ void DrawScreen::ShowState() {
 }
 
 void DrawScreen::ShowOutcome(const BallOutcome& outcome) {
-  if (outcome.show_sheet) sheet_->Open();
+  if (outcome.show_sheet) sheet_->Open(*board_);
 }
 
 void DrawScreen::PresentBall(int ball, bool electronic) {

@@ -50,6 +50,10 @@ class DrawScreen : public QFrame {
   void CheckSomClick();
   void ButtonConfClick();
 
+ protected:
+  // The board takes the window's width and about half its height.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void ShowState();
   // What a marked, unmarked or drawn ball changes on the screen.

@@ -7,13 +7,22 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
 
 namespace tavelao::draw {
 namespace {
+
+// The longest text LabelOutros can show: every pattern ticked.
+constexpr const char* kLongestOutros =
+    "Outros sorteios: CANTOS JANELINHA PORTA BIN XIS LINHA COLUNA TE JANELÃO CRUZ U ELE ";
+constexpr int kOutrosWidth = 200;
+constexpr int kMinLastWidth = 170;
+constexpr int kMinLastHeight = 110;
 
 QLabel* Counter(const char* name, QWidget* parent) {
   auto* label = new QLabel(QStringLiteral("0"), parent);
@@ -25,6 +34,11 @@ QLabel* Counter(const char* name, QWidget* parent) {
   font.setPointSizeF(font.pointSizeF() * 1.3);
   label->setFont(font);
   return label;
+}
+
+QFont WithPixelSize(QFont font, int pixels) {
+  font.setPixelSize(std::max(10, pixels));
+  return font;
 }
 
 QPlainTextEdit* ReadOnlyBox(const char* name, QWidget* parent) {
@@ -50,6 +64,7 @@ QHBoxLayout* BoxWithLabel(QCheckBox* box, QLabel* label) {
 FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("PanelAcompanha"));
   app::StylePanel(*this);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   auto* layout = new QHBoxLayout(this);
 
   // Counters and the last ball.
@@ -65,14 +80,14 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   counters->addWidget(left_, 2, 1);
   last_ = app::MakeButton(QString(), QStringLiteral("ButtonUltima"), this);
   last_->setFocusPolicy(Qt::NoFocus);
-  last_->setFixedSize(170, 110);
+  last_->setMinimumSize(kMinLastWidth, kMinLastHeight);
+  last_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   QFont big = last_->font();
   big.setBold(true);
-  big.setPointSizeF(big.pointSizeF() * 4);
-  last_->setFont(big);
-  counters->addWidget(last_, 3, 0, 1, 2, Qt::AlignCenter);
-  counters->setRowStretch(4, 1);
-  layout->addLayout(counters);
+  last_->setFont(WithPixelSize(big, kMinLastHeight / 2));
+  counters->addWidget(last_, 3, 0, 1, 2);
+  counters->setRowStretch(3, 1);
+  layout->addLayout(counters, 1);
 
   // The draw type and the buttons.
   auto* controls = new QVBoxLayout;
@@ -85,7 +100,14 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   outros_ = new QLabel(this);
   outros_->setObjectName(QStringLiteral("LabelOutros"));
   outros_->setWordWrap(true);
-  outros_->setFixedWidth(200);
+  outros_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Room for the longest text from the start, so that the buttons below
+  // stay where the operator's hand expects them as patterns come and go.
+  outros_->setFixedSize(kOutrosWidth, outros_->fontMetrics()
+                                          .boundingRect(QRect(0, 0, kOutrosWidth, 1000), Qt::TextWordWrap,
+                                                        QString::fromUtf8(kLongestOutros))
+                                          .height() +
+                                      4);
   controls->addWidget(outros_);
   sorteios_ = app::MakeButton(QStringLiteral("Marcar outros tipos de sorteio"), QStringLiteral("ButtonSorteios"), this);
   controls->addWidget(sorteios_);
@@ -102,6 +124,9 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   QPushButton* conf = app::MakeButton(QStringLiteral("Confere cartela"), QStringLiteral("ButtonConf"), this);
   controls->addWidget(conf);
   mostra_ = app::MakeButton(QStringLiteral("Mostra ganhadoras"), QStringLiteral("ButtonMostra"), this);
+  QSizePolicy keeps_room = mostra_->sizePolicy();
+  keeps_room.setRetainSizeWhenHidden(true);
+  mostra_->setSizePolicy(keeps_room);
   controls->addWidget(mostra_);
   controls->addStretch();
   layout->addLayout(controls);
@@ -112,19 +137,19 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   ordem_->setObjectName(QStringLiteral("LabelOrdem"));
   ordem_->hide();
   memo_ordem_ = ReadOnlyBox("MemoOrdem", this);
-  memo_ordem_->setFixedSize(420, 62);
+  memo_ordem_->setMinimumSize(420, 62);
+  memo_ordem_->setMaximumHeight(120);
   results->addWidget(memo_ordem_);
   auto* heading = new QLabel(QStringLiteral("Pontos Cart. Número das cartelas"), this);
   heading->setObjectName(QStringLiteral("LabelPontos"));
   memo_ = ReadOnlyBox("Memo1", this);
   memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo_->setFixedSize(420, 250);
+  memo_->setMinimumSize(420, 250);
   heading->setFont(memo_->font());
   results->addWidget(heading);
-  results->addWidget(memo_);
-  results->addStretch();
-  layout->addLayout(results);
+  results->addWidget(memo_, 1);
+  layout->addLayout(results, 2);
 
   connect(cheia_, &QCheckBox::clicked, this, &FollowUpPanel::fullCardClicked);
   connect(sorteios_, &QPushButton::clicked, this, &FollowUpPanel::patternsRequested);
@@ -146,7 +171,12 @@ void FollowUpPanel::Show(const DrawState& state) {
   alea_->setEnabled(state.alea_enabled);
   mostra_->setVisible(state.mostra_visible);
   ordem_->setText(app::ToQString(state.order_text));
-  if (memo_ordem_->toPlainText() != ordem_->text()) memo_ordem_->setPlainText(ordem_->text());
+  if (memo_ordem_->toPlainText() != ordem_->text()) {
+    memo_ordem_->setPlainText(ordem_->text());
+    // The latest balls are the ones the hall asks about.
+    QScrollBar* scroll = memo_ordem_->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+  }
   memo_->setPlainText(app::ToQString(state.MemoText()));
   const auto colour = ColourOf(state.memo_colour);
   QPalette palette = memo_->palette();
@@ -161,5 +191,12 @@ void FollowUpPanel::SetFullCardControls(bool shown) {
 }
 
 bool FollowUpPanel::SoundOn() const { return som_->isChecked(); }
+
+void FollowUpPanel::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  last_->setFont(WithPixelSize(last_->font(), static_cast<int>(std::min(last_->height() * 0.55, last_->width() * 0.3))));
+  const int counter_pixels = std::clamp(height() / 16, 16, 40);
+  for (QLabel* counter : {in_play_, drawn_, left_}) counter->setFont(WithPixelSize(counter->font(), counter_pixels));
+}
 
 }  // namespace tavelao::draw

@@ -34,6 +34,10 @@ class FollowUpPanel : public QFrame {
   void showWinnersRequested();
   void conferenceRequested();
 
+ protected:
+  // The last ball's digits grow with its button.
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   QLabel* in_play_ = nullptr;
   QLabel* drawn_ = nullptr;

@@ -2,8 +2,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QPushButton>
 
+#include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/window_placement.h"
 #include "draw/ui/cell_picture_widget.h"
 
 namespace tavelao::draw {
@@ -29,14 +33,28 @@ PatternWindow::PatternWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(box, &QCheckBox::clicked, this, [this, p](bool ticked) { emit patternClicked(p, ticked); });
     ++slot;
   }
+  QPushButton* close_button = app::MakeButton(QStringLiteral("Fechar"), QStringLiteral("ButtonFecharSorteios"), this);
+  grid->addWidget(close_button, (slot + 2) / 3, 0, 1, 6, Qt::AlignRight);
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
   Show(DrawChoice{});
 }
 
-void PatternWindow::Open() {
-  move(0, 0);
+void PatternWindow::Open(const QWidget& board) {
+  if (!isVisible()) {
+    adjustSize();
+    app::MoveBeside(*this, board);
+  }
   show();
   raise();
   activateWindow();
+}
+
+void PatternWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void PatternWindow::Show(const DrawChoice& choice) {

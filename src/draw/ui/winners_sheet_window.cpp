@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "app/ui/qt_text.h"
+#include "app/ui/window_placement.h"
 
 namespace tavelao::draw {
 namespace {
@@ -29,8 +30,10 @@ QLabel* FrameLabel(const QString& name, QWidget* parent, double scale) {
 
 }  // namespace
 
-WinnersSheetWindow::WinnersSheetWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+WinnersSheetWindow::WinnersSheetWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("TFormVenc"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFocusPolicy(Qt::NoFocus);
   setWindowTitle(QStringLiteral("Cartelas ganhadoras"));
   for (int f = 0; f < WinnersSheet::kFrames; ++f) {
     Frame& frame = frames_[f];
@@ -82,11 +85,11 @@ void WinnersSheetWindow::SetFrameHeight(int height) {
   setFixedSize(kGap + WinnersSheet::kFrames * (kFrameWidth + kGap), height + 2 * kGap);
 }
 
-void WinnersSheetWindow::Open() {
-  move(0, 0);
+void WinnersSheetWindow::Open(const QWidget& board) {
+  // Placed once per showing: a sheet the operator moved stays where it is.
+  if (!isVisible()) app::MoveBeside(*this, board);
   show();
   raise();
-  activateWindow();
 }
 
 void WinnersSheetWindow::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,8 @@
 // TFormVenc, "Cartelas ganhadoras": six card frames Panel1..Panel6 side by
 // side, each with its title Cart1..Cart6, the five title letters and the 25
 // numbers (A1..A25 for the first frame, B1.. for the second, up to F25). The
-// frames are cut to the rows the card size plays.
+// frames are cut to the rows the card size plays. It opens beside the board
+// and never takes the focus: the operator's next click belongs to the board.
 
 #include <QWidget>
 #include <array>
@@ -24,8 +25,8 @@ class WinnersSheetWindow : public QWidget {
   void Show(const WinnersSheet& sheet);
   void SetLetters(const TitleLetters& letters);
   void SetFrameHeight(int height);
-  // In front, at the top-left corner.
-  void Open();
+  // In front, beside `board`, not under the mouse, without taking the focus.
+  void Open(const QWidget& board);
 
  signals:
   void closed();
