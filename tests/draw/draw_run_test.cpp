@@ -36,6 +36,8 @@ TEST(Patterns25, ColumnAndRowOnOneBallGiveColunaBeforeLinhaAndTwoFrames) {
                                                 "CARTELA 010001 BATEU LINHA Lote:000007 Seq:001"}));
   EXPECT_EQ(f.state().memo_colour, MemoColour::LightYellow) << "only a whole card paints it white";
   EXPECT_EQ(outcome.winners, 2);
+  EXPECT_EQ(f.state().new_winners,
+            (std::vector<PassWinner>{{10001, Pattern::Coluna}, {10001, Pattern::Linha}}));
   EXPECT_EQ(outcome.unticked, (std::vector<Pattern>{Pattern::Linha, Pattern::Coluna}));
   EXPECT_TRUE(outcome.show_sheet);
   EXPECT_FALSE(f.state().mostra_visible);
@@ -186,6 +188,29 @@ TEST(Cards15, UnmarkingABallUndoesTheCountersAndTheWin) {
   EXPECT_EQ(f.state().order_text, "Ordem do sorteio:01 02 03 21 22 23 41 42 43 61 62 63 81 82 83 -43 ");
   EXPECT_EQ(f.Memo(), (std::vector<std::string>{"1 cartela(s) faltando 1 pedra."}));
   EXPECT_EQ(f.state().memo_colour, MemoColour::LightYellow);
+}
+
+// What the hall is told: a win once, on the ball that made it; the drawn
+// order without the unmarked ball.
+TEST(Cards15, ACardIsAnnouncedOnceAndTheOrderForgetsAnUnmarkedBall) {
+  DrawFixture f;
+  f.AddCard(10001, Ladder(0));
+  f.AddCard(10002, Ladder(5));
+  f.Start(CardSize::Fifteen);
+  const std::vector<int> balls = RowsOneToThree(Ladder(0));
+  f.Click(balls);
+  EXPECT_EQ(f.state().new_winners, (std::vector<PassWinner>{{10001, std::nullopt}}));
+  f.Click(99);  // the card is found complete again, but is no news
+  EXPECT_TRUE(f.state().new_winners.empty());
+  EXPECT_EQ(f.state().drawn_order.back(), 99);
+
+  f.Click(balls[3]);  // unmarked: the card is incomplete
+  EXPECT_TRUE(f.state().new_winners.empty());
+  EXPECT_EQ(std::count(f.state().drawn_order.begin(), f.state().drawn_order.end(), balls[3]), 0);
+  EXPECT_EQ(f.state().drawn_order.size(), 15u);
+  f.Click(balls[3]);  // marked again: won again, told again
+  EXPECT_EQ(f.state().new_winners, (std::vector<PassWinner>{{10001, std::nullopt}}));
+  EXPECT_EQ(f.state().drawn_order.back(), balls[3]);
 }
 
 // More than 15 cards with the same count give only the heading; up to 15,
