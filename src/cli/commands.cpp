@@ -6,8 +6,8 @@ namespace tavelao::cli {
 namespace {
 
 const CommandDeclaration* const kCommands[] = {
-    &kCartelaCommand, &kExportaCommand, &kListaCommand,  &kEmiteCommand,  &kEmpresarialCommand, &kSorteiaCommand,
-    &kPremiosCommand, &kConfereCommand, &kValidaCommand, &kBackupCommand, &kRestauraCommand,
+    &kCartelaCommand, &kExportaCommand, &kListaCommand,   &kEmiteCommand,  &kEmpresarialCommand, &kSorteiaCommand,
+    &kFalaCommand,    &kPremiosCommand, &kConfereCommand, &kValidaCommand, &kBackupCommand,      &kRestauraCommand,
 };
 
 }  // namespace

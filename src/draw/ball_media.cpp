@@ -27,8 +27,11 @@ std::optional<std::string> FindFile(const std::filesystem::path& folder, const s
 
 }  // namespace
 
-std::string BallSoundFile(const std::filesystem::path& folder, int ball) {
-  if (auto own = FindFile(folder, "sp" + BallLabel(ball) + ".wav")) return *own;
+std::optional<std::string> OwnBallSoundFile(const std::filesystem::path& folder, int ball) {
+  return FindFile(folder, "sp" + BallLabel(ball) + ".wav");
+}
+
+std::string CommonBallSoundFile(const std::filesystem::path& folder) {
   return FindFile(folder, "sompedra.wav").value_or("sompedra.wav");
 }
 
@@ -36,7 +39,5 @@ std::optional<std::filesystem::path> BallPictureFile(const std::filesystem::path
   if (auto found = FindFile(folder, "im" + BallLabel(ball) + ".jpg")) return folder / *found;
   return std::nullopt;
 }
-
-bool BallSoundsInstalled(const std::filesystem::path& folder) { return FindFile(folder, "SP02.WAV").has_value(); }
 
 }  // namespace tavelao::draw

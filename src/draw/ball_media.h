@@ -1,6 +1,7 @@
 #pragma once
 // The optional sound and picture files of a ball in the working directory:
-// "sp" + label + ".wav" (or "sompedra.wav") and "im" + label + ".jpg".
+// "sp" + label + ".wav" (or "sompedra.wav") and "im" + label + ".jpg". A
+// ball's own sound comes before its spoken call.
 // Names are matched without regard to case, as on the system they were made
 // for.
 
@@ -10,15 +11,14 @@
 
 namespace tavelao::draw {
 
-// The wave file to play for the ball, relative to the folder: its own when
-// present, else "sompedra.wav" (whose absence the player ignores).
-std::string BallSoundFile(const std::filesystem::path& folder, int ball);
+// The ball's own wave file ("sp42.wav"), relative to the folder, when present.
+std::optional<std::string> OwnBallSoundFile(const std::filesystem::path& folder, int ball);
+
+// "sompedra.wav" as the folder spells it, for a ball without its own file
+// when there is no voice to call it (the player ignores a missing file).
+std::string CommonBallSoundFile(const std::filesystem::path& folder);
 
 // The ball's picture, when present.
 std::optional<std::filesystem::path> BallPictureFile(const std::filesystem::path& folder, int ball);
-
-// Whether the ball sounds are installed ("SP02.WAV"); `CheckSom` offers the
-// download when they are not.
-bool BallSoundsInstalled(const std::filesystem::path& folder);
 
 }  // namespace tavelao::draw

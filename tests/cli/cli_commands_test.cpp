@@ -40,6 +40,7 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
         "sobrescreve"}},
       {"empresarial", {"inicial", "quantidade", "sem-dezenas", "pdf", "sobrescreve", "csv"}},
       {"sorteia", {"cartelas", "padroes", "sem-cheia", "bolas"}},
+      {"fala", {"wav", "vitoria"}},
       {"premios", {}},
       {"confere", {"bolas"}},
       {"valida", {"lote", "exclui"}},

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "draw/ui/audience_window.h"
 #include "draw/ui/drawn_number_palette.h"
 #include "draw_screens_fixture.h"
 
@@ -172,6 +173,52 @@ TEST_F(DrawHall, WinnersSheetOpensAwayFromTheMouseAndLeavesTheFocusAlone) {
   EXPECT_FALSE(sheet->frameGeometry().contains(QCursor::pos())) << "the next click must reach the board";
   EXPECT_NE(QApplication::activeWindow(), sheet);
   EXPECT_EQ(QApplication::focusWidget(), focus_before);
+}
+
+TEST_F(DrawHall, TelaoFollowsEveryBallUnmarkAndDrawTypeAndLeavesTheFocusAlone) {
+  app.workspace().card_options.prizes[0] = "Bingo da Paróquia";
+  Validate(42, 7, 1);
+  StartManual();
+  app.form().activateWindow();
+  QWidget* focus_before = QApplication::focusWidget();
+  app.Click("ButtonTelao");
+  auto* telao = Get<draw::AudienceWindow>("TFormTelao");
+  ASSERT_TRUE(telao->isVisible());
+  EXPECT_EQ(telao->screen(), draw::DefaultAudienceScreen());
+  // One monitor here: a window the operator can close, not a full screen
+  // that would hide the board.
+  EXPECT_FALSE(telao->isFullScreen());
+  EXPECT_FALSE(telao->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_FALSE(telao->geometry().intersects(GlobalRect(Get("P1"))));
+  EXPECT_TRUE(Get<QPushButton>("ButtonTelao")->isChecked());
+  EXPECT_EQ(telao->view().event_title, "Bingo da Paróquia");
+
+  ClickPanel(7);
+  ClickPanel(42);
+  ASSERT_TRUE(telao->view().last_ball);
+  EXPECT_EQ(telao->view().last_ball->ball, 42) << "on the same click, not later";
+  EXPECT_TRUE(telao->view().board[6].drawn);
+  ClickPanel(42);  // unmarked: the last ball still drawn is 7
+  EXPECT_EQ(telao->view().last_ball->ball, 7);
+  EXPECT_FALSE(telao->view().board[41].drawn);
+
+  app.Click("ButtonSorteios");
+  Tick("CBLinha");
+  Get("TFormSorteios")->hide();
+  const auto& figures = telao->view().figures;
+  EXPECT_TRUE(std::any_of(figures.begin(), figures.end(), [](const auto& f) { return f.title == "LINHA"; }));
+  for (int k : {1, 6, 11, 16, 21}) ClickPanel(Ball(42, k));
+  ASSERT_FALSE(telao->view().announcements.empty());
+  EXPECT_EQ(telao->view().announcements.front(), "BINGO! Cartela 000042 — LINHA");
+
+  EXPECT_NE(QApplication::activeWindow(), telao);
+  EXPECT_EQ(QApplication::focusWidget(), focus_before);
+  app.Click("ButtonTelao");
+  EXPECT_FALSE(telao->isVisible());
+  app.Click("ButtonTelao");
+  app.Click("ButtonFim");
+  app.Click("ButtonSair");
+  EXPECT_FALSE(telao->isVisible()) << "leaving the draw closes the audience screen";
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // card size, the pattern window, the board, the follow-up panel, the ball
 // picture and sound, the winners sheet and the card conference.
 
+#include <QSignalSpy>
+
+#include "draw/ball_call.h"
+#include "draw/ui/ball_caller.h"
 #include "draw_screens_fixture.h"
 
 namespace tavelao::testing {
@@ -188,42 +192,41 @@ TEST_F(DrawScreens, TitleLettersFollowTheOptions) {
 
 // ---- sound ----
 
-TEST_F(DrawScreens, EveryClickOnSomOffersTheDownloadWhileTheSoundsAreMissing) {
-  Choose();
-  app.Click("ButtonManual");
-  app.dialogs.AnswerNo();
-  Tick("CheckSom");
-  ASSERT_EQ(app.dialogs.shown.size(), 1u);
-  EXPECT_TRUE(app.dialogs.last().question);
-  EXPECT_EQ(app.dialogs.last().title, "Baixar arquivos de som");
-  EXPECT_EQ(app.dialogs.last().text, "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?");
-  EXPECT_TRUE(app.opened.empty());
-  EXPECT_TRUE(Get<QCheckBox>("CheckSom")->isChecked()) << "No leaves the box as clicked";
-
-  app.dialogs.AnswerYes();
-  Tick("CheckSom");
-  EXPECT_EQ(app.dialogs.shown.size(), 2u);
-  ASSERT_EQ(app.opened.size(), 1u);
-  EXPECT_EQ(app.opened[0], draw::SoundFilesAddress());
-  EXPECT_TRUE(app.opened[0].toLocalFile().endsWith("docs/sons.md"));
-
-  WriteFile("sp02.wav");
-  Tick("CheckSom");
-  EXPECT_EQ(app.dialogs.shown.size(), 2u) << "installed sounds ask nothing";
-}
-
-TEST_F(DrawScreens, BallSoundOnlyWithSomTickedAndTheCommonSoundWhenTheBallHasNone) {
-  WriteFile("SP02.WAV");
+TEST_F(DrawScreens, SomAsksNothingAndABallWithoutItsOwnFileIsCalledAloud) {
   WriteFile("sp05.wav");
   Choose();
   app.Click("ButtonManual");
   ClickPanel(4);
-  EXPECT_TRUE(app.sounds.played.empty());
+  EXPECT_TRUE(app.sounds.played.empty()) << "no sound before Som is ticked";
   Tick("CheckSom");
+  EXPECT_TRUE(app.dialogs.shown.empty()) << "nothing to download: the voice comes with the program";
+  EXPECT_TRUE(app.opened.empty());
+  auto* caller = app.form().findChild<draw::BallCaller*>("BallCaller");
+  ASSERT_NE(caller, nullptr);
+  QSignalSpy spoken(caller, &draw::BallCaller::spoken);
+
   ClickPanel(5);
-  ClickPanel(6);
-  EXPECT_EQ(app.sounds.played, (std::vector<std::string>{"sp05.wav", "sompedra.wav"}));
-  EXPECT_TRUE(app.dialogs.shown.empty());
+  EXPECT_EQ(app.sounds.played, (std::vector<std::string>{"sp05.wav"})) << "the ball's own file comes first";
+  ClickPanel(42);
+  ASSERT_TRUE(spoken.wait(10000));
+  EXPECT_EQ(spoken.front().at(0).toString(), "N, quarenta e dois");
+  EXPECT_EQ(app.sounds.played.size(), 1u) << "no common sound while there is a voice";
+}
+
+TEST_F(DrawScreens, AWinIsCalledAloudAfterItsBall) {
+  Validate(42, 7, 1);
+  Choose();
+  app.Click("ButtonManual");
+  app.Click("ButtonSorteios");
+  Tick("CBLinha");
+  Get("TFormSorteios")->hide();
+  for (int k : {1, 6, 11, 16}) ClickPanel(Ball(42, k));
+  Tick("CheckSom");
+  QSignalSpy spoken(app.form().findChild<draw::BallCaller*>("BallCaller"), &draw::BallCaller::spoken);
+  ClickPanel(Ball(42, 21));
+  QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 2, 15000);
+  EXPECT_EQ(spoken[0].at(0).toString(), QString::fromStdString(draw::BallCallText(Ball(42, 21), {"B", "I", "N", "G", "O"})));
+  EXPECT_EQ(spoken[1].at(0).toString(), "Bingo! Cartela quarenta e dois");
 }
 
 // ---- picture ----

@@ -1,6 +1,7 @@
 #include "draw/ui/draw_screen_panel.h"
 
-#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,8 +11,11 @@
 #include "app/ui/qt_text.h"
 #include "draw/ball_media.h"
 #include "draw/draw_tables.h"
+#include "draw/audience_view.h"
 #include "draw/seeded_random_source.h"
+#include "draw/ui/audience_window.h"
 #include "draw/ui/ball_board_panel.h"
+#include "draw/ui/ball_caller.h"
 #include "draw/ui/conference_panel.h"
 #include "draw/ui/draw_choice_panel.h"
 #include "draw/ui/follow_up_panel.h"
@@ -19,20 +23,13 @@
 #include "draw/ui/picture_panel.h"
 #include "draw/ui/winners_sheet_window.h"
 
-#ifndef TAVELAO_SOUNDS_NOTE
-#define TAVELAO_SOUNDS_NOTE "docs/sons.md"
-#endif
-
 namespace tavelao::draw {
 namespace {
 
-constexpr const char* kSoundTitle = "Baixar arquivos de som";
-constexpr const char* kSoundQuestion = "Seus arquivos de som não estão instadados. Baixa os arquivos da internet?";
+constexpr const char* kSoundTitle = "Som";
 constexpr const char* kErrorTitle = "Sorteio";
 
 }  // namespace
-
-QUrl SoundFilesAddress() { return QUrl::fromLocalFile(QString::fromUtf8(TAVELAO_SOUNDS_NOTE)); }
 
 DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::RandomFactory new_random)
     : form_(form), run_(tables, form.services().dialogs, std::move(new_random)) {
@@ -72,6 +69,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   choice_ = new DrawChoicePanel;
   patterns_ = new PatternWindow(&form);
   sheet_ = new WinnersSheetWindow(&form);
+  audience_ = new AudienceWindow(&form);
 
   connect(manual, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Manual); });
   connect(electronic, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Electronic); });
@@ -97,6 +95,8 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
   connect(follow_, &FollowUpPanel::showWinnersRequested, this, &DrawScreen::ButtonMostraClick);
   connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
+  connect(follow_, &FollowUpPanel::audienceRequested, this, &DrawScreen::OpenAudience);
+  connect(follow_, &FollowUpPanel::audienceClosed, this, &DrawScreen::CloseAudience);
   connect(sheet_, &WinnersSheetWindow::closed, this, [this] {
     run_.HideWinnersButton();
     ShowState();
@@ -147,6 +147,7 @@ void DrawScreen::StartDraw(DrawMode mode) {
 }
 
 void DrawScreen::LeaveDraw() {
+  CloseAudience();
   form_.SetMainMenusVisible(true);
   hide();
 }
@@ -164,6 +165,7 @@ void DrawScreen::ShowBall(Result<BallOutcome> outcome, bool electronic) {
   if (!outcome || !outcome->accepted) return;
   ShowOutcome(*outcome);
   PresentBall(outcome->ball, electronic);
+  CallWinners();
 }
 
 void DrawScreen::ButtonFimClick() {
@@ -182,14 +184,31 @@ void DrawScreen::ButtonMostraClick() {
   sheet_->Open(*board_);
 }
 
+BallCaller& DrawScreen::Caller() {
+  if (!caller_) {
+    caller_ = new BallCaller({}, this);
+    caller_->setObjectName(QStringLiteral("BallCaller"));
+    // Said once; the draw goes on silent.
+    connect(caller_, &BallCaller::unavailable, this,
+            [this](const QString& message) { form_.services().dialogs.Inform(kSoundTitle, app::ToUtf8(message)); });
+  }
+  return *caller_;
+}
+
 void DrawScreen::CheckSomClick() {
-  if (BallSoundsInstalled(form_.workspace().folder)) return;
-  if (!form_.services().dialogs.Ask(kSoundTitle, kSoundQuestion)) return;
-  const QUrl address = SoundFilesAddress();
-  if (form_.services().open_url) {
-    form_.services().open_url(address);
+  // The voice is made ready as soon as sound is wanted, so the first ball is
+  // not the one that waits for it.
+  if (follow_->SoundOn()) Caller();
+}
+
+void DrawScreen::PlayBallSound(int ball) {
+  const auto folder = form_.workspace().folder;
+  if (auto own = OwnBallSoundFile(folder, ball)) {
+    form_.services().sounds.Play(*own);
+  } else if (Caller().available()) {
+    caller_->CallBall(ball, Letters());
   } else {
-    QDesktopServices::openUrl(address);
+    form_.services().sounds.Play(CommonBallSoundFile(folder));
   }
 }
 
@@ -198,29 +217,48 @@ void DrawScreen::ButtonConfClick() {
   conference_->Open();
 }
 
+void DrawScreen::OpenAudience(int screen_index) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  QScreen* screen = screen_index >= 0 && screen_index < screens.size() ? screens[screen_index] : DefaultAudienceScreen();
+  audience_->Open(screen, screen != form_.screen());
+  ShowState();
+}
+
+void DrawScreen::CloseAudience() {
+  audience_->hide();
+  follow_->SetAudienceOpen(false);
+}
+
 void DrawScreen::ShowState() {
   const DrawState& state = run_.state();
   board_->Show(run_.Board());
   follow_->Show(state);
   patterns_->Show(state.choice);
   sheet_->Show(state.sheet);
+  follow_->SetAudienceOpen(audience_->isVisible());
+  if (audience_->isVisible()) audience_->Show(AudienceViewOf(state, Letters(), form_.card_options().prizes[0]));
 }
 
 void DrawScreen::ShowOutcome(const BallOutcome& outcome) {
   if (outcome.show_sheet) sheet_->Open(*board_);
 }
 
+void DrawScreen::CallWinners() {
+  if (!follow_->SoundOn() || !Caller().available()) return;
+  for (const PassWinner& winner : run_.state().new_winners) caller_->CallWin(winner.card);
+}
+
 void DrawScreen::PresentBall(int ball, bool electronic) {
   const auto folder = form_.workspace().folder;
   const bool sound = follow_->SoundOn();
-  if (electronic && sound) form_.services().sounds.Play(BallSoundFile(folder, ball));
+  if (electronic && sound) PlayBallSound(ball);
   if (const auto file = BallPictureFile(folder, ball)) {
     QWidget* panel = board_->PanelOf(ball);
     const QPoint at = panel->mapTo(this, QPoint(0, 36));
     const int delay = electronic ? PicturePanel::kElectronicDelayMs : 0;
     if (picture_->Play(QString::fromStdString(file->string()), at, delay)) run_.HoldBalls(true);
   }
-  if (!electronic && sound) form_.services().sounds.Play(BallSoundFile(folder, ball));
+  if (!electronic && sound) PlayBallSound(ball);
 }
 
 bool DrawScreen::Check(const Status& status) {

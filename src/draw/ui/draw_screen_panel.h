@@ -3,10 +3,10 @@
 // (manual, electronic, "Sair"), the board PanelPedras, the follow-up panel
 // PanelAcompanha, the ball picture and the card conference PanelConf, and
 // drives the draw-type choice PanelTSor, the pattern window TFormSorteios
-// and the winners sheet TFormVenc. Every handler calls one DrawRun member and shows its state.
+// and the winners sheet TFormVenc, and keeps the audience screen TFormTelao
+// showing what the hall must see. Every handler calls one DrawRun member and shows its state.
 
 #include <QFrame>
-#include <QUrl>
 
 #include "draw/draw_run.h"
 
@@ -16,16 +16,15 @@ class TMainForm;
 
 namespace tavelao::draw {
 
+class AudienceWindow;
 class BallBoardPanel;
+class BallCaller;
 class ConferencePanel;
 class DrawChoicePanel;
 class FollowUpPanel;
 class PatternWindow;
 class PicturePanel;
 class WinnersSheetWindow;
-
-// Where "Sim" on the sound question leads: the note on the sound files.
-QUrl SoundFilesAddress();
 
 class DrawScreen : public QFrame {
   Q_OBJECT
@@ -49,6 +48,9 @@ class DrawScreen : public QFrame {
   void ButtonMostraClick();
   void CheckSomClick();
   void ButtonConfClick();
+  // ButtonTelao: the audience screen on the chosen monitor, or closed.
+  void OpenAudience(int screen_index);
+  void CloseAudience();
 
  protected:
   // The board takes the window's width and about half its height.
@@ -62,6 +64,12 @@ class DrawScreen : public QFrame {
   // Picture and sound of the ball; the electronic draw plays the sound first
   // and waits before the picture.
   void PresentBall(int ball, bool electronic);
+  // The ball's own sound file; without one, its call aloud; without a voice,
+  // the common sound.
+  void PlayBallSound(int ball);
+  // "Bingo! Cartela ..." for each card the ball made win, with sound on.
+  void CallWinners();
+  BallCaller& Caller();
   bool Check(const Status& status);
   TitleLetters Letters() const;
   void ApplyLetters();
@@ -76,6 +84,8 @@ class DrawScreen : public QFrame {
   FollowUpPanel* follow_ = nullptr;
   PicturePanel* picture_ = nullptr;
   ConferencePanel* conference_ = nullptr;
+  AudienceWindow* audience_ = nullptr;
+  BallCaller* caller_ = nullptr;  // made when sound is first wanted
 };
 
 // The menu entry "Sorteio" stays disabled, after a message, when the draw

@@ -1,6 +1,9 @@
 #include "draw/ui/follow_up_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +16,7 @@
 
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
+#include "draw/ui/audience_window.h"
 
 namespace tavelao::draw {
 namespace {
@@ -128,6 +132,21 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   keeps_room.setRetainSizeWhenHidden(true);
   mostra_->setSizePolicy(keeps_room);
   controls->addWidget(mostra_);
+  telao_ = app::MakeButton(QStringLiteral("Telão"), QStringLiteral("ButtonTelao"), this);
+  telao_->setCheckable(true);
+  telao_->setToolTip(QStringLiteral("Mostra o sorteio em tela cheia na TV ou no projetor do salão"));
+  controls->addWidget(telao_);
+  // Which monitor takes the audience screen; only worth asking with two.
+  telao_screen_ = new QComboBox(this);
+  telao_screen_->setObjectName(QStringLiteral("ComboTelao"));
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  for (int i = 0; i < screens.size(); ++i) {
+    const QRect g = screens[i]->geometry();
+    telao_screen_->addItem(QStringLiteral("Monitor %1 (%2×%3)").arg(i + 1).arg(g.width()).arg(g.height()));
+  }
+  telao_screen_->setCurrentIndex(std::max(0, static_cast<int>(screens.indexOf(DefaultAudienceScreen()))));
+  telao_screen_->setVisible(screens.size() > 1);
+  controls->addWidget(telao_screen_);
   controls->addStretch();
   layout->addLayout(controls);
 
@@ -158,6 +177,13 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   connect(fim, &QPushButton::clicked, this, &FollowUpPanel::endRequested);
   connect(mostra_, &QPushButton::clicked, this, &FollowUpPanel::showWinnersRequested);
   connect(conf, &QPushButton::clicked, this, &FollowUpPanel::conferenceRequested);
+  connect(telao_, &QPushButton::clicked, this, [this](bool open) {
+    if (open) {
+      emit audienceRequested(telao_screen_->currentIndex());
+    } else {
+      emit audienceClosed();
+    }
+  });
 }
 
 void FollowUpPanel::Show(const DrawState& state) {
@@ -191,6 +217,8 @@ void FollowUpPanel::SetFullCardControls(bool shown) {
 }
 
 bool FollowUpPanel::SoundOn() const { return som_->isChecked(); }
+
+void FollowUpPanel::SetAudienceOpen(bool open) { telao_->setChecked(open); }
 
 void FollowUpPanel::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);

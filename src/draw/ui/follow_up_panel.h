@@ -8,6 +8,7 @@
 #include "draw/draw_run.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -24,6 +25,8 @@ class FollowUpPanel : public QFrame {
   // LabelTipoSor, CBCheia and ButtonSorteios belong to 25-number draws.
   void SetFullCardControls(bool shown);
   bool SoundOn() const;
+  // ButtonTelao pressed in while the audience screen is open.
+  void SetAudienceOpen(bool open);
 
  signals:
   void fullCardClicked(bool ticked);
@@ -33,6 +36,10 @@ class FollowUpPanel : public QFrame {
   void endRequested();
   void showWinnersRequested();
   void conferenceRequested();
+  // ButtonTelao: open the audience screen on this screen of the list, or
+  // close it.
+  void audienceRequested(int screen_index);
+  void audienceClosed();
 
  protected:
   // The last ball's digits grow with its button.
@@ -50,6 +57,8 @@ class FollowUpPanel : public QFrame {
   QCheckBox* som_ = nullptr;
   QPushButton* alea_ = nullptr;
   QPushButton* mostra_ = nullptr;
+  QPushButton* telao_ = nullptr;
+  QComboBox* telao_screen_ = nullptr;
   QLabel* ordem_ = nullptr;
   QPlainTextEdit* memo_ordem_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
