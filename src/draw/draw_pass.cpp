@@ -30,18 +30,14 @@ std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern) {
   return line;
 }
 
-Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings, const std::filesystem::path& folder,
-                                WinnersSheet& sheet) {
+Result<PassResult> EvaluateDraw(const PassInput& input, StandingsFile& standings, WinnersSheet& sheet) {
   PassResult result;
   const auto request = PlanPass(input.choice, input.drawn_count);
   if (!request) return result;
   result.ran = true;
 
   const CardFindings findings = EvaluateCards(input.cards.rows(), input.drawn, *request);
-  if (auto status = EmptyStandings(standings, folder); !status) return std::move(status).take_error();
-  if (auto status = WriteStandings(standings, input.cards, findings.standings); !status) {
-    return std::move(status).take_error();
-  }
+  if (auto status = standings.Write(input.cards, findings.standings); !status) return std::move(status).take_error();
 
   for (const Completion& c : findings.completions) {
     const DrawCardEntry& entry = input.cards.entry(c.card);
@@ -51,8 +47,8 @@ Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings,
       result.memo.push_back(AnnouncementLine(entry, static_cast<Pattern>(c.pattern)));
     }
     AddWinnerToSheet(sheet, result.winner_count, entry);
-    result.winners.push_back({entry.CardNumber(), c.pattern == kWholeCard ? std::nullopt
-                                                                     : std::optional(static_cast<Pattern>(c.pattern))});
+    result.winners.push_back(
+        {entry.CardNumber(), c.pattern == kWholeCard ? std::nullopt : std::optional(static_cast<Pattern>(c.pattern))});
   }
   for (Pattern p : kUntickOrder) {
     if (findings.won[Index(p)]) result.won.push_back(p);
@@ -64,9 +60,7 @@ Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings,
     sheet.visible_frames = std::min(result.winner_count, WinnersSheet::kFrames);
     result.show_sheet = input.choice.show_winners;
     result.show_mostra_button = !input.choice.show_winners;
-    if (auto status = AppendStandingsList(standings, input.cards, result.memo); !status) {
-      return std::move(status).take_error();
-    }
+    AppendStandingsList(input.cards, findings.standings, result.memo);
   }
   return result;
 }

@@ -14,6 +14,7 @@
 #include "draw/draw_cards.h"
 #include "draw/draw_evaluation.h"
 #include "draw/draw_type.h"
+#include "draw/standings.h"
 #include "draw/winners_sheet.h"
 #include "store/table.h"
 
@@ -62,10 +63,9 @@ std::optional<EvaluationRequest> PlanPass(const DrawChoice& choice, int drawn_co
 // validated directly.
 std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern);
 
-// The whole pass. "sorteadas.cds" (open in `standings`, in `folder`) is
-// rebuilt only when the pass runs. The won patterns are returned, not
-// unticked: the caller unticks them and refreshes the draw type.
-Result<PassResult> EvaluateDraw(const PassInput& input, store::Table& standings, const std::filesystem::path& folder,
-                                WinnersSheet& sheet);
+// The whole pass. "sorteadas.cds" is written only when the pass runs. The
+// won patterns are returned, not unticked: the caller unticks them and
+// refreshes the draw type.
+Result<PassResult> EvaluateDraw(const PassInput& input, StandingsFile& standings, WinnersSheet& sheet);
 
 }  // namespace tavelao::draw

@@ -36,7 +36,11 @@ std::string DrawState::MemoText() const {
 }
 
 DrawRun::DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random)
-    : tables_(tables), dialogs_(dialogs), new_random_(std::move(new_random)), record_(tables.draw_type) {}
+    : tables_(tables),
+      standings_(tables_.standings, tables_.folder),
+      dialogs_(dialogs),
+      new_random_(std::move(new_random)),
+      record_(tables.draw_type) {}
 
 std::array<BallPanel, kBallCount> DrawRun::Board() const {
   std::array<BallPanel, kBallCount> board;
@@ -95,6 +99,7 @@ Status DrawRun::StartDraw(DrawMode mode) {
   auto loaded = LoadDrawCards(tables_.validation, tables_.bank);
   if (!loaded) return std::move(loaded).take_error();
   cards_ = std::move(loaded->cards);
+  standings_.Forget();
   if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
 
   state_.drawn = {};
@@ -161,8 +166,7 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.memo_colour = MemoColour::LightYellow;
   state_.mostra_visible = false;
 
-  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, tables_.standings, tables_.folder,
-                           state_.sheet);
+  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, standings_, state_.sheet);
   if (!pass) return std::move(pass).take_error();
   state_.memo = std::move(pass->memo);
   state_.memo_colour = pass->memo_colour;
@@ -171,7 +175,8 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   outcome.winners = pass->winner_count;
   state_.new_winners.clear();
   for (const PassWinner& w : pass->winners) {
-    if (std::find(last_winners_.begin(), last_winners_.end(), w) == last_winners_.end()) state_.new_winners.push_back(w);
+    if (std::find(last_winners_.begin(), last_winners_.end(), w) == last_winners_.end())
+      state_.new_winners.push_back(w);
   }
   last_winners_ = std::move(pass->winners);
   outcome.show_sheet = pass->show_sheet;
@@ -185,7 +190,7 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
 
 Status DrawRun::EndDraw() {
   if (auto status = record_.ClearDrawn(); !status) return status;
-  if (auto status = EmptyStandings(tables_.standings, tables_.folder); !status) return status;
+  if (auto status = standings_.Empty(); !status) return status;
   state_.mostra_visible = false;
   state_.mode = DrawMode::None;
   state_.alea_enabled = false;

@@ -126,6 +126,7 @@ class DrawRun {
   Result<BallOutcome> Evaluate(BallOutcome outcome);
 
   DrawTables tables_;
+  StandingsFile standings_;
   Dialogs& dialogs_;
   RandomFactory new_random_;
   std::unique_ptr<RandomSource> random_;

@@ -9,29 +9,24 @@
 namespace tavelao::draw {
 namespace {
 
-struct Standing {
-  std::string cartela;
-  int pedras = 0;
-};
-
 // "000042-6  "
-std::string Piece(const std::string& cartela) { return cartela + "-" + card::CheckDigit(cartela) + "  "; }
+std::string Piece(std::string_view cartela) {
+  return std::string(cartela) + "-" + card::CheckDigit(std::string(cartela)) + "  ";
+}
 
-std::string WonLine(const std::string& cartela, const DrawCards& cards) {
-  std::string line = "      Bateu:" + Piece(cartela);
-  const auto at = ParseInt32(cartela);
-  const auto index = at ? cards.Find(*at) : std::nullopt;
-  if (index && cards.entry(*index).HasBatch()) {
-    const DrawCardEntry& entry = cards.entry(*index);
+std::string WonLine(const DrawCardEntry& entry) {
+  std::string line = "      Bateu:" + Piece(entry.CardText());
+  if (entry.HasBatch()) {
     line += " Lote:" + std::string(Trim(entry.BatchText())) + "   " + " Seq:" + std::string(Trim(entry.EntryText()));
   }
   return line;
 }
 
-void AppendRun(const std::vector<Standing>& run, const DrawCards& cards, std::vector<std::string>& memo) {
-  const int missing = run.front().pedras;
+// One run of entries missing the same count.
+void AppendRun(const std::vector<const StandingsEntry*>& run, const DrawCards& cards, std::vector<std::string>& memo) {
+  const int missing = run.front()->missing;
   if (missing == 0) {
-    for (const Standing& s : run) memo.push_back(WonLine(s.cartela, cards));
+    for (const StandingsEntry* s : run) memo.push_back(WonLine(cards.entry(s->card)));
     return;
   }
   constexpr std::size_t kListed = 15;
@@ -41,13 +36,21 @@ void AppendRun(const std::vector<Standing>& run, const DrawCards& cards, std::ve
     memo.push_back(heading);
     return;
   }
-  for (std::size_t i = 0; i < std::min<std::size_t>(n, 3); ++i) heading += Piece(run[i].cartela);
+  const auto piece = [&](std::size_t i) { return Piece(cards.entry(run[i]->card).CardText()); };
+  for (std::size_t i = 0; i < std::min<std::size_t>(n, 3); ++i) heading += piece(i);
   memo.push_back(heading);
   for (std::size_t first = 3; first < n; first += 3) {
     std::string line(12, ' ');
-    for (std::size_t i = first; i < std::min(n, first + 3); ++i) line += Piece(run[i].cartela);
+    for (std::size_t i = first; i < std::min(n, first + 3); ++i) line += piece(i);
     memo.push_back(line);
   }
+}
+
+store::Record RecordOf(store::Record record, const DrawCards& cards, const StandingsEntry& s) {
+  record.Set("cartela", std::string(cards.entry(s.card).CardText()));
+  record.Set("pedras", std::int32_t{s.missing});
+  record.Set("decres", std::int32_t{12 - s.missing});
+  return record;
 }
 
 }  // namespace
@@ -60,36 +63,69 @@ Status EmptyStandings(store::Table& table, const std::filesystem::path& folder) 
   return {};
 }
 
-Status WriteStandings(store::Table& table, const DrawCards& cards, const std::vector<StandingsEntry>& standings) {
-  if (standings.empty()) return {};
-  store::Table::Transaction transaction(table);
-  store::Record record = table.NewRecord();
-  for (const StandingsEntry& s : standings) {
-    record.Set("cartela", std::string(cards.entry(s.card).CardText()));
-    record.Set("pedras", std::int32_t{s.missing});
-    record.Set("decres", std::int32_t{12 - s.missing});
-    if (auto id = table.Insert(record); !id) return std::move(id).take_error();
-  }
-  return transaction.Commit();
+StandingsFile::StandingsFile(store::Table& table, std::filesystem::path folder)
+    : table_(table), folder_(std::move(folder)) {}
+
+Status StandingsFile::Empty() {
+  rows_.clear();
+  known_ = false;
+  if (auto status = EmptyStandings(table_, folder_); !status) return status;
+  known_ = true;
+  return {};
 }
 
-Status AppendStandingsList(store::Table& table, const DrawCards& cards, std::vector<std::string>& memo) {
-  std::vector<Standing> rows;
-  auto status = table.ForEach({"", "decres"}, [&rows](const store::Row& row) {
-    rows.push_back({row.record.Text("cartela"), row.record.Int("pedras").value_or(0)});
-    return true;
-  });
-  if (!status) return status;
-  std::vector<Standing> run;
-  for (Standing& row : rows) {
-    if (!run.empty() && run.front().pedras != row.pedras) {
+Status StandingsFile::Write(const DrawCards& cards, const std::vector<StandingsEntry>& standings) {
+  // Until the commit succeeds the table holds neither list for sure.
+  const bool was_known = known_;
+  known_ = false;
+  store::Table::Transaction transaction(table_);
+  std::unordered_map<std::uint32_t, Kept> rows;
+  rows.reserve(standings.size());
+  if (!was_known) {
+    rows_.clear();
+    if (auto status = table_.RemoveAll(); !status) return status;
+  }
+  const store::Record blank = table_.NewRecord();
+  for (const StandingsEntry& s : standings) {
+    auto kept = rows_.find(s.card);
+    if (kept == rows_.end()) {
+      auto id = table_.Insert(RecordOf(blank, cards, s));
+      if (!id) return std::move(id).take_error();
+      rows.emplace(s.card, Kept{*id, s.missing});
+      continue;
+    }
+    if (kept->second.missing != s.missing) {
+      if (auto status = table_.Update(kept->second.id, RecordOf(blank, cards, s)); !status) return status;
+    }
+    rows.emplace(s.card, Kept{kept->second.id, s.missing});
+    rows_.erase(kept);
+  }
+  // What is left was in the last pass's standings and is not in this one's.
+  for (const auto& [card, kept] : rows_) {
+    if (auto status = table_.Remove(kept.id); !status) return status;
+  }
+  if (auto status = transaction.Commit(); !status) return status;
+  rows_ = std::move(rows);
+  known_ = true;
+  return {};
+}
+
+void AppendStandingsList(const DrawCards& cards, const std::vector<StandingsEntry>& standings,
+                         std::vector<std::string>& memo) {
+  std::vector<const StandingsEntry*> ordered;
+  ordered.reserve(standings.size());
+  for (const StandingsEntry& s : standings) ordered.push_back(&s);
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](const StandingsEntry* a, const StandingsEntry* b) { return a->missing > b->missing; });
+  std::vector<const StandingsEntry*> run;
+  for (const StandingsEntry* s : ordered) {
+    if (!run.empty() && run.front()->missing != s->missing) {
       AppendRun(run, cards, memo);
       run.clear();
     }
-    run.push_back(std::move(row));
+    run.push_back(s);
   }
   if (!run.empty()) AppendRun(run, cards, memo);
-  return {};
 }
 
 }  // namespace tavelao::draw

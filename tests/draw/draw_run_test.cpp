@@ -36,8 +36,7 @@ TEST(Patterns25, ColumnAndRowOnOneBallGiveColunaBeforeLinhaAndTwoFrames) {
                                                 "CARTELA 010001 BATEU LINHA Lote:000007 Seq:001"}));
   EXPECT_EQ(f.state().memo_colour, MemoColour::LightYellow) << "only a whole card paints it white";
   EXPECT_EQ(outcome.winners, 2);
-  EXPECT_EQ(f.state().new_winners,
-            (std::vector<PassWinner>{{10001, Pattern::Coluna}, {10001, Pattern::Linha}}));
+  EXPECT_EQ(f.state().new_winners, (std::vector<PassWinner>{{10001, Pattern::Coluna}, {10001, Pattern::Linha}}));
   EXPECT_EQ(outcome.unticked, (std::vector<Pattern>{Pattern::Linha, Pattern::Coluna}));
   EXPECT_TRUE(outcome.show_sheet);
   EXPECT_FALSE(f.state().mostra_visible);

@@ -89,8 +89,8 @@ TEST_F(DrawHall, EndAndConferenceButtonsStayStillAsPatternsComeAndGo) {
   const QPoint fim = PlaceIn("ButtonFim");
   const QPoint conf = PlaceIn("ButtonConf");
   app.Click("ButtonSorteios");
-  for (const char* box : {"CBLinha", "CBColuna", "CBTe", "CBJanelao", "CBCruz", "CBXis", "CBJanelinha", "CBBin",
-                          "CBU", "CBPorta", "CBEle", "CBCantos"}) {
+  for (const char* box : {"CBLinha", "CBColuna", "CBTe", "CBJanelao", "CBCruz", "CBXis", "CBJanelinha", "CBBin", "CBU",
+                          "CBPorta", "CBEle", "CBCantos"}) {
     Tick(box);
   }
   QTest::qWait(10);

@@ -41,7 +41,8 @@ TEST_F(DrawScreens, RoadOfOneCardFromTheMenuToTheWinnersSheet) {
   app.Click("ButtonSorteios");
   ASSERT_TRUE(Visible("TFormSorteios"));
   EXPECT_EQ(Get("TFormSorteios")->windowTitle(), "Marcar outros tipos de sorteio");
-  EXPECT_FALSE(Get("TFormSorteios")->frameGeometry().intersects(QRect(Get("P1")->mapToGlobal(QPoint(0, 0)), Get("P1")->size())))
+  EXPECT_FALSE(
+      Get("TFormSorteios")->frameGeometry().intersects(QRect(Get("P1")->mapToGlobal(QPoint(0, 0)), Get("P1")->size())))
       << "beside the board, not over its first balls";
   Tick("CBLinha");
 
@@ -225,7 +226,8 @@ TEST_F(DrawScreens, AWinIsCalledAloudAfterItsBall) {
   QSignalSpy spoken(app.form().findChild<draw::BallCaller*>("BallCaller"), &draw::BallCaller::spoken);
   ClickPanel(Ball(42, 21));
   QTRY_COMPARE_WITH_TIMEOUT(spoken.size(), 2, 15000);
-  EXPECT_EQ(spoken[0].at(0).toString(), QString::fromStdString(draw::BallCallText(Ball(42, 21), {"B", "I", "N", "G", "O"})));
+  EXPECT_EQ(spoken[0].at(0).toString(),
+            QString::fromStdString(draw::BallCallText(Ball(42, 21), {"B", "I", "N", "G", "O"})));
   EXPECT_EQ(spoken[1].at(0).toString(), "Bingo! Cartela quarenta e dois");
 }
 

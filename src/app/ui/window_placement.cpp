@@ -38,8 +38,7 @@ QRect PlaceBeside(const QRect& keep_clear, QSize frame_size, const QRect& screen
   for (const QPoint& corner : corners) {
     const QRect place = MovedInside(QRect(corner, frame_size), screen);
     // Hiding the board costs less than taking the operator's next click.
-    const long long cost =
-        Area(place.intersected(keep_clear)) + (place.contains(cursor) ? Area(screen) + 1 : 0);
+    const long long cost = Area(place.intersected(keep_clear)) + (place.contains(cursor) ? Area(screen) + 1 : 0);
     if (cost < best_cost) {
       best = place;
       best_cost = cost;

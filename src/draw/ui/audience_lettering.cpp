@@ -1,8 +1,8 @@
 #include "draw/ui/audience_lettering.h"
 
-#include <algorithm>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <tuple>
@@ -115,7 +115,6 @@ void DrawCentred(QPainter& painter, const Lettering& lettering, const QRectF& bo
   const Stamp& stamp = StampOf(lettering, text, colour);
   painter.drawImage((origin - stamp.baseline).toPoint(), stamp.image);
 }
-
 
 void DrawFitted(QPainter& painter, const QRectF& box, const QString& text, const QColor& colour, double caps) {
   if (text.isEmpty() || box.isEmpty()) return;

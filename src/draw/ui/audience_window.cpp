@@ -30,7 +30,8 @@ void AudienceWindow::Show(const AudienceView& view) {
 
 void AudienceWindow::Open(QScreen* screen, bool full_screen) {
   // Changing the flags hides the window; only done when they change.
-  if (windowFlags().testFlag(Qt::FramelessWindowHint) != full_screen) setWindowFlag(Qt::FramelessWindowHint, full_screen);
+  if (windowFlags().testFlag(Qt::FramelessWindowHint) != full_screen)
+    setWindowFlag(Qt::FramelessWindowHint, full_screen);
   if (screen) setScreen(screen);
   if (full_screen) {
     // On a virtual desktop the screen alone does not move the window there.

@@ -92,8 +92,8 @@ BallBoardPanel::BallBoardPanel(QWidget* parent) : QFrame(parent) {
 }
 
 int BallBoardPanel::HeightFor(int width, int room) const {
-  const int cell_width = (width - 2 * kMargin - 2 * (kLetterWidth + kSpacing) - (kBallsPerColumn - 1) * kSpacing) /
-                         kBallsPerColumn;
+  const int cell_width =
+      (width - 2 * kMargin - 2 * (kLetterWidth + kSpacing) - (kBallsPerColumn - 1) * kSpacing) / kBallsPerColumn;
   const auto height_of = [](int cell_height) {
     return 2 * kMargin + kColumnCount * cell_height + (kColumnCount - 1) * kSpacing;
   };

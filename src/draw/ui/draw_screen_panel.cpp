@@ -1,17 +1,17 @@
 #include "draw/ui/draw_screen_panel.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/ui/main_form.h"
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
+#include "draw/audience_view.h"
 #include "draw/ball_media.h"
 #include "draw/draw_tables.h"
-#include "draw/audience_view.h"
 #include "draw/seeded_random_source.h"
 #include "draw/ui/audience_window.h"
 #include "draw/ui/ball_board_panel.h"
@@ -219,7 +219,8 @@ void DrawScreen::ButtonConfClick() {
 
 void DrawScreen::OpenAudience(int screen_index) {
   const QList<QScreen*> screens = QGuiApplication::screens();
-  QScreen* screen = screen_index >= 0 && screen_index < screens.size() ? screens[screen_index] : DefaultAudienceScreen();
+  QScreen* screen =
+      screen_index >= 0 && screen_index < screens.size() ? screens[screen_index] : DefaultAudienceScreen();
   audience_->Open(screen, screen != form_.screen());
   ShowState();
 }

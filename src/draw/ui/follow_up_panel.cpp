@@ -2,14 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -108,10 +108,10 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   // Room for the longest text from the start, so that the buttons below
   // stay where the operator's hand expects them as patterns come and go.
   outros_->setFixedSize(kOutrosWidth, outros_->fontMetrics()
-                                          .boundingRect(QRect(0, 0, kOutrosWidth, 1000), Qt::TextWordWrap,
-                                                        QString::fromUtf8(kLongestOutros))
-                                          .height() +
-                                      4);
+                                              .boundingRect(QRect(0, 0, kOutrosWidth, 1000), Qt::TextWordWrap,
+                                                            QString::fromUtf8(kLongestOutros))
+                                              .height() +
+                                          4);
   controls->addWidget(outros_);
   sorteios_ = app::MakeButton(QStringLiteral("Marcar outros tipos de sorteio"), QStringLiteral("ButtonSorteios"), this);
   controls->addWidget(sorteios_);
@@ -222,7 +222,8 @@ void FollowUpPanel::SetAudienceOpen(bool open) { telao_->setChecked(open); }
 
 void FollowUpPanel::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
-  last_->setFont(WithPixelSize(last_->font(), static_cast<int>(std::min(last_->height() * 0.55, last_->width() * 0.3))));
+  last_->setFont(
+      WithPixelSize(last_->font(), static_cast<int>(std::min(last_->height() * 0.55, last_->width() * 0.3))));
   const int counter_pixels = std::clamp(height() / 16, 16, 40);
   for (QLabel* counter : {in_play_, drawn_, left_}) counter->setFont(WithPixelSize(counter->font(), counter_pixels));
 }

@@ -1,0 +1,108 @@
+// "sorteadas.cds" kept pass after pass by writing only what changed: after
+// every ball it holds exactly the standings a full evaluation gives, in the
+// same file, and a new draw starts from a table that holds the last one's.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <random>
+
+#include "draw/draw_evaluation.h"
+#include "draw/draw_pass.h"
+#include "draw_fixture.h"
+
+namespace tavelao::draw {
+namespace {
+
+using testing::DrawFixture;
+using Rows = std::vector<std::pair<std::string, int>>;
+
+ino_t FileId(const std::filesystem::path& path) {
+  struct stat info {};
+  EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+  return info.st_ino;
+}
+
+// What a full evaluation says the table must hold, by card.
+Rows Expected(DrawFixture& f) {
+  Rows rows;
+  const auto request = PlanPass(f.state().choice, f.state().drawn_count);
+  if (!request) return rows;
+  const CardFindings findings = EvaluateCards(f.run().cards().rows(), f.state().drawn, *request);
+  for (const StandingsEntry& s : findings.standings) {
+    rows.emplace_back(std::string(f.run().cards().entry(s.card).CardText()), s.missing);
+  }
+  return rows;
+}
+
+Rows ByCard(Rows rows) {
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+TEST(StandingsFile, HoldsWhatAFullEvaluationGivesThroughMarksAndUnmarksInTheSameFile) {
+  DrawFixture f;
+  std::mt19937 rng(11);
+  for (int n = 1; n <= 300; ++n) f.AddCard(10'000 + n, testing::RandomCard(rng));
+  f.Start(CardSize::Fifteen);
+  std::vector<int> balls(kBallCount);
+  for (int i = 0; i < kBallCount; ++i) balls[i] = i + 1;
+  std::shuffle(balls.begin(), balls.end(), rng);
+
+  const auto file = f.ws().folder / "sorteadas.cds";
+  std::optional<ino_t> first_file;
+  Rows last;
+  for (int i = 0; i < 60; ++i) {
+    f.Click(balls[i]);
+    if (i % 7 == 6) f.Click(balls[i - 3]);  // unmark one of the last balls
+    if (i % 7 == 6) f.Click(balls[i - 3]);  // and mark it again
+    if (i % 11 == 10) f.Click(balls[i]);    // unmark, left out
+    const Rows expected = Expected(f);
+    if (!expected.empty()) {
+      ASSERT_EQ(ByCard(f.Standings()), ByCard(expected)) << "after ball " << i + 1;
+      if (!first_file) first_file = FileId(file);
+      EXPECT_EQ(FileId(file), *first_file) << "the file is kept, not made again";
+      last = expected;
+    }
+  }
+  ASSERT_FALSE(last.empty()) << "the draw must reach the standings for this test";
+
+  // A new draw started over the table as the last one left it: its first
+  // pass replaces the old rows, though a card validated since moved every
+  // card one place on.
+  // Five numbers, so that its very first pass has standings.
+  f.AddCard(5'000, testing::RandomCard(rng));
+  f.Start(CardSize::Five);
+  for (int i = 0; i < 12; ++i) f.Click(balls[99 - i]);
+  const Rows expected = Expected(f);
+  ASSERT_GT(expected.size(), 5u) << "enough standings for the test to mean something";
+  EXPECT_EQ(ByCard(f.Standings()), ByCard(expected));
+}
+
+// Positions in a new card list name other cards: after Forget the next write
+// must not take the old rows for its own.
+TEST(StandingsFile, AfterANewCardListTheOldRowsAreNotTakenForTheNewOnes) {
+  DrawFixture f;
+  const auto list = [](std::initializer_list<int> numbers) {
+    DrawCards cards;
+    int offset = 0;
+    for (int n : numbers)
+      EXPECT_TRUE(cards.Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(offset++ % 4 * 5)), n, {}, {})));
+    return cards;
+  };
+  StandingsFile file(f.ws().standings, f.ws().folder);
+  ASSERT_TRUE(file.Empty());
+  const DrawCards first = list({7, 8});
+  ASSERT_TRUE(file.Write(first, {{0, 3}, {1, 2}}));
+  ASSERT_TRUE(file.Write(first, {{1, 1}}));  // card 7 left, card 8 changed
+  EXPECT_EQ(f.Standings(), (Rows{{"000008", 1}}));
+
+  const DrawCards second = list({5, 9});  // position 1 is card 9 now
+  file.Forget();
+  ASSERT_TRUE(file.Write(second, {{0, 1}, {1, 1}}));
+  EXPECT_EQ(ByCard(f.Standings()), (Rows{{"000005", 1}, {"000009", 1}}));
+}
+
+}  // namespace
+}  // namespace tavelao::draw
