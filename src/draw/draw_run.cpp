@@ -26,15 +26,6 @@ class BusyFlag {
 
 }  // namespace
 
-std::string DrawState::MemoText() const {
-  std::string text;
-  for (std::size_t i = 0; i < memo.size(); ++i) {
-    if (i) text += '\n';
-    text += memo[i];
-  }
-  return text;
-}
-
 DrawRun::DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random)
     : tables_(tables),
       standings_(tables_.standings, tables_.folder),

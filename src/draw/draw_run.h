@@ -51,7 +51,6 @@ struct DrawState {
 
   int BallsLeft() const { return balls_in_play - drawn_count; }  // LabelRestam
   bool InPlay(int ball) const { return IsBall(ball) && columns[BallColumn(ball) - 1]; }
-  std::string MemoText() const;
 };
 
 // A panel of the board: the label when its column is in play, red when drawn.

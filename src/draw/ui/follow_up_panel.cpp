@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
 #include "draw/ui/audience_window.h"
+#include "draw/ui/results_box.h"
 
 namespace tavelao::draw {
 namespace {
@@ -161,9 +161,7 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   results->addWidget(memo_ordem_);
   auto* heading = new QLabel(QStringLiteral("Pontos Cart. Número das cartelas"), this);
   heading->setObjectName(QStringLiteral("LabelPontos"));
-  memo_ = ReadOnlyBox("Memo1", this);
-  memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_ = new ResultsBox(this);
   memo_->setMinimumSize(420, 250);
   heading->setFont(memo_->font());
   results->addWidget(heading);
@@ -203,7 +201,7 @@ void FollowUpPanel::Show(const DrawState& state) {
     QScrollBar* scroll = memo_ordem_->verticalScrollBar();
     scroll->setValue(scroll->maximum());
   }
-  memo_->setPlainText(app::ToQString(state.MemoText()));
+  memo_->ShowLines(state.memo);
   const auto colour = ColourOf(state.memo_colour);
   QPalette palette = memo_->palette();
   palette.setColor(QPalette::Base, QColor(colour.red, colour.green, colour.blue));

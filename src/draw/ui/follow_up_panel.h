@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace tavelao::draw {
 
+class ResultsBox;
+
 class FollowUpPanel : public QFrame {
   Q_OBJECT
 
@@ -61,7 +63,7 @@ class FollowUpPanel : public QFrame {
   QComboBox* telao_screen_ = nullptr;
   QLabel* ordem_ = nullptr;
   QPlainTextEdit* memo_ordem_ = nullptr;
-  QPlainTextEdit* memo_ = nullptr;
+  ResultsBox* memo_ = nullptr;
 };
 
 }  // namespace tavelao::draw

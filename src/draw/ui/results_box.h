@@ -1,0 +1,35 @@
+#pragma once
+// Memo1, the results box: the lines of the last pass. Late in a big draw a
+// pass gives thousands of lines; the first screenful shows at once and the
+// rest is appended in slices while the operator is already looking, so a
+// ball never waits for text nobody has scrolled to yet.
+
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+namespace tavelao::draw {
+
+class ResultsBox : public QPlainTextEdit {
+ public:
+  static constexpr int kFirstLines = 200;
+  static constexpr int kSliceLines = 2000;
+
+  explicit ResultsBox(QWidget* parent = nullptr);
+
+  // Replaces what the box shows (and whatever was still to come).
+  void ShowLines(const std::vector<std::string>& lines);
+  // Every line of the last ShowLines is in the box.
+  bool complete() const { return next_ >= pending_.size(); }
+
+ private:
+  void AppendSlice();
+
+  QStringList pending_;
+  qsizetype next_ = 0;
+  QTimer more_;
+};
+
+}  // namespace tavelao::draw
