@@ -31,10 +31,12 @@ std::vector<AudienceFigure> FiguresOf(const DrawChoice& choice) {
 
 std::vector<std::string> AnnouncementsOf(const std::vector<PassWinner>& winners) {
   std::vector<std::string> lines;
-  for (const PassWinner& w : winners) {
-    std::string line = "BINGO! Cartela " + SixDigits(w.card) + " — " + std::string(AnnouncedTitle(w.pattern));
-    // A card completing two rows at once is one piece of news for the hall.
-    if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(std::move(line));
+  for (std::size_t i = 0; i < winners.size(); ++i) {
+    // A card completing two rows at once is one piece of news for the hall;
+    // a pass lists a card's completions together.
+    if (i > 0 && winners[i] == winners[i - 1]) continue;
+    const PassWinner& w = winners[i];
+    lines.push_back("BINGO! Cartela " + SixDigits(w.card) + " — " + std::string(AnnouncedTitle(w.pattern)));
   }
   return lines;
 }

@@ -1,6 +1,7 @@
 #include "draw/draw_run.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "draw/random_ball.h"
@@ -23,6 +24,12 @@ class BusyFlag {
  private:
   bool& flag_;
 };
+
+// The order in which a pass lists its winners.
+bool WinnerOrder(const PassWinner& a, const PassWinner& b) {
+  const auto figure = [](const PassWinner& w) { return w.pattern ? Index(*w.pattern) + 1 : 0; };
+  return std::pair(a.card, figure(a)) < std::pair(b.card, figure(b));
+}
 
 }  // namespace
 
@@ -164,11 +171,11 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.mostra_visible = pass->show_mostra_button;
   outcome.evaluated = pass->ran;
   outcome.winners = pass->winner_count;
+  // Both lists come in card order and, within a card, in figure order: one
+  // walk over the two finds what the last pass did not have.
   state_.new_winners.clear();
-  for (const PassWinner& w : pass->winners) {
-    if (std::find(last_winners_.begin(), last_winners_.end(), w) == last_winners_.end())
-      state_.new_winners.push_back(w);
-  }
+  std::set_difference(pass->winners.begin(), pass->winners.end(), last_winners_.begin(), last_winners_.end(),
+                      std::back_inserter(state_.new_winners), WinnerOrder);
   last_winners_ = std::move(pass->winners);
   outcome.show_sheet = pass->show_sheet;
   for (Pattern p : pass->won) {
