@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_cards.h"
+
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +27,7 @@ namespace {
 using namespace tavelao;
 using namespace tavelao::draw;
 
-constexpr int kCards = 120'000;
+constexpr int kCards = bench::kBenchCards;
 
 // The built-in cards, then random ones valid in every column, in batches of
 // 100 as batch validation makes them.
@@ -41,15 +43,7 @@ const Cards& TheCards() {
     bank.LoadBuiltIn();
     std::mt19937 rng(2024);
     for (int n = 1; n <= kCards; ++n) {
-      std::string record(bank.CardRecord(n));
-      if (record.empty()) {
-        for (int col = 0; col < 5; ++col) {
-          std::array<int, 20> column;
-          std::iota(column.begin(), column.end(), 20 * col + 1);
-          std::shuffle(column.begin(), column.end(), rng);
-          for (int r = 0; r < 5; ++r) record += BallLabel(column[r]);
-        }
-      }
+      const std::string record = bench::BenchCardRecord(bank, n, rng);
       if (!c.list.Add(DrawCardEntry::Make(record, n, n / 100 + 1, n % 100 + 1))) std::abort();
       std::array<std::uint8_t, 25> b;
       for (int k = 0; k < 25; ++k) b[k] = static_cast<std::uint8_t>(*BallOfNumber(record.substr(2 * k, 2)));

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_cards.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -25,7 +27,7 @@ namespace {
 
 using namespace tavelao;
 
-constexpr int kCards = 120'000;
+constexpr int kCards = bench::kBenchCards;
 
 // Cards 10,001 on have no built-in numbers: random valid ones go into the
 // bank, as a complement file would put them; every card is validated, in
@@ -33,14 +35,7 @@ constexpr int kCards = 120'000;
 void ValidateEveryCard(session::Workspace& ws) {
   std::mt19937 rng(2024);
   for (int n = 10'001; n <= kCards; ++n) {
-    std::string record;
-    for (int col = 0; col < 5; ++col) {
-      std::array<int, 20> column;
-      std::iota(column.begin(), column.end(), 20 * col + 1);
-      std::shuffle(column.begin(), column.end(), rng);
-      for (int r = 0; r < 5; ++r) record += draw::BallLabel(column[r]);
-    }
-    ws.bank.SetRecord(n, record);
+    ws.bank.SetRecord(n, bench::RandomCardRecord(rng));
   }
   store::Table::Transaction batch(ws.validation);
   for (int n = 1; n <= kCards; ++n) {

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_cards.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -31,10 +33,9 @@ using namespace tavelao;
 using namespace tavelao::draw;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kCards = 120'000;
+constexpr int kCards = bench::kBenchCards;
 
-// As in draw_bench: the built-in cards, then random ones valid in every
-// column.
+// The built-in cards, then random ones valid in every column.
 const std::vector<CardRows>& TheCards() {
   static const DrawCards cards = [] {
     DrawCards list;
@@ -42,15 +43,7 @@ const std::vector<CardRows>& TheCards() {
     bank.LoadBuiltIn();
     std::mt19937 rng(2024);
     for (int n = 1; n <= kCards; ++n) {
-      std::string record(bank.CardRecord(n));
-      if (record.empty()) {
-        for (int col = 0; col < 5; ++col) {
-          std::array<int, 20> column;
-          std::iota(column.begin(), column.end(), 20 * col + 1);
-          std::shuffle(column.begin(), column.end(), rng);
-          for (int r = 0; r < 5; ++r) record += BallLabel(column[r]);
-        }
-      }
+      const std::string record = bench::BenchCardRecord(bank, n, rng);
       if (!list.Add(DrawCardEntry::Make(record, n, n / 100 + 1, n % 100 + 1))) std::abort();
     }
     return list;

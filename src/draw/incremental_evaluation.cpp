@@ -6,20 +6,10 @@
 #include <cstddef>
 #include <cstring>
 
+#include "draw/popcount_builds.h"
+
 namespace tavelao::draw {
 namespace {
-
-// As in draw_evaluation.cpp: where the platform allows it, the loops are
-// built twice and the loader picks the build with the processor's
-// population-count instruction.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define TAVELAO_WITH_POPCNT __attribute__((target_clones("popcnt", "default")))
-#endif
-#endif
-#ifndef TAVELAO_WITH_POPCNT
-#define TAVELAO_WITH_POPCNT
-#endif
 
 // What the two builds share is inlined into each, so that the popcnt build
 // counts with the instruction.

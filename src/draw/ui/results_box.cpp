@@ -21,23 +21,29 @@ ResultsBox::ResultsBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void ResultsBox::ShowLines(const std::vector<std::string>& lines) {
   more_.stop();
-  pending_.clear();
-  pending_.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) pending_ << app::ToQString(line);
-  const qsizetype first = std::min<qsizetype>(pending_.size(), kFirstLines);
-  setPlainText(pending_.mid(0, first).join(QLatin1Char('\n')));
-  next_ = first;
+  pending_ = lines;
+  next_ = std::min<std::size_t>(pending_.size(), kFirstLines);
+  setPlainText(Slice(0, next_));
   if (!complete()) more_.start();
 }
 
 void ResultsBox::AppendSlice() {
-  const qsizetype end = std::min<qsizetype>(pending_.size(), next_ + kSliceLines);
+  const std::size_t end = std::min<std::size_t>(pending_.size(), next_ + kSliceLines);
   // appendPlainText would move the view; the cursor keeps the operator's place.
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(QLatin1Char('\n') + pending_.mid(next_, end - next_).join(QLatin1Char('\n')));
+  cursor.insertText(QLatin1Char('\n') + Slice(next_, end));
   next_ = end;
   if (!complete()) more_.start();
+}
+
+QString ResultsBox::Slice(std::size_t first, std::size_t end) const {
+  QString text;
+  for (std::size_t i = first; i < end; ++i) {
+    if (i > first) text += QLatin1Char('\n');
+    text += app::ToQString(pending_[i]);
+  }
+  return text;
 }
 
 }  // namespace tavelao::draw

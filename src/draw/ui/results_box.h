@@ -5,7 +5,6 @@
 // ball never waits for text nobody has scrolled to yet.
 
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -27,8 +26,11 @@ class ResultsBox : public QPlainTextEdit {
  private:
   void AppendSlice();
 
-  QStringList pending_;
-  qsizetype next_ = 0;
+  // The pass's lines, turned into text only as their slice goes in.
+  std::vector<std::string> pending_;
+  std::size_t next_ = 0;
+  // The lines first..end, one per line.
+  QString Slice(std::size_t first, std::size_t end) const;
   QTimer more_;
 };
 
