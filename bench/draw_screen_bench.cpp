@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -58,9 +59,11 @@ struct Hall {
   }
 };
 
+// Made on first use and gone before the application object.
+std::unique_ptr<Hall> the_hall;
 Hall& TheHall() {
-  static Hall hall;
-  return hall;
+  if (!the_hall) the_hall = std::make_unique<Hall>();
+  return *the_hall;
 }
 
 // The offscreen platform does not paint windows it never exposes: each window
@@ -146,5 +149,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  the_hall.reset();
   return 0;
 }

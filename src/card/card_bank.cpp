@@ -78,7 +78,7 @@ Result<ComplementReport> ApplyComplement(CardBank& bank, const std::filesystem::
   }
   // Read everything first, so that a damaged file leaves the bank unchanged.
   std::vector<std::pair<std::int64_t, std::string>> rows;
-  auto status = table->ForEach({}, [&rows](const store::Row& row) {
+  auto status = table->ForEach({"", "", {"Cartela", "Todas"}}, [&rows](const store::Row& row) {
     const auto& v = row.record.Get("Cartela");
     std::int64_t card = 0;
     if (const auto* n = std::get_if<std::int32_t>(&v)) card = *n;

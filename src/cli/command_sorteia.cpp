@@ -116,6 +116,10 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
     }
     for (const std::string& line : run.state().memo) context.out << line << "\n";
   }
+  if (auto written = run.FlushStandings(); !written) {
+    context.err << written.error() << "\n";
+    return kExitRefused;
+  }
   return kExitOk;
 }
 

@@ -44,7 +44,7 @@ std::optional<std::size_t> DrawCards::Find(std::int32_t card) const {
 
 Result<LoadedCards> LoadDrawCards(store::Table& validation, const card::CardBank& bank) {
   LoadedCards loaded;
-  auto status = validation.ForEach({"", "Numero"}, [&](const store::Row& row) {
+  auto status = validation.ForEach({"", "Numero", {"Numero", "Lote", "Lan"}}, [&](const store::Row& row) {
     const auto card = row.record.Int("Numero");
     if (!card) return true;  // not a card at all
     const auto entry =

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "draw/near_wins.h"
 #include "draw/standings.h"
+#include "draw/standings_list.h"
 
 namespace tavelao::draw {
 
@@ -30,17 +31,20 @@ std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern) {
   return line;
 }
 
-Result<PassResult> EvaluateDraw(const PassInput& input, StandingsFile& standings, WinnersSheet& sheet) {
+Result<PassResult> EvaluateDraw(const PassInput& input, PassMemory memory, StandingsFile& standings,
+                                WinnersSheet& sheet) {
   PassResult result;
   const auto request = PlanPass(input.choice, input.drawn_count);
   if (!request) return result;
   result.ran = true;
 
-  const CardFindings findings = EvaluateCards(input.cards.rows(), input.drawn, *request);
-  if (auto status = standings.Write(input.cards, findings.standings); !status) return std::move(status).take_error();
+  memory.evaluation.Findings(*request, memory.findings);
+  const CardFindings& findings = memory.findings;
+  const DrawCards& cards = *input.cards;
+  if (auto status = standings.Write(cards, findings.standings); !status) return std::move(status).take_error();
 
   for (const Completion& c : findings.completions) {
-    const DrawCardEntry& entry = input.cards.entry(c.card);
+    const DrawCardEntry& entry = cards.entry(c.card);
     if (c.pattern == kWholeCard) {
       result.memo_colour = MemoColour::White;
     } else {

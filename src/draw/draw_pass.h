@@ -4,6 +4,7 @@
 // and returns everything `Memo1` and the follow-up panel show.
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "draw/draw_cards.h"
 #include "draw/draw_evaluation.h"
 #include "draw/draw_type.h"
+#include "draw/incremental_evaluation.h"
+#include "draw/memo_lines.h"
 #include "draw/standings.h"
 #include "draw/winners_sheet.h"
 #include "store/table.h"
@@ -29,10 +32,17 @@ inline constexpr Rgb kMemoLightYellow{255, 250, 153};
 constexpr Rgb ColourOf(MemoColour c) { return c == MemoColour::White ? kMemoWhite : kMemoLightYellow; }
 
 struct PassInput {
-  const DrawCards& cards;
-  const BallSet& drawn;
+  const std::shared_ptr<const DrawCards>& cards;
   int drawn_count;  // "Sorteadas": the drawn balls of the columns in play
   const DrawChoice& choice;
+};
+
+// What a pass works on and keeps for the next: the evaluation of
+// `PassInput::cards` over the drawn balls, and the findings' lists, whose
+// memory each pass reuses.
+struct PassMemory {
+  IncrementalEvaluation& evaluation;
+  CardFindings& findings;
 };
 
 // A card that completed a figure in the pass; a card that completes two rows
@@ -45,7 +55,7 @@ struct PassWinner {
 
 struct PassResult {
   bool ran = false;
-  std::vector<std::string> memo;  // the lines of Memo1
+  MemoLines memo;  // the lines of Memo1
   MemoColour memo_colour = MemoColour::LightYellow;
   int winner_count = 0;
   std::vector<PassWinner> winners;  // in the order of the announcements
@@ -66,6 +76,7 @@ std::string AnnouncementLine(const DrawCardEntry& entry, Pattern pattern);
 // The whole pass. "sorteadas.cds" is written only when the pass runs. The
 // won patterns are returned, not unticked: the caller unticks them and
 // refreshes the draw type.
-Result<PassResult> EvaluateDraw(const PassInput& input, StandingsFile& standings, WinnersSheet& sheet);
+Result<PassResult> EvaluateDraw(const PassInput& input, PassMemory memory, StandingsFile& standings,
+                                WinnersSheet& sheet);
 
 }  // namespace tavelao::draw

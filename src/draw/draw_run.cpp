@@ -96,7 +96,8 @@ Status DrawRun::StartDraw(DrawMode mode) {
   if (mode == DrawMode::None) return {};
   auto loaded = LoadDrawCards(tables_.validation, tables_.bank);
   if (!loaded) return std::move(loaded).take_error();
-  cards_ = std::move(loaded->cards);
+  cards_ = std::make_shared<const DrawCards>(std::move(loaded->cards));
+  evaluation_ = IncrementalEvaluation(cards_->rows());
   standings_.Forget();
   if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
 
@@ -124,13 +125,9 @@ Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
   outcome.ball = ball;
   outcome.marked = !state_.drawn.Has(ball);
   if (outcome.marked) {
-    state_.drawn.Add(ball);
-    state_.drawn_order.push_back(ball);
-    ++state_.drawn_count;
+    Mark(ball);
   } else {
-    state_.drawn.Remove(ball);
-    std::erase(state_.drawn_order, ball);
-    --state_.drawn_count;
+    Unmark(ball);
   }
   state_.order_text += (outcome.marked ? "" : "-") + BallLabel(ball) + " ";
   state_.last_ball = LastBallCaption(ball, letters);
@@ -148,14 +145,26 @@ Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
   outcome.accepted = true;
   outcome.ball = *ball;
   outcome.marked = true;
-  state_.drawn.Add(*ball);
-  state_.drawn_order.push_back(*ball);
-  ++state_.drawn_count;
+  Mark(*ball);
   if (auto status = record_.MarkDrawn(*ball); !status) return std::move(status).take_error();
   if (state_.drawn_count >= kBallCount) state_.alea_enabled = false;
   state_.last_ball = LastBallCaption(*ball, letters);
   state_.order_text += BallLabel(*ball) + " ";
   return Evaluate(std::move(outcome));
+}
+
+void DrawRun::Mark(int ball) {
+  state_.drawn.Add(ball);
+  state_.drawn_order.push_back(ball);
+  ++state_.drawn_count;
+  evaluation_.Mark(ball);
+}
+
+void DrawRun::Unmark(int ball) {
+  state_.drawn.Remove(ball);
+  std::erase(state_.drawn_order, ball);
+  --state_.drawn_count;
+  evaluation_.Unmark(ball);
 }
 
 Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
@@ -164,7 +173,8 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   state_.memo_colour = MemoColour::LightYellow;
   state_.mostra_visible = false;
 
-  auto pass = EvaluateDraw({cards_, state_.drawn, state_.drawn_count, state_.choice}, standings_, state_.sheet);
+  auto pass =
+      EvaluateDraw({cards_, state_.drawn_count, state_.choice}, {evaluation_, findings_}, standings_, state_.sheet);
   if (!pass) return std::move(pass).take_error();
   state_.memo = std::move(pass->memo);
   state_.memo_colour = pass->memo_colour;

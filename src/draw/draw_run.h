@@ -22,6 +22,8 @@
 #include "draw/draw_tables.h"
 #include "draw/draw_type.h"
 #include "draw/draw_type_record.h"
+#include "draw/incremental_evaluation.h"
+#include "draw/memo_lines.h"
 #include "draw/winners_sheet.h"
 
 namespace tavelao::draw {
@@ -38,7 +40,7 @@ struct DrawState {
   std::string outros;                                 // LabelOutros
   std::string order_text;                             // LabelOrdem and MemoOrdem
   std::string last_ball;                              // ButtonUltima
-  std::vector<std::string> memo;                      // Memo1
+  MemoLines memo;                                     // Memo1
   MemoColour memo_colour = MemoColour::White;
   bool mostra_visible = true;      // ButtonMostra
   DrawMode mode = DrawMode::None;  // ButtonAlea is shown in electronic mode
@@ -79,7 +81,7 @@ class DrawRun {
   DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random);
 
   const DrawState& state() const { return state_; }
-  const DrawCards& cards() const { return cards_; }
+  const DrawCards& cards() const { return *cards_; }
   std::array<BallPanel, kBallCount> Board() const;
 
   // Menu "Sorteio".
@@ -118,10 +120,16 @@ class DrawRun {
   // ButtonMostra pressed, or the winners sheet closed.
   void HideWinnersButton() { state_.mostra_visible = false; }
 
+  // Waits until "sorteadas.cds" holds the last pass's standings.
+  Status FlushStandings() { return standings_.Flush(); }
+
   // While a ball's picture comes in, ball input is ignored as during a pass.
   void HoldBalls(bool held) { held_ = held; }
 
  private:
+  // The drawn set, its order and count, and the evaluation move together.
+  void Mark(int ball);
+  void Unmark(int ball);
   Result<BallOutcome> Evaluate(BallOutcome outcome);
 
   DrawTables tables_;
@@ -130,7 +138,10 @@ class DrawRun {
   RandomFactory new_random_;
   std::unique_ptr<RandomSource> random_;
   DrawTypeRecord record_;
-  DrawCards cards_;
+  // Shared with the results box's lines, which name its cards.
+  std::shared_ptr<const DrawCards> cards_ = std::make_shared<const DrawCards>();
+  IncrementalEvaluation evaluation_{cards_->rows()};
+  CardFindings findings_;
   DrawState state_;
   bool held_ = false;
   std::vector<PassWinner> last_winners_;  // every completion of the last pass

@@ -22,7 +22,7 @@ Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, stor
   // The store in ascending card number, read once: picking the k-th card is
   // then an index, however many picks repeat.
   std::vector<std::int32_t> cards;
-  auto read = validation.ForEach({"", "Numero"}, [&cards](const store::Row& row) {
+  auto read = validation.ForEach({"", "Numero", {"Numero"}}, [&cards](const store::Row& row) {
     if (auto numero = row.record.Int("Numero")) cards.push_back(*numero);
     return true;
   });

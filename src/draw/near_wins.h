@@ -3,15 +3,13 @@
 // two balls away (whole cards one to five), for every family that nobody
 // completed in the pass.
 
-#include <string>
-#include <vector>
-
 #include "draw/draw_evaluation.h"
+#include "draw/memo_lines.h"
 
 namespace tavelao::draw {
 
 // Appends one line per level with a count above 0: the count, then the
 // message (" cartela(s) faltando 1 pedra.").
-void ReportNearWins(const NearWinCounters& counters, std::vector<std::string>& memo);
+void ReportNearWins(const NearWinCounters& counters, MemoLines& memo);
 
 }  // namespace tavelao::draw

@@ -1,59 +1,12 @@
 #include "draw/standings.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
-#include "card/card_identity.h"
-#include "common/text.h"
 #include "session/data_files.h"
 
 namespace tavelao::draw {
-namespace {
-
-// "000042-6  "
-std::string Piece(std::string_view cartela) {
-  return std::string(cartela) + "-" + card::CheckDigit(std::string(cartela)) + "  ";
-}
-
-std::string WonLine(const DrawCardEntry& entry) {
-  std::string line = "      Bateu:" + Piece(entry.CardText());
-  if (entry.HasBatch()) {
-    line += " Lote:" + std::string(Trim(entry.BatchText())) + "   " + " Seq:" + std::string(Trim(entry.EntryText()));
-  }
-  return line;
-}
-
-// One run of entries missing the same count.
-void AppendRun(const std::vector<const StandingsEntry*>& run, const DrawCards& cards, std::vector<std::string>& memo) {
-  const int missing = run.front()->missing;
-  if (missing == 0) {
-    for (const StandingsEntry* s : run) memo.push_back(WonLine(cards.entry(s->card)));
-    return;
-  }
-  constexpr std::size_t kListed = 15;
-  const std::size_t n = run.size();
-  std::string heading = " " + std::to_string(25 - missing) + "     " + (std::to_string(n) + "   ").substr(0, 3) + " ";
-  if (n > kListed) {
-    memo.push_back(heading);
-    return;
-  }
-  const auto piece = [&](std::size_t i) { return Piece(cards.entry(run[i]->card).CardText()); };
-  for (std::size_t i = 0; i < std::min<std::size_t>(n, 3); ++i) heading += piece(i);
-  memo.push_back(heading);
-  for (std::size_t first = 3; first < n; first += 3) {
-    std::string line(12, ' ');
-    for (std::size_t i = first; i < std::min(n, first + 3); ++i) line += piece(i);
-    memo.push_back(line);
-  }
-}
-
-store::Record RecordOf(store::Record record, const DrawCards& cards, const StandingsEntry& s) {
-  record.Set("cartela", std::string(cards.entry(s.card).CardText()));
-  record.Set("pedras", std::int32_t{s.missing});
-  record.Set("decres", std::int32_t{12 - s.missing});
-  return record;
-}
-
-}  // namespace
 
 Status EmptyStandings(store::Table& table, const std::filesystem::path& folder) {
   table.Close();
@@ -66,66 +19,139 @@ Status EmptyStandings(store::Table& table, const std::filesystem::path& folder) 
 StandingsFile::StandingsFile(store::Table& table, std::filesystem::path folder)
     : table_(table), folder_(std::move(folder)) {}
 
+StandingsFile::~StandingsFile() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  wake_.notify_one();
+  if (writer_.joinable()) writer_.join();
+}
+
+Status StandingsFile::WaitIdle(std::unique_lock<std::mutex>& lock) {
+  idle_.wait(lock, [this] { return !has_pending_ && !busy_; });
+  if (!error_) return {};
+  Error error = std::move(*error_);
+  error_.reset();
+  return error;
+}
+
+Status StandingsFile::Flush() {
+  std::unique_lock lock(mutex_);
+  return WaitIdle(lock);
+}
+
 Status StandingsFile::Empty() {
-  rows_.clear();
-  known_ = false;
-  if (auto status = EmptyStandings(table_, folder_); !status) return status;
-  known_ = true;
-  return {};
+  std::unique_lock lock(mutex_);
+  (void)WaitIdle(lock);  // whatever failed is deleted with the file
+  own_.Close();
+  kept_.clear();
+  present_.clear();
+  reset_ = false;
+  must_reset_ = false;
+  return EmptyStandings(table_, folder_);
+}
+
+void StandingsFile::Forget() {
+  std::lock_guard lock(mutex_);
+  reset_ = true;
 }
 
 Status StandingsFile::Write(const DrawCards& cards, const std::vector<StandingsEntry>& standings) {
-  // Until the commit succeeds the table holds neither list for sure.
-  const bool was_known = known_;
-  known_ = false;
-  store::Table::Transaction transaction(table_);
-  std::unordered_map<std::uint32_t, Kept> rows;
-  rows.reserve(standings.size());
-  if (!was_known) {
-    rows_.clear();
-    if (auto status = table_.RemoveAll(); !status) return status;
+  outgoing_.resize(standings.size());
+  for (std::size_t i = 0; i < standings.size(); ++i) {
+    Entry& e = outgoing_[i];
+    e.card = standings[i].card;
+    e.missing = standings[i].missing;
+    std::memcpy(e.cartela.data(), cards.entry(e.card).CardText().data(), e.cartela.size());
   }
-  const store::Record blank = table_.NewRecord();
-  for (const StandingsEntry& s : standings) {
-    auto kept = rows_.find(s.card);
-    if (kept == rows_.end()) {
-      auto id = table_.Insert(RecordOf(blank, cards, s));
-      if (!id) return std::move(id).take_error();
-      rows.emplace(s.card, Kept{*id, s.missing});
-      continue;
-    }
-    if (kept->second.missing != s.missing) {
-      if (auto status = table_.Update(kept->second.id, RecordOf(blank, cards, s)); !status) return status;
-    }
-    rows.emplace(s.card, Kept{kept->second.id, s.missing});
-    rows_.erase(kept);
+  std::optional<Error> failed;
+  {
+    std::lock_guard lock(mutex_);
+    std::swap(outgoing_, pending_);
+    has_pending_ = true;
+    failed = std::exchange(error_, std::nullopt);
+    if (!writer_.joinable()) writer_ = std::thread(&StandingsFile::Run, this);
   }
-  // What is left was in the last pass's standings and is not in this one's.
-  for (const auto& [card, kept] : rows_) {
-    if (auto status = table_.Remove(kept.id); !status) return status;
-  }
-  if (auto status = transaction.Commit(); !status) return status;
-  rows_ = std::move(rows);
-  known_ = true;
+  wake_.notify_one();
+  if (failed) return std::move(*failed);
   return {};
 }
 
-void AppendStandingsList(const DrawCards& cards, const std::vector<StandingsEntry>& standings,
-                         std::vector<std::string>& memo) {
-  std::vector<const StandingsEntry*> ordered;
-  ordered.reserve(standings.size());
-  for (const StandingsEntry& s : standings) ordered.push_back(&s);
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const StandingsEntry* a, const StandingsEntry* b) { return a->missing > b->missing; });
-  std::vector<const StandingsEntry*> run;
-  for (const StandingsEntry* s : ordered) {
-    if (!run.empty() && run.front()->missing != s->missing) {
-      AppendRun(run, cards, memo);
-      run.clear();
-    }
-    run.push_back(s);
+void StandingsFile::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return has_pending_ || stop_; });
+    if (!has_pending_) return;
+    std::swap(pending_, working_);
+    has_pending_ = false;
+    const bool reset = std::exchange(reset_, false);
+    busy_ = true;
+    lock.unlock();
+    Status status = Apply(working_, reset);
+    if (!status) own_.Close();  // opened afresh for the next write
+    lock.lock();
+    busy_ = false;
+    if (!status) error_ = std::move(status).take_error();
+    idle_.notify_all();
   }
-  if (!run.empty()) AppendRun(run, cards, memo);
+}
+
+Status StandingsFile::Apply(const std::vector<Entry>& entries, bool reset) {
+  if (!own_.is_open()) {
+    auto opened = store::Table::Open(folder_ / session::kStandingsFile, store::Durability::Scratch);
+    if (!opened) return std::move(opened).take_error();
+    own_ = std::move(*opened);
+  }
+  const auto cartela = store::FindField(own_.schema(), "cartela");
+  const auto pedras = store::FindField(own_.schema(), "pedras");
+  const auto decres = store::FindField(own_.schema(), "decres");
+  if (!cartela || !pedras || !decres) {
+    return Fail("A tabela \"" + own_.file_name() + "\" não tem os campos cartela, pedras e decres.");
+  }
+  // Until the commit the table's rows are not known for sure.
+  const bool from_empty = reset || must_reset_;
+  must_reset_ = true;
+  store::Table::Transaction transaction(own_);
+  if (from_empty) {
+    if (auto status = own_.RemoveAll(); !status) return status;
+    kept_.clear();
+    present_.clear();
+  }
+  ++pass_;
+  store::Record record = own_.NewRecord();
+  const auto fill = [&](const Entry& e) {
+    record.SetAt(*cartela, std::string(e.cartela.data(), e.cartela.size()));
+    record.SetAt(*pedras, std::int32_t{e.missing});
+    record.SetAt(*decres, std::int32_t{12 - e.missing});
+  };
+  for (const Entry& e : entries) {
+    if (e.card >= kept_.size()) kept_.resize(e.card + 1);
+    Kept& kept = kept_[e.card];
+    if (kept.id == 0) {
+      fill(e);
+      auto id = own_.Insert(record);
+      if (!id) return std::move(id).take_error();
+      kept.id = *id;
+    } else if (kept.missing != e.missing) {
+      fill(e);
+      if (auto status = own_.Update(kept.id, record); !status) return status;
+    }
+    kept.missing = e.missing;
+    kept.pass = pass_;
+  }
+  // What is left was in the last pass's standings and is not in this one's.
+  for (std::uint32_t card : present_) {
+    Kept& kept = kept_[card];
+    if (kept.pass == pass_) continue;
+    if (auto status = own_.Remove(kept.id); !status) return status;
+    kept.id = 0;
+  }
+  if (auto status = transaction.Commit(); !status) return status;
+  present_.clear();
+  for (const Entry& e : entries) present_.push_back(e.card);
+  must_reset_ = false;
+  return {};
 }
 
 }  // namespace tavelao::draw

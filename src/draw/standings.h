@@ -1,12 +1,17 @@
 #pragma once
-// The draw standings "sorteadas.cds" (cartela, pedras, decres = 12 - pedras)
-// and the standings list that `ListStandings` appends to `Memo1`.
+// The draw standings "sorteadas.cds" (cartela, pedras, decres = 12 - pedras):
+// after each pass it holds one record per standings entry. It is a scratch
+// table that other programs read, and late in a big draw a ball changes tens
+// of thousands of its rows: a thread of its own writes them, so that no ball
+// waits for the table.
 
+#include <array>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <mutex>
 #include <optional>
-#include <string>
-#include <unordered_map>
+#include <thread>
 #include <vector>
 
 #include "common/result.h"
@@ -19,41 +24,67 @@ namespace tavelao::draw {
 // Deletes the file and creates the table afresh, open in `table`.
 Status EmptyStandings(store::Table& table, const std::filesystem::path& folder);
 
-// "sorteadas.cds" as the draw keeps it: after each pass it holds one record
-// per standings entry (cartela, pedras, decres = 12 - pedras). It is a
-// scratch table, so a pass writes only what changed since the one before,
-// in one commit, instead of making the file again.
 class StandingsFile {
  public:
+  // `table` is the program's own connection to the file, used to make it
+  // afresh; the writer has a connection of its own.
   StandingsFile(store::Table& table, std::filesystem::path folder);
+  ~StandingsFile();  // after the last write
+  StandingsFile(const StandingsFile&) = delete;
+  StandingsFile& operator=(const StandingsFile&) = delete;
 
   // Deletes the file and creates the table afresh.
   Status Empty();
   // A new card list: what the table holds is no longer known by position.
-  void Forget() { known_ = false; }
-  // Makes the table hold exactly the pass's entries.
+  void Forget();
+  // Hands the pass's entries to the writer, which makes the table hold
+  // exactly them, in one commit and writing only what changed; returns at
+  // once. When the writer is behind, only the last entries handed over are
+  // written. A write that failed is reported by the next call.
   Status Write(const DrawCards& cards, const std::vector<StandingsEntry>& standings);
+  // Waits until the table holds the last entries handed over.
+  Status Flush();
 
  private:
-  struct Kept {
-    std::int64_t id;
+  struct Entry {
+    std::uint32_t card;  // position in the card list
     std::uint8_t missing;
+    std::array<char, 6> cartela;
   };
+  struct Kept {
+    std::int64_t id = 0;  // 0: no row
+    std::uint8_t missing = 0;
+    std::uint32_t pass = 0;  // the last pass that had the card
+  };
+
+  void Run();
+  Status Apply(const std::vector<Entry>& entries, bool reset);
+  // With the lock held: waits for the writer to be idle and takes its error.
+  Status WaitIdle(std::unique_lock<std::mutex>& lock);
+
   store::Table& table_;
   std::filesystem::path folder_;
-  bool known_ = false;                            // rows_ is what the table holds
-  std::unordered_map<std::uint32_t, Kept> rows_;  // by position in the card list
-};
 
-// The standings list that `ListStandings` appends to `Memo1`, from the pass's
-// entries taken as the table's index gives them (decres ascending, in the
-// pass's order within a value). For each run of equal pedras a:
-//   a = 0: "      Bateu:000042-6  " and, for a card of a batch,
-//          " Lote:000007    Seq:001";
-//   a > 0: " " + (25 - a) + "     " + count in three characters + " " and
-//          the first three cards, then lines of twelve spaces with three cards
-//          each up to the 15th card; only the heading beyond 15 cards.
-void AppendStandingsList(const DrawCards& cards, const std::vector<StandingsEntry>& standings,
-                         std::vector<std::string>& memo);
+  std::mutex mutex_;
+  std::condition_variable wake_;  // work for the writer, or the end
+  std::condition_variable idle_;  // the writer has nothing left to do
+  std::vector<Entry> pending_;
+  bool has_pending_ = false;
+  bool reset_ = false;  // the next write starts from an empty table
+  bool busy_ = false;
+  bool stop_ = false;
+  std::optional<Error> error_;
+  std::thread writer_;
+
+  std::vector<Entry> outgoing_;  // the caller's, filled outside the lock
+
+  // The writer's own, touched by others only while it is idle.
+  store::Table own_;
+  std::vector<Entry> working_;
+  bool must_reset_ = false;             // a failed write left the table unknown
+  std::vector<Kept> kept_;              // by position
+  std::vector<std::uint32_t> present_;  // positions with a row
+  std::uint32_t pass_ = 0;
+};
 
 }  // namespace tavelao::draw

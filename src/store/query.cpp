@@ -156,6 +156,18 @@ Result<CompiledQuery> CompileQuery(const Schema& schema, const Query& query) {
     order += QuoteName(schema[*field].name) + ", ";
   }
   out.order_by = " ORDER BY " + order + "rowid";
+  const auto add_column = [&out, &schema](std::size_t field) {
+    out.columns += (out.fields.empty() ? "" : ", ") + QuoteName(schema[field].name);
+    out.fields.push_back(field);
+  };
+  if (query.fields.empty()) {
+    for (std::size_t i = 0; i < schema.size(); ++i) add_column(i);
+  }
+  for (const std::string& name : query.fields) {
+    const auto field = FindField(schema, name);
+    if (!field) return Fail("Campo desconhecido \"" + name + "\".");
+    add_column(*field);
+  }
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <numeric>
 #include <system_error>
 
 #include "common/atomic_file.h"
@@ -320,10 +321,11 @@ Status Table::Bind(Statement& stmt, int first, const std::vector<Value>& values)
   return {};
 }
 
-Record Table::ReadRecord(Statement& stmt, int first) const {
+Record Table::ReadRecord(Statement& stmt, int first, const std::vector<std::size_t>& fields) const {
   Record record(schema_);
-  for (std::size_t i = 0; i < schema_->size(); ++i) {
-    const int col = first + static_cast<int>(i);
+  for (std::size_t c = 0; c < fields.size(); ++c) {
+    const std::size_t i = fields[c];
+    const int col = first + static_cast<int>(c);
     if (sqlite3_column_type(stmt.get(), col) == SQLITE_NULL) continue;
     switch ((*schema_)[i].type) {
       case FieldType::Integer:
@@ -472,7 +474,9 @@ Result<std::optional<Row>> Table::Locate(std::string_view field, const Value& va
   const int rc = (*stmt)->Step();
   std::optional<Row> row;
   if (rc == SQLITE_ROW) {
-    row = Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1)};
+    std::vector<std::size_t> every_field(schema_->size());
+    std::iota(every_field.begin(), every_field.end(), std::size_t{0});
+    row = Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1, every_field)};
   } else if (rc != SQLITE_DONE) {
     return Failure("busca");
   }
@@ -483,12 +487,13 @@ Result<std::optional<Row>> Table::Locate(std::string_view field, const Value& va
 Status Table::ForEach(const Query& query, const std::function<bool(const Row&)>& visit) {
   auto compiled = CompileQuery(*schema_, query);
   if (!compiled) return std::move(compiled).take_error();
-  auto stmt = Cached("SELECT rowid, " + column_list_ + " FROM " + kDataTable + compiled->where + compiled->order_by);
+  auto stmt =
+      Cached("SELECT rowid, " + compiled->columns + " FROM " + kDataTable + compiled->where + compiled->order_by);
   if (!stmt) return std::move(stmt).take_error();
   if (auto status = Bind(**stmt, 1, compiled->params); !status) return status;
   int rc;
   while ((rc = (*stmt)->Step()) == SQLITE_ROW) {
-    if (!visit(Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1)})) {
+    if (!visit(Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1, compiled->fields)})) {
       rc = SQLITE_DONE;
       break;
     }
@@ -519,8 +524,8 @@ Result<std::optional<Row>> Table::RowAt(const Query& query, std::int64_t k) {
 Result<std::vector<Row>> Table::Range(const Query& query, std::int64_t skip, std::int64_t count) {
   auto compiled = CompileQuery(*schema_, query);
   if (!compiled) return std::move(compiled).take_error();
-  auto stmt = Cached("SELECT rowid, " + column_list_ + " FROM " + kDataTable + compiled->where + compiled->order_by +
-                     " LIMIT ? OFFSET ?");
+  auto stmt = Cached("SELECT rowid, " + compiled->columns + " FROM " + kDataTable + compiled->where +
+                     compiled->order_by + " LIMIT ? OFFSET ?");
   if (!stmt) return std::move(stmt).take_error();
   if (auto status = Bind(**stmt, 1, compiled->params); !status) return std::move(status).take_error();
   const int slot = static_cast<int>(compiled->params.size()) + 1;
@@ -529,7 +534,7 @@ Result<std::vector<Row>> Table::Range(const Query& query, std::int64_t skip, std
   std::vector<Row> rows;
   int rc;
   while ((rc = (*stmt)->Step()) == SQLITE_ROW) {
-    rows.push_back(Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1)});
+    rows.push_back(Row{sqlite3_column_int64((*stmt)->get(), 0), ReadRecord(**stmt, 1, compiled->fields)});
   }
   if (rc != SQLITE_DONE) return Failure("leitura");
   (*stmt)->Reset();

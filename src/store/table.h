@@ -125,7 +125,8 @@ class Table {
   static Result<Table> Attach(Database db, const std::filesystem::path& path, std::optional<Durability> durability);
   Result<Statement*> Cached(const std::string& sql);
   Status Bind(Statement& stmt, int first, const std::vector<Value>& values);
-  Record ReadRecord(Statement& stmt, int first_column) const;
+  // The columns from `first_column` on hold `fields` (schema positions).
+  Record ReadRecord(Statement& stmt, int first_column, const std::vector<std::size_t>& fields) const;
   Error Failure(const std::string& what) const;
   Error WriteFailure(int rc, const Record* record) const;
   Status Run(Statement& stmt, const std::vector<Value>& params, const Record* record = nullptr);

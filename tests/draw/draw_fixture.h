@@ -54,7 +54,7 @@ class DrawFixture {
   // The cells of a card, in bank order, as balls to click.
   static std::vector<int> Cells(const Balls& balls, std::initializer_list<int> ks);
 
-  std::vector<std::string> Memo() const { return state().memo; }
+  std::vector<std::string> Memo() const { return state().memo.ToVector(); }
   // Records of "sorteadas.cds" as (cartela, pedras), in decres order.
   std::vector<std::pair<std::string, int>> Standings();
 

@@ -9,10 +9,10 @@ TEST(ReportNearWins, EveryMessageInFamilyOrder) {
   NearWinCounters counters;
   counters.cartela = {0, 1, 2, 3, 4, 5};
   for (auto& family : counters.patterns) family = {0, 7, 8};
-  std::vector<std::string> memo;
+  MemoLines memo;
   ReportNearWins(counters, memo);
   EXPECT_EQ(
-      memo,
+      memo.ToVector(),
       (std::vector<std::string>{
           "1 cartela(s) faltando 1 pedra.",     "2 cartela(s) faltando 2 pedras.", "3 cartela(s) faltando 3 pedras.",
           "4 cartela(s) faltando 4 pedras.",    "5 cartela(s) faltando 5 pedras.", "7 coluna(s) faltando 1 pedra.",
@@ -32,9 +32,9 @@ TEST(ReportNearWins, ACompletedFamilyAndEmptyLevelsWriteNothing) {
   counters.cartela = {1, 4, 0, 0, 0, 0};
   counters.patterns[Index(Pattern::Xis)] = {0, 0, 3};
   counters.patterns[Index(Pattern::Ele)] = {2, 9, 9};
-  std::vector<std::string> memo;
+  MemoLines memo;
   ReportNearWins(counters, memo);
-  EXPECT_EQ(memo, (std::vector<std::string>{"3 Xis(es) faltando 2 pedras."}));
+  EXPECT_EQ(memo.ToVector(), (std::vector<std::string>{"3 Xis(es) faltando 2 pedras."}));
   memo.clear();
   ReportNearWins({}, memo);
   EXPECT_TRUE(memo.empty());

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 
 #include "draw/draw_evaluation.h"
@@ -96,12 +97,52 @@ TEST(StandingsFile, AfterANewCardListTheOldRowsAreNotTakenForTheNewOnes) {
   const DrawCards first = list({7, 8});
   ASSERT_TRUE(file.Write(first, {{0, 3}, {1, 2}}));
   ASSERT_TRUE(file.Write(first, {{1, 1}}));  // card 7 left, card 8 changed
+  ASSERT_TRUE(file.Flush());
   EXPECT_EQ(f.Standings(), (Rows{{"000008", 1}}));
 
   const DrawCards second = list({5, 9});  // position 1 is card 9 now
   file.Forget();
   ASSERT_TRUE(file.Write(second, {{0, 1}, {1, 1}}));
+  ASSERT_TRUE(file.Flush());
   EXPECT_EQ(ByCard(f.Standings()), (Rows{{"000005", 1}, {"000009", 1}}));
+}
+
+// The writer runs beside the draw: passes handed over faster than it writes
+// leave the table as the last of them says, and a write that failed is told
+// by the next call, once, and mended by the writes after it.
+TEST(StandingsFile, TheLastPassHandedOverIsWhatTheTableHoldsAndAFailureIsTold) {
+  DrawFixture f;
+  DrawCards cards;
+  for (int n = 1; n <= 40; ++n) {
+    ASSERT_TRUE(cards.Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(n % 4 * 5)), n, {}, {})));
+  }
+  const auto table = f.ws().folder / "sorteadas.cds";
+  StandingsFile file(f.ws().standings, f.ws().folder);
+  ASSERT_TRUE(file.Empty());
+  {
+    std::ofstream garbage(table, std::ios::trunc);
+    garbage << "not a table";
+  }
+  ASSERT_TRUE(file.Write(cards, {{0, 1}}));
+  const Status failed = file.Flush();
+  ASSERT_FALSE(failed);
+  EXPECT_NE(failed.error().find("sorteadas.cds"), std::string::npos) << failed.error();
+  EXPECT_TRUE(file.Flush()) << "told once";
+
+  ASSERT_TRUE(file.Empty());
+  std::mt19937 rng(5);
+  std::vector<StandingsEntry> last;
+  for (int pass = 0; pass < 60; ++pass) {
+    last.clear();
+    for (std::uint32_t card = 0; card < cards.size(); ++card) {
+      if (rng() % 3) last.push_back({card, static_cast<std::uint8_t>(rng() % 4)});
+    }
+    ASSERT_TRUE(file.Write(cards, last));
+  }
+  ASSERT_TRUE(file.Flush());
+  Rows expected;
+  for (const StandingsEntry& s : last) expected.emplace_back(std::string(cards.entry(s.card).CardText()), s.missing);
+  EXPECT_EQ(ByCard(f.Standings()), ByCard(expected));
 }
 
 }  // namespace

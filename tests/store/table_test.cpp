@@ -91,6 +91,35 @@ TEST(Table, FiltersOrdersAndPositions) {
   EXPECT_FALSE(t->Select({"", "Lote;Nada"}));
 }
 
+TEST(Table, AReaderAsksForTheFieldsItNeedsAndTheRestStayEmpty) {
+  TempFolder dir;
+  auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+  ASSERT_TRUE(t);
+  for (auto [n, lote, lan] : {std::tuple{5, 7, 2}, {3, 7, 1}, {9, 8, 1}}) {
+    Record r = Card(*t, n, lote, lan);
+    r.Set("Nome", std::string("abc"));
+    ASSERT_TRUE(t->Insert(r));
+  }
+  // The fields in another order than the schema's, with a filter and an order.
+  auto rows = t->Select({"lote=7", "Numero", {"lan", "NUMERO"}});
+  ASSERT_TRUE(rows) << rows.error();
+  ASSERT_EQ(rows->size(), 2u);
+  const Record& first = (*rows)[0].record;
+  EXPECT_EQ(first.Int("Numero"), 3);
+  EXPECT_EQ(first.Int("Lan"), 1);
+  EXPECT_FALSE(first.Int("Lote").has_value());
+  EXPECT_EQ(first.Text("Nome"), "");
+  auto page = t->Range({"", "Numero", {"Numero"}}, 1, 5);
+  ASSERT_TRUE(page);
+  ASSERT_EQ(page->size(), 2u);
+  EXPECT_EQ((*page)[1].record.Int("Numero"), 9);
+  EXPECT_FALSE((*page)[1].record.Int("Lote").has_value());
+
+  auto unknown = t->Select({"", "", {"Numero", "Cartela"}});
+  ASSERT_FALSE(unknown);
+  EXPECT_EQ(unknown.error(), "Campo desconhecido \"Cartela\".");
+}
+
 TEST(Table, EqualKeysKeepInsertionOrder) {
   TempFolder dir;
   auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());

@@ -19,7 +19,7 @@ ResultsBox::ResultsBox(QWidget* parent) : QPlainTextEdit(parent) {
   connect(&more_, &QTimer::timeout, this, &ResultsBox::AppendSlice);
 }
 
-void ResultsBox::ShowLines(const std::vector<std::string>& lines) {
+void ResultsBox::ShowLines(const MemoLines& lines) {
   more_.stop();
   pending_ = lines;
   next_ = std::min<std::size_t>(pending_.size(), kFirstLines);

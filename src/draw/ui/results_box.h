@@ -6,8 +6,8 @@
 
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <string>
-#include <vector>
+
+#include "draw/memo_lines.h"
 
 namespace tavelao::draw {
 
@@ -19,15 +19,15 @@ class ResultsBox : public QPlainTextEdit {
   explicit ResultsBox(QWidget* parent = nullptr);
 
   // Replaces what the box shows (and whatever was still to come).
-  void ShowLines(const std::vector<std::string>& lines);
+  void ShowLines(const MemoLines& lines);
   // Every line of the last ShowLines is in the box.
   bool complete() const { return next_ >= pending_.size(); }
 
  private:
   void AppendSlice();
 
-  // The pass's lines, turned into text only as their slice goes in.
-  std::vector<std::string> pending_;
+  // The pass's lines, made and turned into text only as their slice goes in.
+  MemoLines pending_;
   std::size_t next_ = 0;
   // The lines first..end, one per line.
   QString Slice(std::size_t first, std::size_t end) const;

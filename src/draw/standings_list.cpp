@@ -1,0 +1,59 @@
+#include "draw/standings_list.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "card/card_identity.h"
+#include "common/text.h"
+
+namespace tavelao::draw {
+namespace {
+
+// "000042-6  "
+std::string Piece(std::string_view cartela) {
+  return std::string(cartela) + "-" + card::CheckDigit(std::string(cartela)) + "  ";
+}
+
+// One run of entries missing the same count, above 0.
+void AppendRun(const std::vector<std::uint32_t>& run, int missing, const DrawCards& cards, MemoLines& memo) {
+  constexpr std::size_t kListed = 15;
+  const std::size_t n = run.size();
+  std::string heading = " " + std::to_string(25 - missing) + "     " + (std::to_string(n) + "   ").substr(0, 3) + " ";
+  if (n > kListed) {
+    memo.push_back(heading);
+    return;
+  }
+  const auto piece = [&](std::size_t i) { return Piece(cards.entry(run[i]).CardText()); };
+  for (std::size_t i = 0; i < std::min<std::size_t>(n, 3); ++i) heading += piece(i);
+  memo.push_back(heading);
+  for (std::size_t first = 3; first < n; first += 3) {
+    std::string line(12, ' ');
+    for (std::size_t i = first; i < std::min(n, first + 3); ++i) line += piece(i);
+    memo.push_back(line);
+  }
+}
+
+}  // namespace
+
+std::string WonLine(const DrawCardEntry& entry) {
+  std::string line = "      Bateu:" + Piece(entry.CardText());
+  if (entry.HasBatch()) {
+    line += " Lote:" + std::string(Trim(entry.BatchText())) + "   " + " Seq:" + std::string(Trim(entry.EntryText()));
+  }
+  return line;
+}
+
+void AppendStandingsList(const std::shared_ptr<const DrawCards>& cards, const std::vector<StandingsEntry>& standings,
+                         MemoLines& memo) {
+  // The cards by missing count, each run in the pass's order: a stable
+  // counting sort, as a pass may list every card of the draw.
+  std::array<std::vector<std::uint32_t>, 26> runs;
+  for (const StandingsEntry& s : standings) runs[s.missing].push_back(s.card);
+  for (int missing = 25; missing >= 1; --missing) {
+    if (!runs[missing].empty()) AppendRun(runs[missing], missing, *cards, memo);
+  }
+  if (!runs[0].empty()) memo.SetWonCards(cards, std::move(runs[0]));
+}
+
+}  // namespace tavelao::draw
