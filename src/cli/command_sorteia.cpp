@@ -114,7 +114,9 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
       context.err << outcome.error() << "\n";
       return kExitRefused;
     }
-    for (const std::string& line : run.state().memo) context.out << line << "\n";
+    std::string text;
+    run.state().memo.AppendText(0, run.state().memo.size(), text);
+    context.out << text;
   }
   if (auto written = run.FlushStandings(); !written) {
     context.err << written.error() << "\n";

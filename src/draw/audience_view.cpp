@@ -29,16 +29,17 @@ std::vector<AudienceFigure> FiguresOf(const DrawChoice& choice) {
   return figures;
 }
 
-std::vector<std::string> AnnouncementsOf(const std::vector<PassWinner>& winners) {
-  std::vector<std::string> lines;
+void Announce(const std::vector<PassWinner>& winners, AudienceView& view) {
   for (std::size_t i = 0; i < winners.size(); ++i) {
     // A card completing two rows at once is one piece of news for the hall;
     // a pass lists a card's completions together.
     if (i > 0 && winners[i] == winners[i - 1]) continue;
+    ++view.announced;
+    if (view.announcements.size() == kAnnouncementsListed) continue;
     const PassWinner& w = winners[i];
-    lines.push_back("BINGO! Cartela " + SixDigits(w.card) + " — " + std::string(AnnouncedTitle(w.pattern)));
+    view.announcements.push_back("BINGO! Cartela " + SixDigits(w.card) + " — " +
+                                 std::string(AnnouncedTitle(w.pattern)));
   }
-  return lines;
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ AudienceView AudienceViewOf(const DrawState& state, const TitleLetters& letters,
   view.drawn_count = state.drawn_count;
   view.balls_in_play = state.balls_in_play;
   view.figures = FiguresOf(state.choice);
-  view.announcements = AnnouncementsOf(state.new_winners);
+  Announce(state.new_winners, view);
   return view;
 }
 

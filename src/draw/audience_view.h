@@ -49,10 +49,16 @@ struct AudienceView {
   int drawn_count = 0;
   int balls_in_play = 0;
   std::vector<AudienceFigure> figures;
-  // "BINGO! Cartela 000042 — LINHA" for each completion of the latest ball;
-  // empty when it made none.
+  // "BINGO! Cartela 000042 — LINHA" for the first kAnnouncementsListed
+  // completions of the latest ball; empty when it made none. The last ball
+  // of a big draw completes tens of thousands of cards: `announced` counts
+  // them all, for "e mais N".
   std::vector<std::string> announcements;
+  int announced = 0;
 };
+
+// More lines than the announcement band ever fits.
+inline constexpr std::size_t kAnnouncementsListed = 20;
 
 // `event_title` is the first prize text of the options; when it is blank
 // the title letters joined stand in for it ("BINGO").

@@ -1,6 +1,7 @@
 #include "draw/draw_type_record.h"
 
 #include <string>
+#include <vector>
 
 namespace tavelao::draw {
 namespace {
@@ -20,7 +21,10 @@ Status DrawTypeRecord::Post(Change change) {
     return {};
   }
   store::Row& row = **first;
+  const std::vector<store::Value> before = row.record.values();
   change(row.record);
+  // Every ball refreshes the draw type; most leave it as it was.
+  if (row.record.values() == before) return {};
   return table_.Update(row.id, row.record);
 }
 

@@ -31,6 +31,9 @@ class MemoLines {
   void SetWonCards(std::shared_ptr<const DrawCards> cards, std::vector<std::uint32_t> positions);
   void clear();
 
+  // Lines first..end (end excluded), each followed by a line end, appended
+  // to `text`: how a screenful or a whole pass is written out.
+  void AppendText(std::size_t first, std::size_t end, std::string& text) const;
   // Every line made, for whoever wants them all at once.
   std::vector<std::string> ToVector() const;
 

@@ -37,11 +37,25 @@ void AppendRun(const std::vector<std::uint32_t>& run, int missing, const DrawCar
 }  // namespace
 
 std::string WonLine(const DrawCardEntry& entry) {
-  std::string line = "      Bateu:" + Piece(entry.CardText());
-  if (entry.HasBatch()) {
-    line += " Lote:" + std::string(Trim(entry.BatchText())) + "   " + " Seq:" + std::string(Trim(entry.EntryText()));
-  }
+  std::string line;
+  AppendWonLine(entry, line);
   return line;
+}
+
+// Made without a temporary: a pass late in a big draw has one per card.
+void AppendWonLine(const DrawCardEntry& entry, std::string& text) {
+  const std::string_view cartela = entry.CardText();
+  text += "      Bateu:";
+  text += cartela;
+  text += '-';
+  text += card::CheckDigit(cartela);
+  text += "  ";
+  if (entry.HasBatch()) {
+    text += " Lote:";
+    text += Trim(entry.BatchText());
+    text += "    Seq:";
+    text += Trim(entry.EntryText());
+  }
 }
 
 void AppendStandingsList(const std::shared_ptr<const DrawCards>& cards, const std::vector<StandingsEntry>& standings,

@@ -15,6 +15,8 @@ namespace tavelao::draw {
 // The line of a card that completed the whole card: "      Bateu:000042-6  "
 // and, for a card of a batch, " Lote:000007    Seq:001".
 std::string WonLine(const DrawCardEntry& entry);
+// The same appended to `text`.
+void AppendWonLine(const DrawCardEntry& entry, std::string& text);
 
 // The list from the pass's entries taken as the table's index gives them
 // (decres ascending, in the pass's order within a value). For each run of

@@ -149,6 +149,8 @@ Table& Table::operator=(Table&& other) noexcept {
     unique_indexes_ = std::move(other.unique_indexes_);
     statements_ = std::move(other.statements_);
     column_list_ = std::move(other.column_list_);
+    insert_sql_ = std::move(other.insert_sql_);
+    update_sql_ = std::move(other.update_sql_);
   }
   return *this;
 }
@@ -271,9 +273,15 @@ Result<Table> Table::Attach(Database db, const std::filesystem::path& path, std:
   if (rc != SQLITE_DONE) return table.Failure("definição dos campos");
   if (schema.empty()) return Fail("A tabela " + QuotedFileName(path) + " não tem campos definidos.");
   table.schema_ = std::make_shared<const Schema>(std::move(schema));
+  std::string marks, sets;
   for (std::size_t i = 0; i < table.schema_->size(); ++i) {
-    table.column_list_ += (i ? ", " : "") + QuoteName((*table.schema_)[i].name);
+    const std::string name = QuoteName((*table.schema_)[i].name);
+    table.column_list_ += (i ? ", " : "") + name;
+    marks += i ? ",?" : "?";
+    sets += (i ? ", " : "") + name + "=?";
   }
+  table.insert_sql_ = std::string("INSERT INTO ") + kDataTable + "(" + table.column_list_ + ") VALUES(" + marks + ")";
+  table.update_sql_ = std::string("UPDATE ") + kDataTable + " SET " + sets + " WHERE rowid=?";
   auto columns = table.db_.Prepare("SELECT " + table.column_list_ + " FROM " + kDataTable + " LIMIT 0");
   if (!columns || columns->Step() != SQLITE_DONE) return table.Failure("registros");
 
@@ -391,18 +399,14 @@ Status Table::Run(Statement& stmt, const std::vector<Value>& params, const Recor
 
 Result<std::int64_t> Table::Insert(const Record& record) {
   assert(&record.schema() == schema_.get() || record.schema().size() == schema_->size());
-  std::string marks;
-  for (std::size_t i = 0; i < schema_->size(); ++i) marks += i ? ",?" : "?";
-  auto stmt = Cached(std::string("INSERT INTO ") + kDataTable + "(" + column_list_ + ") VALUES(" + marks + ")");
+  auto stmt = Cached(insert_sql_);
   if (!stmt) return std::move(stmt).take_error();
   if (auto status = Run(**stmt, record.values(), &record); !status) return std::move(status).take_error();
   return static_cast<std::int64_t>(sqlite3_last_insert_rowid(db_.get()));
 }
 
 Status Table::Update(std::int64_t id, const Record& record) {
-  std::string sets;
-  for (std::size_t i = 0; i < schema_->size(); ++i) sets += (i ? ", " : "") + QuoteName((*schema_)[i].name) + "=?";
-  auto stmt = Cached(std::string("UPDATE ") + kDataTable + " SET " + sets + " WHERE rowid=?");
+  auto stmt = Cached(update_sql_);
   if (!stmt) return std::move(stmt).take_error();
   if (auto status = Bind(**stmt, 1, record.values()); !status) return status;
   sqlite3_bind_int64((*stmt)->get(), static_cast<int>(schema_->size()) + 1, id);

@@ -136,7 +136,9 @@ class Table {
   std::shared_ptr<const Schema> schema_;
   std::vector<UniqueIndex> unique_indexes_;
   std::map<std::string, Statement> statements_;
-  std::string column_list_;
+  std::string column_list_;  // every field, quoted, in schema order
+  std::string insert_sql_;   // made once: bulk writes post thousands of rows
+  std::string update_sql_;
 };
 
 }  // namespace tavelao::store

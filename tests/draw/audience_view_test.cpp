@@ -162,6 +162,20 @@ TEST_F(AudienceViewTest, EveryCardWinningOnOneBallHasItsLine) {
             (std::vector<std::string>{"BINGO! Cartela 010001 — LINHA", "BINGO! Cartela 010002 — LINHA"}));
   f.Click(5);
   EXPECT_EQ(View().announcements, (std::vector<std::string>{"BINGO! Cartela 010001 — COLUNA"}));
+  EXPECT_EQ(View().announced, 1);
+}
+
+// The last ball of a big draw completes thousands of cards: the view names
+// the first ones, as many as a band can show, and counts them all.
+TEST_F(AudienceViewTest, AFloodOfWinnersIsCountedAndOnlyTheFirstAreNamed) {
+  constexpr int kWinners = 30;
+  for (int i = 0; i < kWinners; ++i) f.AddCard(200 + i, Ladder(0));
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  f.Click({1, 21, 41, 61, 81});
+  const AudienceView view = View();
+  EXPECT_EQ(view.announced, kWinners);
+  ASSERT_EQ(view.announcements.size(), kAnnouncementsListed);
+  EXPECT_EQ(view.announcements.front(), "BINGO! Cartela 000200 — LINHA");
 }
 
 TEST_F(AudienceViewTest, ACardCompletingTwoRowsAtOnceIsOneLine) {

@@ -10,9 +10,11 @@
 #include "app/ui/qt_dialogs.h"
 #include "app/ui/qt_locale.h"
 #include "app/ui/qt_sounds.h"
+#include "draw/ui/audience_lettering.h"
 #include "session/issuer_setting.h"
 
 int main(int argc, char** argv) {
+  tavelao::draw::CacheLargeGlyphs();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavelão"));
   tavelao::app::InstallPortugueseTranslations(application);

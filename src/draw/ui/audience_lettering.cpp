@@ -1,11 +1,8 @@
 #include "draw/ui/audience_lettering.h"
 
-#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
-#include <map>
-#include <tuple>
 
 namespace tavelao::draw {
 namespace {
@@ -26,6 +23,10 @@ QStringList TwoLines(const QString& title) {
 }
 
 }  // namespace
+
+void CacheLargeGlyphs() {
+  if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE")) qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
+}
 
 QFont AudienceFont(int pixel_size) {
   QFont font;
@@ -56,64 +57,15 @@ QString Widest(const QStringList& texts) {
   });
 }
 
-namespace {
-
-// The raster engine keeps no glyphs above 64 pixels and draws such text as
-// outlines every time: on a 4K screen that is the whole board. Large texts
-// are drawn once into an image and stamped from then on.
-constexpr int kLargestCachedGlyph = 64;
-constexpr std::size_t kMostStamps = 400;
-
-struct StampKey {
-  QString text;
-  int pixel_size;
-  QRgb colour;
-  bool operator<(const StampKey& o) const {
-    return std::tie(pixel_size, colour, text) < std::tie(o.pixel_size, o.colour, o.text);
-  }
-};
-
-struct Stamp {
-  QImage image;
-  QPointF baseline;  // where the text's origin lies in the image
-};
-
-const Stamp& StampOf(const Lettering& lettering, const QString& text, const QColor& colour) {
-  // The audience screen paints on the user-interface thread only.
-  static std::map<StampKey, Stamp> stamps;
-  const StampKey key{text, lettering.font.pixelSize(), colour.rgba()};
-  if (auto it = stamps.find(key); it != stamps.end()) return it->second;
-  if (stamps.size() >= kMostStamps) stamps.clear();
-  const QRectF bounds = lettering.metrics.boundingRect(text).adjusted(-2, -2, 2, 2);
-  Stamp stamp;
-  stamp.image = QImage(bounds.size().toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
-  stamp.image.fill(Qt::transparent);
-  stamp.baseline = -bounds.topLeft();
-  QPainter painter(&stamp.image);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.setFont(lettering.font);
-  painter.setPen(colour);
-  painter.drawText(stamp.baseline, text);
-  painter.end();
-  return stamps.emplace(key, std::move(stamp)).first->second;
-}
-
-}  // namespace
-
 // On the capitals rather than the line box, so that digits sit in the middle
 // of their cell.
 void DrawCentred(QPainter& painter, const Lettering& lettering, const QRectF& box, const QString& text,
                  const QColor& colour) {
   const double x = box.center().x() - lettering.metrics.horizontalAdvance(text) / 2;
   const QPointF origin(x, box.center().y() + lettering.metrics.capHeight() / 2);
-  if (lettering.font.pixelSize() <= kLargestCachedGlyph || !painter.transform().isIdentity()) {
-    painter.setFont(lettering.font);
-    painter.setPen(colour);
-    painter.drawText(origin, text);
-    return;
-  }
-  const Stamp& stamp = StampOf(lettering, text, colour);
-  painter.drawImage((origin - stamp.baseline).toPoint(), stamp.image);
+  painter.setFont(lettering.font);
+  painter.setPen(colour);
+  painter.drawText(origin, text);
 }
 
 void DrawFitted(QPainter& painter, const QRectF& box, const QString& text, const QColor& colour, double caps) {

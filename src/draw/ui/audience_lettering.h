@@ -18,6 +18,12 @@ namespace tavelao::draw {
 inline constexpr double kCaps = 0.62;
 inline constexpr double kBigCaps = 0.92;
 
+// The raster engine keeps no glyphs above 64 pixels and draws larger text
+// as outlines every time: on a 4K TV that is the whole board, and a new
+// winner line every ball. Raises that limit for the process; call it before
+// the first text is painted.
+void CacheLargeGlyphs();
+
 QFont AudienceFont(int pixel_size);
 
 struct Lettering {

@@ -148,9 +148,9 @@ void PaintAnnouncement(QPainter& painter, const AudienceLayout& layout, const Au
 
   const int fitting = std::max(2, static_cast<int>(inner.height() / (kMinWinnerLine * window_h)));
   QString more;
-  if (lines.size() > fitting) {
+  if (view.announced > fitting) {
     const qsizetype shown = fitting - 1;
-    more = QStringLiteral("e mais %1").arg(lines.size() - shown);
+    more = QStringLiteral("e mais %1").arg(view.announced - shown);
     lines = lines.mid(0, shown);
   }
   const qsizetype rows = lines.size() + (more.isEmpty() ? 0 : 1);

@@ -15,7 +15,6 @@ ResultsBox::ResultsBox(QWidget* parent) : QPlainTextEdit(parent) {
   // One line per block: the layout of each appended line stays cheap.
   setUndoRedoEnabled(false);
   more_.setSingleShot(true);
-  more_.setInterval(0);
   connect(&more_, &QTimer::timeout, this, &ResultsBox::AppendSlice);
 }
 
@@ -24,7 +23,7 @@ void ResultsBox::ShowLines(const MemoLines& lines) {
   pending_ = lines;
   next_ = std::min<std::size_t>(pending_.size(), kFirstLines);
   setPlainText(Slice(0, next_));
-  if (!complete()) more_.start();
+  if (!complete()) more_.start(kFirstSliceDelayMs);
 }
 
 void ResultsBox::AppendSlice() {
@@ -34,16 +33,14 @@ void ResultsBox::AppendSlice() {
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(QLatin1Char('\n') + Slice(next_, end));
   next_ = end;
-  if (!complete()) more_.start();
+  if (!complete()) more_.start(0);
 }
 
 QString ResultsBox::Slice(std::size_t first, std::size_t end) const {
-  QString text;
-  for (std::size_t i = first; i < end; ++i) {
-    if (i > first) text += QLatin1Char('\n');
-    text += app::ToQString(pending_[i]);
-  }
-  return text;
+  std::string text;
+  pending_.AppendText(first, end, text);
+  if (!text.empty()) text.pop_back();  // the last line's end: the box ends there
+  return app::ToQString(text);
 }
 
 }  // namespace tavelao::draw

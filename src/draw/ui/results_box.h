@@ -14,7 +14,9 @@ namespace tavelao::draw {
 class ResultsBox : public QPlainTextEdit {
  public:
   static constexpr int kFirstLines = 200;
-  static constexpr int kSliceLines = 2000;
+  static constexpr int kSliceLines = 1000;
+  // The first slice waits until the ball's screens are painted.
+  static constexpr int kFirstSliceDelayMs = 40;
 
   explicit ResultsBox(QWidget* parent = nullptr);
 
