@@ -196,6 +196,57 @@ void BM_WholePass(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 
+// The standings writer's work for one ball late in the draw: the table holds
+// the standings at `balls` - 1 drawn balls and is brought to those at
+// `balls` (the rows whose count changed), or, with the second argument 1,
+// written whole into an emptied table. The time is until the commit.
+void BM_StandingsWrite(benchmark::State& state) {
+  const Cards& cards = TheCards();
+  const int count = static_cast<int>(state.range(0));
+  const bool whole = state.range(1) == 1;
+  std::vector<int> order(100);
+  std::iota(order.begin(), order.end(), 1);
+  std::shuffle(order.begin(), order.end(), std::mt19937(99));
+  IncrementalEvaluation incremental(cards.list.rows());
+  for (int i = 0; i < count - 1; ++i) incremental.Mark(order[i]);
+  const EvaluationRequest request{CardSize::TwentyFive, true, {}};
+  const CardFindings before = incremental.Findings(request);
+  incremental.Mark(order[count - 1]);
+  const CardFindings after = incremental.Findings(request);
+  const auto folder = std::filesystem::temp_directory_path() / ("tavelao-write-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  auto table = session::RebuildStandings(folder);
+  if (!table) return state.SkipWithError(table.error().c_str());
+  StandingsFile file(*table, folder);
+  const auto list = std::make_shared<const DrawCards>(cards.list);
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (whole) {
+      file.Forget();
+    } else if (!file.Write(list, before.standings) || !file.Flush()) {
+      return state.SkipWithError("write failed");
+    }
+    state.ResumeTiming();
+    if (!file.Write(list, after.standings) || !file.Flush()) return state.SkipWithError("write failed");
+  }
+  std::size_t changed = 0;
+  for (std::size_t i = 0, j = 0; i < after.standings.size(); ++i) {
+    while (j < before.standings.size() && before.standings[j].card < after.standings[i].card) ++j;
+    changed += j == before.standings.size() || before.standings[j] != after.standings[i];
+  }
+  state.counters["rows"] = static_cast<double>(after.standings.size());
+  state.counters["changed"] = static_cast<double>(whole ? after.standings.size() : changed);
+  table->Close();
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_StandingsWrite)
+    ->Args({70, 0})
+    ->Args({85, 0})
+    ->Args({100, 0})
+    ->Args({100, 1})
+    ->ArgNames({"balls", "whole"})
+    ->Unit(benchmark::kMillisecond);
+
 void Cases(benchmark::internal::Benchmark* b) {
   for (int kind : {0, 1}) {
     for (int balls : {30, 60, 85, 100}) b->Args({balls, kind});

@@ -94,6 +94,9 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
 
   CliDialogs dialogs(context.err);
   draw::DrawRun run(*tables, dialogs, [] { return draw::SeededRandomSource::FromClock(); });
+  // Nobody reads the standings between two balls of a replay: they are
+  // written once, after the last.
+  run.WriteStandingsOnFlushOnly();
   Status status = run.OpenDrawChoice();
   run.ClickCardSize(request->size, true);
   for (Pattern p : request->patterns) {

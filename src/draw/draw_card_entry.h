@@ -29,10 +29,15 @@ class DrawCardEntry {
   std::string_view EntryText() const { return Text().substr(62, 3); }
   // A card validated in a batch; a direct card has six spaces there.
   bool HasBatch() const { return BatchText() != "      "; }
-  std::int32_t CardNumber() const;
+  std::int32_t CardNumber() const { return number_; }
+  // The check digit of the card number, as printed after it.
+  char CheckDigit() const { return check_digit_; }
 
  private:
   std::array<char, kLength> text_{};
+  // Kept beside the text: late in a big draw every pass names every card.
+  std::int32_t number_ = 0;
+  char check_digit_ = '0';
 };
 
 }  // namespace tavelao::draw

@@ -41,7 +41,7 @@ Result<PassResult> EvaluateDraw(const PassInput& input, PassMemory memory, Stand
   memory.evaluation.Findings(*request, memory.findings);
   const CardFindings& findings = memory.findings;
   const DrawCards& cards = *input.cards;
-  if (auto status = standings.Write(cards, findings.standings); !status) return std::move(status).take_error();
+  if (auto status = standings.Write(input.cards, findings.standings); !status) return std::move(status).take_error();
 
   for (const Completion& c : findings.completions) {
     const DrawCardEntry& entry = cards.entry(c.card);

@@ -122,6 +122,8 @@ class DrawRun {
 
   // Waits until "sorteadas.cds" holds the last pass's standings.
   Status FlushStandings() { return standings_.Flush(); }
+  // A replay: "sorteadas.cds" is written once, by FlushStandings.
+  void WriteStandingsOnFlushOnly() { standings_.WriteOnFlushOnly(); }
 
   // While a ball's picture comes in, ball input is ignored as during a pass.
   void HoldBalls(bool held) { held_ = held; }

@@ -1,7 +1,6 @@
 #include "draw/standings.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "session/data_files.h"
@@ -38,12 +37,22 @@ Status StandingsFile::WaitIdle(std::unique_lock<std::mutex>& lock) {
 
 Status StandingsFile::Flush() {
   std::unique_lock lock(mutex_);
-  return WaitIdle(lock);
+  flushing_ = true;
+  wake_.notify_one();
+  Status status = WaitIdle(lock);
+  flushing_ = false;
+  return status;
+}
+
+void StandingsFile::WriteOnFlushOnly() {
+  std::lock_guard lock(mutex_);
+  on_flush_only_ = true;
 }
 
 Status StandingsFile::Empty() {
   std::unique_lock lock(mutex_);
-  (void)WaitIdle(lock);  // whatever failed is deleted with the file
+  has_pending_ = false;  // a pass still to write goes with the file
+  (void)WaitIdle(lock);  // and so does whatever failed
   own_.Close();
   kept_.clear();
   present_.clear();
@@ -57,18 +66,13 @@ void StandingsFile::Forget() {
   reset_ = true;
 }
 
-Status StandingsFile::Write(const DrawCards& cards, const std::vector<StandingsEntry>& standings) {
-  outgoing_.resize(standings.size());
-  for (std::size_t i = 0; i < standings.size(); ++i) {
-    Entry& e = outgoing_[i];
-    e.card = standings[i].card;
-    e.missing = standings[i].missing;
-    std::memcpy(e.cartela.data(), cards.entry(e.card).CardText().data(), e.cartela.size());
-  }
+Status StandingsFile::Write(std::shared_ptr<const DrawCards> cards, const std::vector<StandingsEntry>& standings) {
+  outgoing_.assign(standings.begin(), standings.end());
   std::optional<Error> failed;
   {
     std::lock_guard lock(mutex_);
     std::swap(outgoing_, pending_);
+    pending_cards_ = std::move(cards);
     has_pending_ = true;
     failed = std::exchange(error_, std::nullopt);
     if (!writer_.joinable()) writer_ = std::thread(&StandingsFile::Run, this);
@@ -81,14 +85,15 @@ Status StandingsFile::Write(const DrawCards& cards, const std::vector<StandingsE
 void StandingsFile::Run() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [this] { return has_pending_ || stop_; });
+    wake_.wait(lock, [this] { return (has_pending_ && (!on_flush_only_ || flushing_)) || stop_; });
     if (!has_pending_) return;
     std::swap(pending_, working_);
+    working_cards_ = std::move(pending_cards_);
     has_pending_ = false;
     const bool reset = std::exchange(reset_, false);
     busy_ = true;
     lock.unlock();
-    Status status = Apply(working_, reset);
+    Status status = Apply(*working_cards_, working_, reset);
     if (!status) own_.Close();  // opened afresh for the next write
     lock.lock();
     busy_ = false;
@@ -97,7 +102,7 @@ void StandingsFile::Run() {
   }
 }
 
-Status StandingsFile::Apply(const std::vector<Entry>& entries, bool reset) {
+Status StandingsFile::Apply(const DrawCards& cards, const std::vector<StandingsEntry>& entries, bool reset) {
   if (!own_.is_open()) {
     auto opened = store::Table::Open(folder_ / session::kStandingsFile, store::Durability::Scratch);
     if (!opened) return std::move(opened).take_error();
@@ -120,12 +125,12 @@ Status StandingsFile::Apply(const std::vector<Entry>& entries, bool reset) {
   }
   ++pass_;
   store::Record record = own_.NewRecord();
-  const auto fill = [&](const Entry& e) {
-    record.SetAt(*cartela, std::string(e.cartela.data(), e.cartela.size()));
+  const auto fill = [&](const StandingsEntry& e) {
+    record.SetAt(*cartela, std::string(cards.entry(e.card).CardText()));
     record.SetAt(*pedras, std::int32_t{e.missing});
     record.SetAt(*decres, std::int32_t{12 - e.missing});
   };
-  for (const Entry& e : entries) {
+  for (const StandingsEntry& e : entries) {
     if (e.card >= kept_.size()) kept_.resize(e.card + 1);
     Kept& kept = kept_[e.card];
     if (kept.id == 0) {
@@ -149,7 +154,7 @@ Status StandingsFile::Apply(const std::vector<Entry>& entries, bool reset) {
   }
   if (auto status = transaction.Commit(); !status) return status;
   present_.clear();
-  for (const Entry& e : entries) present_.push_back(e.card);
+  for (const StandingsEntry& e : entries) present_.push_back(e.card);
   must_reset_ = false;
   return {};
 }

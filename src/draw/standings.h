@@ -5,10 +5,10 @@
 // of thousands of its rows: a thread of its own writes them, so that no ball
 // waits for the table.
 
-#include <array>
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -41,16 +41,14 @@ class StandingsFile {
   // exactly them, in one commit and writing only what changed; returns at
   // once. When the writer is behind, only the last entries handed over are
   // written. A write that failed is reported by the next call.
-  Status Write(const DrawCards& cards, const std::vector<StandingsEntry>& standings);
+  Status Write(std::shared_ptr<const DrawCards> cards, const std::vector<StandingsEntry>& standings);
   // Waits until the table holds the last entries handed over.
   Status Flush();
+  // From now on passes are written only by Flush (and at the end): for a
+  // replay, whose passes follow each other faster than any reader looks.
+  void WriteOnFlushOnly();
 
  private:
-  struct Entry {
-    std::uint32_t card;  // position in the card list
-    std::uint8_t missing;
-    std::array<char, 6> cartela;
-  };
   struct Kept {
     std::int64_t id = 0;  // 0: no row
     std::uint8_t missing = 0;
@@ -58,7 +56,7 @@ class StandingsFile {
   };
 
   void Run();
-  Status Apply(const std::vector<Entry>& entries, bool reset);
+  Status Apply(const DrawCards& cards, const std::vector<StandingsEntry>& entries, bool reset);
   // With the lock held: waits for the writer to be idle and takes its error.
   Status WaitIdle(std::unique_lock<std::mutex>& lock);
 
@@ -68,19 +66,23 @@ class StandingsFile {
   std::mutex mutex_;
   std::condition_variable wake_;  // work for the writer, or the end
   std::condition_variable idle_;  // the writer has nothing left to do
-  std::vector<Entry> pending_;
+  std::shared_ptr<const DrawCards> pending_cards_;
+  std::vector<StandingsEntry> pending_;
   bool has_pending_ = false;
   bool reset_ = false;  // the next write starts from an empty table
+  bool on_flush_only_ = false;
+  bool flushing_ = false;
   bool busy_ = false;
   bool stop_ = false;
   std::optional<Error> error_;
   std::thread writer_;
 
-  std::vector<Entry> outgoing_;  // the caller's, filled outside the lock
+  std::vector<StandingsEntry> outgoing_;  // the caller's, filled outside the lock
 
   // The writer's own, touched by others only while it is idle.
   store::Table own_;
-  std::vector<Entry> working_;
+  std::shared_ptr<const DrawCards> working_cards_;
+  std::vector<StandingsEntry> working_;
   bool must_reset_ = false;             // a failed write left the table unknown
   std::vector<Kept> kept_;              // by position
   std::vector<std::uint32_t> present_;  // positions with a row

@@ -4,15 +4,14 @@
 #include <array>
 #include <string_view>
 
-#include "card/card_identity.h"
 #include "common/text.h"
 
 namespace tavelao::draw {
 namespace {
 
 // "000042-6  "
-std::string Piece(std::string_view cartela) {
-  return std::string(cartela) + "-" + card::CheckDigit(std::string(cartela)) + "  ";
+std::string Piece(const DrawCardEntry& entry) {
+  return std::string(entry.CardText()) + "-" + entry.CheckDigit() + "  ";
 }
 
 // One run of entries missing the same count, above 0.
@@ -24,7 +23,7 @@ void AppendRun(const std::vector<std::uint32_t>& run, int missing, const DrawCar
     memo.push_back(heading);
     return;
   }
-  const auto piece = [&](std::size_t i) { return Piece(cards.entry(run[i]).CardText()); };
+  const auto piece = [&](std::size_t i) { return Piece(cards.entry(run[i])); };
   for (std::size_t i = 0; i < std::min<std::size_t>(n, 3); ++i) heading += piece(i);
   memo.push_back(heading);
   for (std::size_t first = 3; first < n; first += 3) {
@@ -44,11 +43,10 @@ std::string WonLine(const DrawCardEntry& entry) {
 
 // Made without a temporary: a pass late in a big draw has one per card.
 void AppendWonLine(const DrawCardEntry& entry, std::string& text) {
-  const std::string_view cartela = entry.CardText();
   text += "      Bateu:";
-  text += cartela;
+  text += entry.CardText();
   text += '-';
-  text += card::CheckDigit(cartela);
+  text += entry.CheckDigit();
   text += "  ";
   if (entry.HasBatch()) {
     text += " Lote:";

@@ -1,7 +1,5 @@
 #include "draw/winners_sheet.h"
 
-#include "card/card_identity.h"
-
 namespace tavelao::draw {
 
 void AddWinnerToSheet(WinnersSheet& sheet, int& winner_count, const DrawCardEntry& entry) {
@@ -10,7 +8,7 @@ void AddWinnerToSheet(WinnersSheet& sheet, int& winner_count, const DrawCardEntr
   if (frame > WinnersSheet::kFrames) return;
   SheetFrame& f = sheet.frames[frame - 1];
   const std::string number(entry.CardText());
-  f.title = "Cartela " + number + "-" + card::CheckDigit(number);
+  f.title = "Cartela " + number + "-" + entry.CheckDigit();
   for (int k = 1; k <= 25; ++k) f.cells[k - 1] = std::string(entry.Cell(k));
 }
 

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <random>
+#include <thread>
 
 #include "draw/draw_evaluation.h"
 #include "draw/draw_pass.h"
@@ -86,21 +88,21 @@ TEST(StandingsFile, HoldsWhatAFullEvaluationGivesThroughMarksAndUnmarksInTheSame
 TEST(StandingsFile, AfterANewCardListTheOldRowsAreNotTakenForTheNewOnes) {
   DrawFixture f;
   const auto list = [](std::initializer_list<int> numbers) {
-    DrawCards cards;
+    auto cards = std::make_shared<DrawCards>();
     int offset = 0;
     for (int n : numbers)
-      EXPECT_TRUE(cards.Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(offset++ % 4 * 5)), n, {}, {})));
-    return cards;
+      EXPECT_TRUE(cards->Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(offset++ % 4 * 5)), n, {}, {})));
+    return std::shared_ptr<const DrawCards>(std::move(cards));
   };
   StandingsFile file(f.ws().standings, f.ws().folder);
   ASSERT_TRUE(file.Empty());
-  const DrawCards first = list({7, 8});
+  const auto first = list({7, 8});
   ASSERT_TRUE(file.Write(first, {{0, 3}, {1, 2}}));
   ASSERT_TRUE(file.Write(first, {{1, 1}}));  // card 7 left, card 8 changed
   ASSERT_TRUE(file.Flush());
   EXPECT_EQ(f.Standings(), (Rows{{"000008", 1}}));
 
-  const DrawCards second = list({5, 9});  // position 1 is card 9 now
+  const auto second = list({5, 9});  // position 1 is card 9 now
   file.Forget();
   ASSERT_TRUE(file.Write(second, {{0, 1}, {1, 1}}));
   ASSERT_TRUE(file.Flush());
@@ -112,9 +114,9 @@ TEST(StandingsFile, AfterANewCardListTheOldRowsAreNotTakenForTheNewOnes) {
 // by the next call, once, and mended by the writes after it.
 TEST(StandingsFile, TheLastPassHandedOverIsWhatTheTableHoldsAndAFailureIsTold) {
   DrawFixture f;
-  DrawCards cards;
+  auto cards = std::make_shared<DrawCards>();
   for (int n = 1; n <= 40; ++n) {
-    ASSERT_TRUE(cards.Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(n % 4 * 5)), n, {}, {})));
+    ASSERT_TRUE(cards->Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(n % 4 * 5)), n, {}, {})));
   }
   const auto table = f.ws().folder / "sorteadas.cds";
   StandingsFile file(f.ws().standings, f.ws().folder);
@@ -134,15 +136,42 @@ TEST(StandingsFile, TheLastPassHandedOverIsWhatTheTableHoldsAndAFailureIsTold) {
   std::vector<StandingsEntry> last;
   for (int pass = 0; pass < 60; ++pass) {
     last.clear();
-    for (std::uint32_t card = 0; card < cards.size(); ++card) {
+    for (std::uint32_t card = 0; card < cards->size(); ++card) {
       if (rng() % 3) last.push_back({card, static_cast<std::uint8_t>(rng() % 4)});
     }
     ASSERT_TRUE(file.Write(cards, last));
   }
   ASSERT_TRUE(file.Flush());
   Rows expected;
-  for (const StandingsEntry& s : last) expected.emplace_back(std::string(cards.entry(s.card).CardText()), s.missing);
+  for (const StandingsEntry& s : last) expected.emplace_back(std::string(cards->entry(s.card).CardText()), s.missing);
   EXPECT_EQ(ByCard(f.Standings()), ByCard(expected));
+}
+
+// A replay writes once: passes wait for Flush, and one still waiting is
+// written when the file goes, or dropped with the table by Empty.
+TEST(StandingsFile, WrittenOnFlushOnlyThePassesWaitAndNoneIsLost) {
+  DrawFixture f;
+  auto cards = std::make_shared<DrawCards>();
+  for (int n = 1; n <= 3; ++n) {
+    ASSERT_TRUE(cards->Add(DrawCardEntry::Make(testing::RecordOf(testing::Ladder(0)), n, {}, {})));
+  }
+  {
+    StandingsFile file(f.ws().standings, f.ws().folder);
+    ASSERT_TRUE(file.Empty());
+    file.WriteOnFlushOnly();
+    ASSERT_TRUE(file.Write(cards, {{0, 2}}));
+    ASSERT_TRUE(file.Write(cards, {{0, 1}, {2, 3}}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_TRUE(f.Standings().empty()) << "nothing before Flush";
+    ASSERT_TRUE(file.Flush());
+    EXPECT_EQ(ByCard(f.Standings()), (Rows{{"000001", 1}, {"000003", 3}}));
+
+    ASSERT_TRUE(file.Write(cards, {{1, 4}}));
+    ASSERT_TRUE(file.Empty()) << "does not wait for a Flush that never comes";
+    EXPECT_TRUE(f.Standings().empty());
+    ASSERT_TRUE(file.Write(cards, {{1, 5}}));
+  }
+  EXPECT_EQ(f.Standings(), (Rows{{"000002", 5}})) << "the last pass, written as the file went";
 }
 
 }  // namespace
