@@ -76,7 +76,7 @@ std::unique_ptr<DrawRun> SetUp(Case c) {
   auto run =
       std::make_unique<DrawRun>(*hall.tables, hall.dialogs, [] { return std::make_unique<SeededRandomSource>(1); });
   if (!run->OpenDrawChoice()) std::abort();
-  run->ClickCardSize(c == kFifteen ? CardSize::Fifteen : CardSize::TwentyFive, true);
+  if (!run->ClickCardSize(c == kFifteen ? CardSize::Fifteen : CardSize::TwentyFive, true)) std::abort();
   if (c == kAllPatterns) {
     for (Pattern p : kPatterns) {
       if (!run->ClickPattern(p, true)) std::abort();

@@ -78,6 +78,7 @@ void RunDraws(benchmark::State& state, Case c, int telao_width) {
   // The offscreen screen is small: the Telão is given the size of the hall's TV.
   QWidget* audience = app.Find("TFormTelao");
   audience->resize(telao_width, telao_width * 9 / 16);
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   std::vector<std::vector<double>> at(draw::kBallCount);
   std::vector<double> all, telao_ms;
@@ -110,6 +111,7 @@ void RunDraws(benchmark::State& state, Case c, int telao_width) {
         audience->render(&audience_image);
         telao_ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - whole).count());
       }
+      app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
       app.Click("ButtonFim");
     }
   }

@@ -99,7 +99,7 @@ Result<CommandArgs> ParseCommandLine(const CommandDeclaration& declaration, cons
     }
   }
   const std::size_t given = parsed.arguments_.size();
-  if (given < declaration.arguments.size()) {
+  if (given < declaration.arguments.size() && !declaration.arguments[given].optional) {
     const ArgumentDeclaration& missing = declaration.arguments[given];
     return Missing(missing.name, missing.help);
   }
@@ -116,7 +116,9 @@ std::string Synopsis(const CommandDeclaration& declaration) {
   for (const OptionDeclaration& option : declaration.options) {
     add(option.required ? OptionWithValue(option) : "[" + OptionWithValue(option) + "]");
   }
-  for (const ArgumentDeclaration& argument : declaration.arguments) add(ArgumentWord(argument));
+  for (const ArgumentDeclaration& argument : declaration.arguments) {
+    add(argument.optional ? "[" + ArgumentWord(argument) + "]" : ArgumentWord(argument));
+  }
   return words;
 }
 

@@ -30,11 +30,13 @@ struct OptionDeclaration {
   bool takes_value() const { return !value_name.empty(); }
 };
 
-// A positional argument; only the last one may repeat (one or more).
+// A positional argument; only the last one may repeat (one or more), and
+// only the last ones may be left out.
 struct ArgumentDeclaration {
   std::string_view name;  // "NÚMERO"
   std::string_view help;
   bool repeats = false;
+  bool optional = false;
 };
 
 // The entries of the tables, spelled out.
@@ -47,6 +49,9 @@ constexpr OptionDeclaration ValueOption(std::string_view name, std::string_view 
 constexpr OptionDeclaration FlagOption(std::string_view name, std::string_view help) { return {name, {}, help, false}; }
 constexpr ArgumentDeclaration Argument(std::string_view name, std::string_view help) { return {name, help, false}; }
 constexpr ArgumentDeclaration RepeatedArgument(std::string_view name, std::string_view help) { return {name, help, true}; }
+constexpr ArgumentDeclaration OptionalArgument(std::string_view name, std::string_view help) {
+  return {name, help, false, true};
+}
 
 struct CommandDeclaration {
   std::string_view name;
@@ -89,7 +94,7 @@ class CommandArgs {
 Result<CommandArgs> ParseCommandLine(const CommandDeclaration& declaration, const std::vector<std::string>& args);
 
 // "--modelo M ... [--sobrescreve]": required options bare, the others in
-// brackets, then the positional arguments.
+// brackets, then the positional arguments (an optional one in brackets).
 std::string Synopsis(const CommandDeclaration& declaration);
 // "tavelao-cli emite " and the synopsis.
 std::string UsageLine(const CommandDeclaration& declaration);

@@ -98,7 +98,7 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
   // written once, after the last.
   run.WriteStandingsOnFlushOnly();
   Status status = run.OpenDrawChoice();
-  run.ClickCardSize(request->size, true);
+  if (status) status = run.ClickCardSize(request->size, true);
   for (Pattern p : request->patterns) {
     if (status) status = run.ClickPattern(p, true);
   }

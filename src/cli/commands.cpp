@@ -6,8 +6,9 @@ namespace tavelao::cli {
 namespace {
 
 const CommandDeclaration* const kCommands[] = {
-    &kCartelaCommand, &kExportaCommand, &kListaCommand,   &kEmiteCommand,  &kEmpresarialCommand, &kSorteiaCommand,
-    &kFalaCommand,    &kPremiosCommand, &kConfereCommand, &kValidaCommand, &kBackupCommand,      &kRestauraCommand,
+    &kCartelaCommand, &kExportaCommand, &kListaCommand,    &kEmiteCommand,   &kEmpresarialCommand,
+    &kSorteiaCommand, &kAtaCommand,     &kFalaCommand,     &kPremiosCommand, &kConfereCommand,
+    &kValidaCommand,  &kBackupCommand,  &kRestauraCommand,
 };
 
 }  // namespace

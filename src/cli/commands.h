@@ -18,6 +18,7 @@ extern const CommandDeclaration kListaCommand;
 extern const CommandDeclaration kEmiteCommand;
 extern const CommandDeclaration kEmpresarialCommand;
 extern const CommandDeclaration kSorteiaCommand;
+extern const CommandDeclaration kAtaCommand;
 extern const CommandDeclaration kFalaCommand;
 extern const CommandDeclaration kPremiosCommand;
 extern const CommandDeclaration kConfereCommand;

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "draw/journal_fields.h"
 #include "draw/random_ball.h"
 #include "draw/standings.h"
 
@@ -35,6 +36,7 @@ bool WinnerOrder(const PassWinner& a, const PassWinner& b) {
 
 DrawRun::DrawRun(const DrawTables& tables, Dialogs& dialogs, RandomFactory new_random)
     : tables_(tables),
+      journal_(tables_.journal, clock_),
       standings_(tables_.standings, tables_.folder),
       dialogs_(dialogs),
       new_random_(std::move(new_random)),
@@ -48,14 +50,37 @@ std::array<BallPanel, kBallCount> DrawRun::Board() const {
   return board;
 }
 
+Status DrawRun::ClickCardSize(CardSize size, bool ticked) {
+  draw::ClickCardSize(state_.choice, size, ticked);
+  return JournalTypes();
+}
+
 Status DrawRun::ClickPattern(Pattern pattern, bool ticked) {
   state_.choice.patterns[Index(pattern)] = ticked;
-  return RefreshDrawType();
+  if (auto status = RefreshDrawType(); !status) return status;
+  return JournalTypes();
 }
 
 Status DrawRun::ClickFullCard(bool ticked) {
   state_.choice.full_card = ticked;
-  return RefreshDrawType();
+  if (auto status = RefreshDrawType(); !status) return status;
+  return JournalTypes();
+}
+
+// Changes made while no draw runs go into the next draw's start.
+Status DrawRun::JournalTypes() {
+  if (state_.mode == DrawMode::None || !journalling_) return {};
+  journal_.Add(EventKind::TypesChanged, ChoiceFields(state_.choice));
+  return journal_.Commit();
+}
+
+Status DrawRun::RecordEvent(EventKind kind, EventFields fields) {
+  if (!journalling_) return {};
+  if (journal_.draw() == 0) {
+    if (auto status = journal_.ContinueLastDraw(); !status) return status;
+  }
+  journal_.Add(kind, std::move(fields));
+  return journal_.Commit();
 }
 
 Status DrawRun::RefreshDrawType() {
@@ -96,10 +121,17 @@ Status DrawRun::StartDraw(DrawMode mode) {
   if (mode == DrawMode::None) return {};
   auto loaded = LoadDrawCards(tables_.validation, tables_.bank);
   if (!loaded) return std::move(loaded).take_error();
-  cards_ = std::make_shared<const DrawCards>(std::move(loaded->cards));
-  evaluation_ = IncrementalEvaluation(cards_->rows());
-  standings_.Forget();
-  if (!loaded->unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(loaded->unusable));
+  const std::vector<std::int32_t> unusable = std::move(loaded->unusable);
+  LoadCards(std::move(*loaded));
+  if (journalling_) {
+    EventFields started = ChoiceFields(state_.choice);
+    started.Add("modo", mode == DrawMode::Manual ? "manual" : "eletronico")
+        .Add("emissor", tables_.issuer)
+        .Add("validadas", std::to_string(cards_->size()))
+        .Add("resumo", DigestOfCards(*cards_));
+    if (auto status = journal_.BeginDraw(std::move(started)); !status) return status;
+  }
+  if (!unusable.empty()) dialogs_.Inform(kUnusableCardsTitle, UnusableCardsMessage(unusable));
 
   state_.drawn = {};
   state_.drawn_order.clear();
@@ -115,11 +147,49 @@ Status DrawRun::StartDraw(DrawMode mode) {
   return {};
 }
 
+void DrawRun::LoadCards(LoadedCards loaded) {
+  cards_ = std::make_shared<const DrawCards>(std::move(loaded.cards));
+  evaluation_ = IncrementalEvaluation(cards_->rows());
+  standings_.Forget();
+}
+
+Result<BallOutcome> DrawRun::Journalled(Result<BallOutcome> outcome, const TitleLetters&) {
+  if (!outcome || !outcome->accepted || !journalling_) return outcome;
+  const int drawn = static_cast<int>(state_.drawn_order.size());
+  journal_.Add(outcome->marked ? EventKind::Marked : EventKind::Unmarked,
+               {{"bola", std::to_string(outcome->ball)}, {"pedras", std::to_string(drawn)}});
+  for (const PassWinner& w : state_.new_winners) {
+    if (const auto at = cards_->Find(w.card)) {
+      journal_.Add(EventKind::Winner, WinnerFields(cards_->entry(*at), w.pattern, outcome->ball, drawn));
+    }
+  }
+  if (!outcome->unticked.empty()) journal_.Add(EventKind::TypesChanged, ChoiceFields(state_.choice));
+  if (auto status = journal_.Commit(); !status) {
+    return Fail("A ata do sorteio não pôde ser gravada: " + status.error() +
+                " A pedra ficou como está na tela; a ata será gravada com a próxima pedra.");
+  }
+  return outcome;
+}
+
+Result<BallOutcome> DrawRun::UndoLastBall(const TitleLetters& letters) {
+  if (state_.busy || held_ || state_.mode == DrawMode::None || state_.drawn_order.empty()) return BallOutcome{};
+  if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
+  const int ball = state_.drawn_order.back();
+  if (state_.mode == DrawMode::Electronic) {
+    if (auto status = record_.UnmarkDrawn(ball); !status) return std::move(status).take_error();
+    state_.alea_enabled = true;
+  }
+  return Toggle(ball, letters);
+}
+
 Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
   if (state_.busy || held_) return BallOutcome{};
   if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
   if (state_.mode != DrawMode::Manual || !state_.InPlay(ball)) return BallOutcome{};
+  return Toggle(ball, letters);
+}
 
+Result<BallOutcome> DrawRun::Toggle(int ball, const TitleLetters& letters) {
   BallOutcome outcome;
   outcome.accepted = true;
   outcome.ball = ball;
@@ -131,7 +201,7 @@ Result<BallOutcome> DrawRun::ToggleBall(int ball, const TitleLetters& letters) {
   }
   state_.order_text += (outcome.marked ? "" : "-") + BallLabel(ball) + " ";
   state_.last_ball = LastBallCaption(ball, letters);
-  return Evaluate(std::move(outcome));
+  return Journalled(Evaluate(std::move(outcome)), letters);
 }
 
 Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
@@ -150,7 +220,7 @@ Result<BallOutcome> DrawRun::DrawRandomBall(const TitleLetters& letters) {
   if (state_.drawn_count >= kBallCount) state_.alea_enabled = false;
   state_.last_ball = LastBallCaption(*ball, letters);
   state_.order_text += BallLabel(*ball) + " ";
-  return Evaluate(std::move(outcome));
+  return Journalled(Evaluate(std::move(outcome)), letters);
 }
 
 void DrawRun::Mark(int ball) {
@@ -197,12 +267,66 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
 }
 
 Status DrawRun::EndDraw() {
+  if (state_.mode != DrawMode::None && journalling_) {
+    journal_.Add(EventKind::Ended, {{"pedras", std::to_string(state_.drawn_order.size())}});
+    if (auto status = journal_.Commit(); !status) return status;
+  }
   if (auto status = record_.ClearDrawn(); !status) return status;
   if (auto status = standings_.Empty(); !status) return status;
   state_.mostra_visible = false;
   state_.mode = DrawMode::None;
   state_.alea_enabled = false;
   state_.order_text.clear();
+  return {};
+}
+
+Status DrawRun::Resume(const std::vector<JournalEvent>& draw_events, const TitleLetters& letters) {
+  if (auto status = Replay(draw_events, letters, {}); !status) return status;
+  return journal_.ContinueLastDraw();
+}
+
+Status DrawRun::Replay(const std::vector<JournalEvent>& draw_events, const TitleLetters& letters,
+                       const ReplayStep& after) {
+  if (draw_events.empty() || draw_events.front().kind != EventKind::Started) {
+    return Fail("O sorteio da ata não tem o evento de início.");
+  }
+  journalling_ = false;
+  struct Restore {
+    bool& flag;
+    ~Restore() { flag = true; }
+  } restore{journalling_};
+  const JournalEvent& started = draw_events.front();
+  state_.choice = ChoiceOfFields(started.fields, state_.choice);
+  if (auto status = RefreshDrawType(); !status) return status;
+  const DrawMode mode = started.fields.Get("modo") == "eletronico" ? DrawMode::Electronic : DrawMode::Manual;
+  if (auto status = StartDraw(mode); !status) return status;
+  if (after) {
+    if (auto status = after(0, *this); !status) return status;
+  }
+  for (std::size_t i = 1; i < draw_events.size(); ++i) {
+    const JournalEvent& e = draw_events[i];
+    if (e.kind == EventKind::TypesChanged) {
+      state_.choice = ChoiceOfFields(e.fields, state_.choice);
+      if (auto status = RefreshDrawType(); !status) return status;
+      continue;
+    }
+    if (e.kind != EventKind::Marked && e.kind != EventKind::Unmarked) continue;
+    const int ball = e.fields.Int("bola").value_or(0);
+    if (!IsBall(ball) || state_.drawn.Has(ball) != (e.kind == EventKind::Unmarked)) {
+      return Fail("O evento " + std::to_string(e.seq) + " (" + std::string(WordOf(e.kind)) +
+                  ") não cabe no sorteio: a pedra " + std::to_string(ball) +
+                  (e.kind == EventKind::Marked ? " já estava marcada." : " não estava marcada."));
+    }
+    if (mode == DrawMode::Electronic) {
+      auto status = e.kind == EventKind::Marked ? record_.MarkDrawn(ball) : record_.UnmarkDrawn(ball);
+      if (!status) return status;
+      state_.alea_enabled = state_.drawn_count + (e.kind == EventKind::Marked ? 1 : -1) < kBallCount;
+    }
+    if (auto outcome = Toggle(ball, letters); !outcome) return std::move(outcome).take_error();
+    if (after) {
+      if (auto status = after(i, *this); !status) return status;
+    }
+  }
   return {};
 }
 

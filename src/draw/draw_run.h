@@ -12,12 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/random_source.h"
 #include "common/result.h"
 #include "draw/ball.h"
 #include "draw/ball_set.h"
 #include "draw/draw_cards.h"
+#include "draw/draw_journal.h"
 #include "draw/draw_pass.h"
 #include "draw/draw_tables.h"
 #include "draw/draw_type.h"
@@ -86,8 +88,8 @@ class DrawRun {
 
   // Menu "Sorteio".
   Status OpenDrawChoice() { return RefreshDrawType(); }
-  // CB5, CB15, CB20, CB25.
-  void ClickCardSize(CardSize size, bool ticked) { draw::ClickCardSize(state_.choice, size, ticked); }
+  // CB5, CB15, CB20, CB25; journalled during a draw.
+  Status ClickCardSize(CardSize size, bool ticked);
   // CBMostra.
   void ClickShowWinners(bool ticked) { state_.choice.show_winners = ticked; }
   // A box of TFormSorteios, and CBCheia; each refreshes the draw type.
@@ -102,8 +104,9 @@ class DrawRun {
   // message when no size is ticked.
   std::optional<CardSizeLayout> ConfirmCardSize();
 
-  // ButtonManual, ButtonEletronico: loads the validated cards and clears the
-  // board. Cards without usable numbers are left out and reported.
+  // ButtonManual, ButtonEletronico: loads the validated cards, clears the
+  // board and begins a draw in the journal. Cards without usable numbers are
+  // left out and reported.
   Status StartDraw(DrawMode mode);
 
   // A click on panel P<ball> of a manual draw: marks, or unmarks a drawn
@@ -113,9 +116,25 @@ class DrawRun {
   // ButtonAlea: draws one of the balls left in play, then evaluates.
   Result<BallOutcome> DrawRandomBall(const TitleLetters& letters);
 
-  // ButtonFim: clears P1..P100 of the draw-type record and empties the
-  // standings. The drawn set stays until the next StartDraw.
+  // ButtonFim: journals the end, clears P1..P100 of the draw-type record and
+  // empties the standings. The drawn set stays until the next StartDraw.
   Status EndDraw();
+
+  // "Desfazer última pedra": unmarks the last ball still drawn, as a second
+  // click on it would; nothing when none is.
+  Result<BallOutcome> UndoLastBall(const TitleLetters& letters);
+
+  // Plays a journalled draw's events again (its start, draw types, balls and
+  // unmarks) without journalling them; events from then on join that draw.
+  Status Resume(const std::vector<JournalEvent>& draw_events, const TitleLetters& letters);
+  // The same, calling `after` with the position of the start event and of
+  // each ball event once the run has played it; a failure stops the replay.
+  using ReplayStep = std::function<Status(std::size_t event, const DrawRun& run)>;
+  Status Replay(const std::vector<JournalEvent>& draw_events, const TitleLetters& letters, const ReplayStep& after);
+
+  // A conference or a minor-prize draw, journalled into the current draw
+  // (or the last one).
+  Status RecordEvent(EventKind kind, EventFields fields);
 
   // ButtonMostra pressed, or the winners sheet closed.
   void HideWinnersButton() { state_.mostra_visible = false; }
@@ -129,12 +148,23 @@ class DrawRun {
   void HoldBalls(bool held) { held_ = held; }
 
  private:
+  // Marks an undrawn ball or unmarks a drawn one, then evaluates.
+  Result<BallOutcome> Toggle(int ball, const TitleLetters& letters);
   // The drawn set, its order and count, and the evaluation move together.
   void Mark(int ball);
   void Unmark(int ball);
   Result<BallOutcome> Evaluate(BallOutcome outcome);
+  // A ball's event and what its pass announced, in one commit before the
+  // screen shows them. When the journal cannot take them the failure is
+  // returned and they wait for the next commit.
+  Result<BallOutcome> Journalled(Result<BallOutcome> outcome, const TitleLetters& letters);
+  void LoadCards(LoadedCards loaded);
+  Status JournalTypes();
 
   DrawTables tables_;
+  SystemClock clock_;
+  DrawJournal journal_;
+  bool journalling_ = true;  // off while a resume replays the journal
   StandingsFile standings_;
   Dialogs& dialogs_;
   RandomFactory new_random_;

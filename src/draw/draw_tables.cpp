@@ -32,6 +32,9 @@ Result<DrawTables> OpenDrawTables(session::Workspace& ws) {
   if (auto s = OpenIfClosed(ws.standings, [&] { return session::RebuildStandings(folder); }); !s) {
     return std::move(s).take_error();
   }
+  if (auto s = OpenIfClosed(ws.journal, [&] { return session::OpenJournal(folder); }); !s) {
+    return std::move(s).take_error();
+  }
   if (auto s = OpenIfClosed(ws.draw_type, [&] { return session::RebuildDrawType(folder, ws.options); }); !s) {
     return std::move(s).take_error();
   }
@@ -40,7 +43,7 @@ Result<DrawTables> OpenDrawTables(session::Workspace& ws) {
   if (read_options) {
     if (auto s = session::ReloadCardOptions(ws); !s) return std::move(s).take_error();
   }
-  return DrawTables{ws.validation, ws.standings, ws.draw_type, ws.bank, folder};
+  return DrawTables{ws.validation, ws.standings, ws.draw_type, ws.journal, ws.bank, ws.issuer.Digits(), folder};
 }
 
 }  // namespace tavelao::draw

@@ -41,6 +41,10 @@ Status DrawTypeRecord::MarkDrawn(int ball) {
   return Post([ball](store::Record& r) { r.Set("P" + std::to_string(ball), true); });
 }
 
+Status DrawTypeRecord::UnmarkDrawn(int ball) {
+  return Post([ball](store::Record& r) { r.Set("P" + std::to_string(ball), false); });
+}
+
 Status DrawTypeRecord::ClearDrawn() {
   return Post([](store::Record& r) {
     for (int n = 1; n <= 100; ++n) r.Set("P" + std::to_string(n), false);

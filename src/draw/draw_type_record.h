@@ -17,6 +17,8 @@ class DrawTypeRecord {
   Status WriteChoice(const DrawChoice& choice, const DrawTypeText& text);
   // P<ball> true.
   Status MarkDrawn(int ball);
+  // P<ball> false.
+  Status UnmarkDrawn(int ball);
   // P1..P100 false.
   Status ClearDrawn();
 

@@ -110,6 +110,27 @@ Result<store::Table> OpenOptions(const std::filesystem::path& folder) {
   return table;
 }
 
+store::Schema JournalSchema() {
+  return {IntegerField("Seq"),       IntegerField("Sorteio"),       StringField("Quando", 19),
+          StringField("Evento", 12), StringField("Dados", 100'000), StringField("Selo", 64)};
+}
+
+Result<store::Table> OpenJournal(const std::filesystem::path& folder) {
+  if (auto status = EnsureWithRows(folder / kJournalFile, JournalSchema(), 0, [](store::Record&, int) {}); !status) {
+    return std::move(status).take_error();
+  }
+  auto table = store::Table::Open(folder / kJournalFile);
+  if (!table) return table;
+  for (const auto& field : JournalSchema()) {
+    if (!table->HasField(field.name)) {
+      return Fail("A tabela \"" + table->file_name() + "\" não tem o campo " + field.name + ".");
+    }
+  }
+  // Finds the last row at once, and refuses a second row with its number.
+  if (auto status = table->AddIndex("AtasSeq", "Seq", true); !status) return std::move(status).take_error();
+  return table;
+}
+
 Result<store::Table> OpenValidation(const std::filesystem::path& folder) {
   if (auto status = EnsureValidation(folder); !status) return std::move(status).take_error();
   auto table = store::Table::Open(folder / kValidationFile);

@@ -16,6 +16,7 @@ inline constexpr const char* kSponsorsFile = "empresas.cds";
 inline constexpr const char* kValidationFile = "Validadas.cds";
 inline constexpr const char* kStandingsFile = "sorteadas.cds";
 inline constexpr const char* kDrawTypeFile = "TiposSor.cds";
+inline constexpr const char* kJournalFile = "Atas.cds";
 
 // The unique index of the validation store.
 inline constexpr const char* kValidationIndex = "Validadas";
@@ -26,6 +27,7 @@ store::Schema SponsorsSchema();    // Pedra, Nome1..Nome3
 store::Schema ValidationSchema();  // Numero, Lote, Lan, N1..N25
 store::Schema StandingsSchema();   // cartela, pedras, decres
 store::Schema DrawTypeSchema();    // Tipos, pattern flags, Ultima, letters, Col1..5, P1..P100
+store::Schema JournalSchema();     // Seq, Sorteio, Quando, Evento, Dados, Selo
 
 // The five title letters in the order Lb, Li, Ln, Lg, Lo.
 inline constexpr const char* kLetterFields[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
@@ -42,6 +44,8 @@ Result<store::Table> OpenOptions(const std::filesystem::path& folder);
 // Opens the validation store (created empty when missing) with its unique
 // index on Numero.
 Result<store::Table> OpenValidation(const std::filesystem::path& folder);
+// The draw journal, created empty when missing; durable like the store.
+Result<store::Table> OpenJournal(const std::filesystem::path& folder);
 // The draw standings, deleted and created empty.
 Result<store::Table> RebuildStandings(const std::filesystem::path& folder);
 // The draw-type record, created afresh with the title letters of the

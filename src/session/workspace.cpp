@@ -79,6 +79,10 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   if (!draw_type) return std::move(draw_type).take_error();
   ws->draw_type = std::move(*draw_type);
 
+  auto journal = OpenJournal(folder);
+  if (!journal) return std::move(journal).take_error();
+  ws->journal = std::move(*journal);
+
   if (auto copied = BackUpFolder(folder, ws.get(), std::chrono::system_clock::now()); !copied) {
     ws->warnings.push_back("A cópia de segurança não foi feita: " + copied.error());
   }
@@ -125,6 +129,7 @@ void CloseAtExit(Workspace& workspace) {
   workspace.validation.Close();
   workspace.standings.Close();
   workspace.draw_type.Close();
+  workspace.journal.Close();
 }
 
 }  // namespace tavelao::session

@@ -33,6 +33,7 @@ struct Workspace {
   store::Table validation;  // "Validadas.cds"
   store::Table standings;   // "sorteadas.cds"
   store::Table draw_type;   // "TiposSor.cds"
+  store::Table journal;     // "Atas.cds"
 
   // Prizes and letters as the options record holds them, number colours
   // for this run; what every layout and the draw screens read.

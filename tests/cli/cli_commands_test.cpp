@@ -40,6 +40,7 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
         "sobrescreve"}},
       {"empresarial", {"inicial", "quantidade", "sem-dezenas", "pdf", "sobrescreve", "csv"}},
       {"sorteia", {"cartelas", "padroes", "sem-cheia", "bolas"}},
+      {"ata", {"pdf", "verifica", "sobrescreve"}},
       {"fala", {"wav", "vitoria"}},
       {"premios", {}},
       {"confere", {"bolas"}},

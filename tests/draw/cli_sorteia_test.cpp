@@ -124,7 +124,7 @@ TEST(CliSorteia, PrintsWhatTheScreensRunShowsForTheSameBalls) {
     tavelao::testing::ScriptedDialogs dialogs;
     draw::DrawRun run(*tables, dialogs, [] { return std::make_unique<draw::SeededRandomSource>(1); });
     ASSERT_TRUE(run.OpenDrawChoice());
-    run.ClickCardSize(c.size, true);
+    ASSERT_TRUE(run.ClickCardSize(c.size, true));
     for (Pattern p : c.patterns) {
       ASSERT_TRUE(run.ClickPattern(p, true));
     }

@@ -65,7 +65,7 @@ void DrawFixture::Validate(int number, std::optional<int> lote, std::optional<in
 
 void DrawFixture::Start(CardSize size, std::initializer_list<Pattern> patterns, bool full_card, DrawMode mode) {
   ASSERT_TRUE(run_->OpenDrawChoice());
-  run_->ClickCardSize(size, true);
+  ASSERT_TRUE(run_->ClickCardSize(size, true));
   for (Pattern p : patterns) {
     ASSERT_TRUE(run_->ClickPattern(p, true));
   }

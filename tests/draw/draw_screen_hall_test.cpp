@@ -60,6 +60,7 @@ TEST_F(DrawHall, ConfirmingAnotherCardSizeShowsItsBallsBeforeTheFirstClick) {
   Tick("CBCheia");  // only the corners: columns B and O
   EXPECT_EQ(Text("LabelnoSorteio"), "40");
   EXPECT_EQ(Text("P50"), "");
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   app.Click("ButtonSair");
 
@@ -216,6 +217,7 @@ TEST_F(DrawHall, TelaoFollowsEveryBallUnmarkAndDrawTypeAndLeavesTheFocusAlone) {
   app.Click("ButtonTelao");
   EXPECT_FALSE(telao->isVisible());
   app.Click("ButtonTelao");
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   app.Click("ButtonSair");
   EXPECT_FALSE(telao->isVisible()) << "leaving the draw closes the audience screen";

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "draw/ball_call.h"
+#include "draw/draw_journal.h"
 #include "draw/ui/ball_caller.h"
 #include "draw_screens_fixture.h"
 
@@ -106,6 +107,7 @@ TEST_F(DrawScreens, EndReturnsToTheStartAndLeavingGivesBackTheMenus) {
   Choose();
   app.Click("ButtonManual");
   ClickPanel(12);
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   EXPECT_TRUE(Visible("PanelInicio"));
   EXPECT_FALSE(Visible("PanelPedras"));
@@ -115,10 +117,40 @@ TEST_F(DrawScreens, EndReturnsToTheStartAndLeavingGivesBackTheMenus) {
   app.Click("ButtonManual");
   EXPECT_EQ(FontOf(12), kNavy);
   EXPECT_EQ(Text("LabelSorteadas"), "0");
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   app.Click("ButtonSair");
   EXPECT_FALSE(Visible("PanelSorteio"));
   EXPECT_TRUE(MenusShown());
+}
+
+// Taking a ball back and ending the draw ask first; what was done stays in
+// the journal.
+TEST_F(DrawScreens, UndoAndEndAskFirstAndLeaveTheirTraceInTheJournal) {
+  Choose();
+  app.Click("ButtonManual");
+  ClickPanel(12);
+  ClickPanel(30);
+  app.Click("ButtonDesfazer");  // answered No
+  EXPECT_EQ(app.dialogs.last().text, "Desfazer a última pedra, 30? Ela fica na ata como desfeita.");
+  EXPECT_EQ(FontOf(30), kRed);
+  app.dialogs.AnswerYes();
+  app.Click("ButtonDesfazer");
+  EXPECT_EQ(FontOf(30), kNavy);
+  EXPECT_EQ(FontOf(12), kRed);
+  EXPECT_EQ(Text("LabelSorteadas"), "1");
+
+  app.Click("ButtonFim");  // answered No
+  EXPECT_EQ(app.dialogs.last().text, "Encerrar o sorteio? As pedras sorteadas ficam na ata.");
+  EXPECT_TRUE(Visible("PanelPedras"));
+  app.dialogs.AnswerYes();
+  app.Click("ButtonFim");
+  EXPECT_TRUE(Visible("PanelInicio"));
+  auto events = draw::ReadJournal(app.workspace().journal);
+  ASSERT_TRUE(events);
+  std::vector<std::string> words;
+  for (const draw::JournalEvent& e : *events) words.emplace_back(draw::WordOf(e.kind));
+  EXPECT_EQ(words, (std::vector<std::string>{"inicio", "pedra", "pedra", "desmarca", "fim"}));
 }
 
 TEST_F(DrawScreens, ElectronicDrawMarksOnePanelRed) {
@@ -134,6 +166,7 @@ TEST_F(DrawScreens, ElectronicDrawMarksOnePanelRed) {
   EXPECT_EQ(red, 1);
   EXPECT_EQ(Text("LabelSorteadas"), "1");
   EXPECT_EQ(Text("ButtonUltima").size(), 3);
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   EXPECT_FALSE(Visible("ButtonAlea"));
   app.Click("ButtonManual");
@@ -312,6 +345,7 @@ TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
   EXPECT_FALSE(Visible("PanelConf"));
   app.Click("ButtonConf");
   EXPECT_EQ(Text("C1"), "") << "opening blanks the grid";
+  app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
   app.Click("ButtonFim");
   EXPECT_FALSE(Visible("PanelConf"));
 }
@@ -393,6 +427,7 @@ TEST_F(DrawScreens, ConferenceFollowsTheCardSizeOnScreenAndOnTheSheet) {
     EXPECT_DOUBLE_EQ(cover->rect.y - sheet.page.margins.top, c.cover_top);
     EXPECT_DOUBLE_EQ(cover->rect.height, c.cover_height);
     preview.close();
+    app.dialogs.AnswerYes();  // "Encerrar o sorteio?"
     app.Click("ButtonFim");
     app.Click("ButtonSair");
   }

@@ -36,12 +36,12 @@ void AddValidated(store::Table& validation, int card) {
   ASSERT_TRUE(validation.Insert(r));
 }
 
-TEST(Startup, EmptyFolderGetsTheSixTablesWithDefaultRows) {
+TEST(Startup, EmptyFolderGetsItsTablesWithDefaultRows) {
   TempFolder dir;
   auto ws = Start(dir.path());
   ASSERT_TRUE(ws);
   EXPECT_EQ(FilesIn(dir.path()), (std::set<std::string>{"premios.cds", "dados.cds", "empresas.cds", "Validadas.cds",
-                                                        "sorteadas.cds", "TiposSor.cds"}));
+                                                        "sorteadas.cds", "TiposSor.cds", "Atas.cds"}));
   EXPECT_TRUE(ws->warnings.empty());
 
   auto options = ws->options.Select();

@@ -28,6 +28,9 @@ namespace {
 
 constexpr const char* kSoundTitle = "Som";
 constexpr const char* kErrorTitle = "Sorteio";
+constexpr const char* kUndoTitle = "Desfazer última pedra";
+constexpr const char* kEndTitle = "Encerra o sorteio";
+constexpr const char* kEndQuestion = "Encerrar o sorteio? As pedras sorteadas ficam na ata.";
 
 }  // namespace
 
@@ -75,7 +78,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(electronic, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Electronic); });
   connect(leave, &QPushButton::clicked, this, &DrawScreen::LeaveDraw);
   connect(choice_, &DrawChoicePanel::cardSizeClicked, this, [this](CardSize size, bool ticked) {
-    run_.ClickCardSize(size, ticked);
+    Check(run_.ClickCardSize(size, ticked));
     choice_->Show(run_.state().choice);
   });
   connect(choice_, &DrawChoicePanel::showWinnersClicked, this, [this](bool ticked) { run_.ClickShowWinners(ticked); });
@@ -93,6 +96,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(follow_, &FollowUpPanel::soundClicked, this, &DrawScreen::CheckSomClick);
   connect(follow_, &FollowUpPanel::drawBallRequested, this, &DrawScreen::ButtonAleaClick);
   connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
+  connect(follow_, &FollowUpPanel::undoRequested, this, &DrawScreen::ButtonDesfazerClick);
   connect(follow_, &FollowUpPanel::showWinnersRequested, this, &DrawScreen::ButtonMostraClick);
   connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
   connect(follow_, &FollowUpPanel::audienceRequested, this, &DrawScreen::OpenAudience);
@@ -168,7 +172,19 @@ void DrawScreen::ShowBall(Result<BallOutcome> outcome, bool electronic) {
   CallWinners();
 }
 
+void DrawScreen::ButtonDesfazerClick() {
+  const std::vector<int>& order = run_.state().drawn_order;
+  if (order.empty()) return;
+  const std::string ball = BallLabel(order.back());
+  if (!form_.services().dialogs.Ask(kUndoTitle,
+                                    "Desfazer a última pedra, " + ball + "? Ela fica na ata como desfeita.")) {
+    return;
+  }
+  ShowBall(run_.UndoLastBall(Letters()), false);
+}
+
 void DrawScreen::ButtonFimClick() {
+  if (!form_.services().dialogs.Ask(kEndTitle, kEndQuestion)) return;
   picture_->hide();
   if (!Check(run_.EndDraw())) return;
   board_->hide();

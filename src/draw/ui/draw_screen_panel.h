@@ -45,6 +45,7 @@ class DrawScreen : public QFrame {
   void BallClick(int ball);
   void ButtonAleaClick();
   void ButtonFimClick();
+  void ButtonDesfazerClick();
   void ButtonMostraClick();
   void CheckSomClick();
   void ButtonConfClick();

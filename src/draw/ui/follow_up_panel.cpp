@@ -123,8 +123,12 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   alea_ = app::MakeButton(QStringLiteral("Sortear pedra"), QStringLiteral("ButtonAlea"), this);
   alea_->hide();
   controls->addWidget(alea_);
+  QPushButton* undo = app::MakeButton(QStringLiteral("Desfazer última pedra"), QStringLiteral("ButtonDesfazer"), this);
+  controls->addWidget(undo);
   QPushButton* fim = app::MakeButton(QStringLiteral("Encerra o sorteio"), QStringLiteral("ButtonFim"), this);
   controls->addWidget(fim);
+  QPushButton* minutes = app::MakeButton(QStringLiteral("Ata do sorteio"), QStringLiteral("ButtonAta"), this);
+  controls->addWidget(minutes);
   QPushButton* conf = app::MakeButton(QStringLiteral("Confere cartela"), QStringLiteral("ButtonConf"), this);
   controls->addWidget(conf);
   mostra_ = app::MakeButton(QStringLiteral("Mostra ganhadoras"), QStringLiteral("ButtonMostra"), this);
@@ -173,6 +177,8 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   connect(som_, &QCheckBox::clicked, this, &FollowUpPanel::soundClicked);
   connect(alea_, &QPushButton::clicked, this, &FollowUpPanel::drawBallRequested);
   connect(fim, &QPushButton::clicked, this, &FollowUpPanel::endRequested);
+  connect(undo, &QPushButton::clicked, this, &FollowUpPanel::undoRequested);
+  connect(minutes, &QPushButton::clicked, this, &FollowUpPanel::minutesRequested);
   connect(mostra_, &QPushButton::clicked, this, &FollowUpPanel::showWinnersRequested);
   connect(conf, &QPushButton::clicked, this, &FollowUpPanel::conferenceRequested);
   connect(telao_, &QPushButton::clicked, this, [this](bool open) {

@@ -36,6 +36,8 @@ class FollowUpPanel : public QFrame {
   void soundClicked();
   void drawBallRequested();
   void endRequested();
+  void undoRequested();     // ButtonDesfazer
+  void minutesRequested();  // ButtonAta
   void showWinnersRequested();
   void conferenceRequested();
   // ButtonTelao: open the audience screen on this screen of the list, or

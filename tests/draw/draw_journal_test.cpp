@@ -1,0 +1,197 @@
+// The draw journal: every event of a draw sealed in "Atas.cds" as it
+// happens; the chain and a replay find a row altered, removed or a winner
+// that does not follow from the balls; a draw left open is resumed as it
+// was.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "draw/draw_journal.h"
+#include "draw/journal_replay.h"
+#include "draw/seeded_random_source.h"
+#include "draw_fixture.h"
+#include "support/cli_runner.h"
+
+namespace tavelao::draw {
+namespace {
+
+using testing::DrawFixture;
+using testing::Ladder;
+
+std::vector<JournalEvent> Journal(DrawFixture& f) {
+  auto events = ReadJournal(f.ws().journal);
+  EXPECT_TRUE(events) << events.error();
+  return events ? *events : std::vector<JournalEvent>{};
+}
+
+std::vector<std::string> Words(const std::vector<JournalEvent>& events) {
+  std::vector<std::string> words;
+  for (const JournalEvent& e : events) words.emplace_back(WordOf(e.kind));
+  return words;
+}
+
+// Two cards that win a Linha and one that wins the full card, with an unmark
+// and an undo on the way.
+void PlayADraw(DrawFixture& f) {
+  f.AddCard(42, Ladder(0), 7, 1);
+  f.AddCard(43, Ladder(5));
+  f.AddCard(44, Ladder(10));
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  f.Click({1, 21, 41, 61, 50});
+  f.Click(50);  // unmarked
+  f.Click(81);  // card 42 completes row 1: Linha
+  ASSERT_TRUE(f.run().UndoLastBall(f.letters));
+  ASSERT_TRUE(f.run().ClickPattern(Pattern::Linha, true));  // the undone win: Linha back in play
+  f.Click(81);
+  f.Click(DrawFixture::Cells(Ladder(5), {1, 6, 11, 16, 21}));
+}
+
+TEST(DrawJournal, EveryEventOfADrawIsSealedInTheOrderItHappened) {
+  DrawFixture f;
+  PlayADraw(f);
+  ASSERT_TRUE(f.run().EndDraw());
+  const auto events = Journal(f);
+  EXPECT_EQ(Words(events),
+            (std::vector<std::string>{"inicio", "pedra",     "pedra", "pedra",    "pedra", "pedra", "desmarca",
+                                      "pedra",  "ganhadora", "tipos", "desmarca", "tipos", "pedra", "ganhadora",
+                                      "tipos",  "pedra",     "pedra", "pedra",    "pedra", "pedra", "fim"}));
+  EXPECT_FALSE(FirstBrokenSeal(events));
+  const JournalEvent& started = events.front();
+  EXPECT_EQ(started.draw, 1);
+  EXPECT_EQ(started.fields.Get("cartelas"), "25");
+  EXPECT_EQ(started.fields.Get("tipos"), "CARTELA CHEIA,LINHA");
+  EXPECT_EQ(started.fields.Get("validadas"), "3");
+  EXPECT_EQ(started.fields.Get("resumo").size(), 64u);
+  const JournalEvent& won = events[8];
+  EXPECT_EQ(won.fields.Get("cartela"), "000042");
+  EXPECT_EQ(won.fields.Get("lote"), "000007");
+  EXPECT_EQ(won.fields.Get("tipo"), "LINHA");
+  EXPECT_EQ(won.fields.Get("bola"), "81");
+  EXPECT_EQ(won.fields.Get("pedras"), "5");
+  for (std::size_t i = 0; i < events.size(); ++i) EXPECT_EQ(events[i].seq, static_cast<std::int64_t>(i + 1));
+
+  auto verified = VerifyDraw(f.ws(), events, 1);
+  ASSERT_TRUE(verified) << verified.error();
+  EXPECT_EQ(*verified, "Ata íntegra: 21 eventos, ganhadoras conferem.");
+  EXPECT_EQ(DrawsOf(events).at(0).balls, 10);
+}
+
+// What another program may do to the file: each change is found and named.
+TEST(DrawJournal, AnAlteredRemovedOrForgedRowIsFoundAndNamed) {
+  DrawFixture f;
+  PlayADraw(f);
+  ASSERT_TRUE(f.run().EndDraw());
+  const auto original = Journal(f);
+  const auto table = f.ws().folder / "Atas.cds";
+  // Through the sqlite3 tool, as another program would; quoted for its shell.
+  const auto sql = [&](std::string statement) {
+    for (std::size_t at = 0; (at = statement.find('\'', at)) != std::string::npos; at += 4) {
+      statement.replace(at, 1, "'\\''");
+    }
+    ::tavelao::testing::SqliteQuery(table, statement);
+  };
+  const auto verify = [&] {
+    auto events = ReadJournal(f.ws().journal);
+    EXPECT_TRUE(events);
+    auto result = VerifyDraw(f.ws(), *events, 1);
+    return result ? std::string("ok") : result.error();
+  };
+  ASSERT_EQ(verify(), "ok");
+
+  sql("UPDATE tavelao_dados SET Dados='bola=7;pedras=3' WHERE Seq=4");
+  EXPECT_EQ(verify(), "O evento 4 (pedra) foi alterado.");
+  sql("UPDATE tavelao_dados SET Dados='bola=41;pedras=3' WHERE Seq=4");
+  ASSERT_EQ(verify(), "ok") << "the row as it was";
+
+  sql("DELETE FROM tavelao_dados WHERE Seq=6");
+  EXPECT_EQ(verify(), "Falta o evento 6: a ata foi cortada.");
+
+  // A forger who seals the whole chain again after naming another winner.
+  sql("DELETE FROM tavelao_dados");
+  std::string seal = kFirstSeal;
+  std::int64_t seq = 0;
+  for (JournalEvent e : original) {
+    e.seq = ++seq;
+    if (e.kind == EventKind::Winner && e.fields.Get("cartela") == "000042") {
+      EventFields forged;
+      for (auto [key, value] : e.fields.items()) forged.Add(key, key == "cartela" ? "000044" : value);
+      e.fields = forged;
+    }
+    e.seal = SealOf(seal, e);
+    seal = e.seal;
+    const std::string row = "INSERT INTO tavelao_dados(Seq,Sorteio,Quando,Evento,Dados,Selo) VALUES(" +
+                            std::to_string(e.seq) + "," + std::to_string(e.draw) + ",'" + e.when + "','" +
+                            std::string(WordOf(e.kind)) + "','" + e.fields.Text() + "','" + e.seal + "')";
+    sql(row);
+  }
+  EXPECT_EQ(verify(),
+            "O evento 9 (ganhadora) não decorre das pedras: a cartela 000044 (LINHA) não completou com a "
+            "pedra 81.");
+}
+
+TEST(DrawJournal, ADrawLeftOpenIsClosedAsInterruptedWhenTheNextStarts) {
+  DrawFixture f;
+  f.AddCard(42, Ladder(0));
+  f.Start(CardSize::TwentyFive);
+  f.Click({1, 2});
+  f.Start(CardSize::TwentyFive);
+  const auto events = Journal(f);
+  // The card size clicked again while the first was open is a change of it.
+  EXPECT_EQ(Words(events), (std::vector<std::string>{"inicio", "pedra", "pedra", "tipos", "interrompido", "inicio"}));
+  EXPECT_EQ(events[4].draw, 1);
+  EXPECT_EQ(events[5].draw, 2);
+  const auto draws = DrawsOf(events);
+  ASSERT_EQ(draws.size(), 2u);
+  EXPECT_TRUE(draws[0].interrupted);
+  EXPECT_EQ(draws[0].balls, 2);
+  EXPECT_TRUE(draws[1].ended.empty());
+}
+
+// A second program over the same folder takes the open draw up from the
+// journal: the board, the standings and the results box as they were, and
+// its next balls join the same draw.
+TEST(DrawJournal, AResumedDrawIsTheDrawThatWasLeft) {
+  DrawFixture f;
+  std::mt19937 rng(3);
+  for (int n = 1; n <= 60; ++n) f.AddCard(10'000 + n, testing::RandomCard(rng), n / 10 + 1, n % 10 + 1);
+  f.Start(CardSize::TwentyFive, {Pattern::Linha, Pattern::Cruz});
+  std::vector<int> balls(kBallCount);
+  for (int i = 0; i < kBallCount; ++i) balls[i] = i + 1;
+  std::shuffle(balls.begin(), balls.end(), rng);
+  for (int i = 0; i < 55; ++i) {
+    f.Click(balls[i]);
+    if (i % 9 == 8) f.Click(balls[i - 2]);  // unmarked, later marked again
+    if (i % 9 == 8) f.Click(balls[i - 2]);
+  }
+  const DrawState& left = f.state();
+  const auto left_standings = f.Standings();
+
+  auto tables = OpenDrawTables(f.ws());
+  ASSERT_TRUE(tables);
+  ::tavelao::testing::ScriptedDialogs dialogs;
+  DrawRun resumed(*tables, dialogs, [] { return std::make_unique<SeededRandomSource>(1); });
+  const auto events = Journal(f);
+  ASSERT_TRUE(resumed.Resume(EventsOfDraw(events, 1), f.letters));
+  const DrawState& now = resumed.state();
+  EXPECT_EQ(now.drawn, left.drawn);
+  EXPECT_EQ(now.drawn_order, left.drawn_order);
+  EXPECT_EQ(now.memo.ToVector(), left.memo.ToVector());
+  EXPECT_EQ(now.choice.patterns, left.choice.patterns);
+  EXPECT_EQ(now.order_text, left.order_text);
+  EXPECT_EQ(now.last_ball, left.last_ball);
+  ASSERT_TRUE(resumed.FlushStandings());
+  EXPECT_EQ(f.Standings(), left_standings);
+  EXPECT_EQ(Journal(f).size(), events.size()) << "replaying journals nothing";
+
+  ASSERT_TRUE(resumed.ToggleBall(balls[60], f.letters));
+  const auto after = Journal(f);
+  ASSERT_EQ(after.size(), events.size() + 1);
+  EXPECT_EQ(after.back().draw, 1);
+  EXPECT_EQ(after.back().kind, EventKind::Marked);
+  EXPECT_FALSE(FirstBrokenSeal(after));
+}
+
+}  // namespace
+}  // namespace tavelao::draw
