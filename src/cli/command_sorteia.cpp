@@ -121,6 +121,14 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
     run.state().memo.AppendText(0, run.state().memo.size(), text);
     context.out << text;
   }
+  // The replay ends in the journal as a draw does, its tables left as the
+  // last ball made them.
+  if (auto ended =
+          run.RecordEvent(draw::EventKind::Ended, {{"pedras", std::to_string(run.state().drawn_order.size())}});
+      !ended) {
+    context.err << ended.error() << "\n";
+    return kExitRefused;
+  }
   if (auto written = run.FlushStandings(); !written) {
     context.err << written.error() << "\n";
     return kExitRefused;

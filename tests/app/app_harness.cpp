@@ -9,7 +9,8 @@
 
 namespace tavelao::testing {
 
-AppHarness::AppHarness(const std::filesystem::path& folder) {
+AppHarness::AppHarness(const std::filesystem::path& folder, std::deque<bool> answers) {
+  dialogs.answers = std::move(answers);
   auto started = session::RunStartup(folder, {});
   if (!started) throw std::runtime_error(started.error());
   workspace_ = std::move(*started);

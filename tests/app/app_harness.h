@@ -41,8 +41,9 @@ class SilentSounds : public Sounds {
 
 class AppHarness {
  public:
-  // Runs the start-up in `folder` and creates the main window, shown.
-  explicit AppHarness(const std::filesystem::path& folder);
+  // Runs the start-up in `folder` and creates the main window, shown; the
+  // questions the window asks while it is made take `answers`.
+  explicit AppHarness(const std::filesystem::path& folder, std::deque<bool> answers = {});
   ~AppHarness();
 
   session::Workspace& workspace() { return *workspace_; }

@@ -435,3 +435,46 @@ TEST_F(DrawScreens, ConferenceFollowsTheCardSizeOnScreenAndOnTheSheet) {
 
 }  // namespace
 }  // namespace tavelao::testing
+
+namespace tavelao::testing {
+namespace {
+
+// A draw the program left open (a crash, the window closed mid-game) is
+// offered at the next start: taken up as it was, or closed in the journal.
+TEST(DrawResume, AnOpenDrawIsOfferedAtStartAndTakenUpOrClosed) {
+  TempFolder dir;
+  {
+    AppHarness first(dir.path());
+    first.Choose("MenuSorteio");
+    first.Click("ButtonOKTSor");
+    first.Click("ButtonManual");
+    for (int ball : {12, 30, 77}) QTest::mouseClick(first.Find(("P" + std::to_string(ball)).c_str()), Qt::LeftButton);
+  }
+  {
+    AppHarness second(dir.path(), {true});
+    ASSERT_EQ(second.dialogs.shown.size(), 1u);
+    const std::string& asked = second.dialogs.shown[0].text;
+    EXPECT_EQ(asked.rfind("Há um sorteio interrompido em ", 0), 0u) << asked;
+    EXPECT_NE(asked.find(" (3 pedras). Retomar?"), std::string::npos) << asked;
+    EXPECT_TRUE(second.Find("PanelPedras")->isVisible());
+    EXPECT_EQ(second.Find<QLabel>("LabelSorteadas")->text(), "3");
+    EXPECT_EQ(second.Find<QLabel>("LabelOrdem")->text(), "Ordem do sorteio:12 30 77 ");
+    QTest::mouseClick(second.Find("P5"), Qt::LeftButton);
+  }
+  {
+    AppHarness third(dir.path());  // answered No
+    ASSERT_EQ(third.dialogs.shown.size(), 1u);
+    EXPECT_NE(third.dialogs.shown[0].text.find("(4 pedras)"), std::string::npos) << "the resumed draw's ball";
+    EXPECT_FALSE(third.Find("PanelPedras")->isVisible());
+  }
+  AppHarness fourth(dir.path());
+  EXPECT_TRUE(fourth.dialogs.shown.empty()) << "closed as interrupted";
+  auto events = draw::ReadJournal(fourth.workspace().journal);
+  ASSERT_TRUE(events);
+  EXPECT_EQ(events->back().kind, draw::EventKind::Interrupted);
+  EXPECT_EQ(draw::DrawsOf(*events).size(), 1u);
+  EXPECT_FALSE(draw::FirstBrokenSeal(*events));
+}
+
+}  // namespace
+}  // namespace tavelao::testing

@@ -11,7 +11,9 @@
 #include "app/ui/qt_text.h"
 #include "draw/audience_view.h"
 #include "draw/ball_media.h"
+#include "draw/draw_journal.h"
 #include "draw/draw_tables.h"
+#include "draw/journal_replay.h"
 #include "draw/seeded_random_source.h"
 #include "draw/ui/audience_window.h"
 #include "draw/ui/ball_board_panel.h"
@@ -29,6 +31,7 @@ namespace {
 constexpr const char* kSoundTitle = "Som";
 constexpr const char* kErrorTitle = "Sorteio";
 constexpr const char* kUndoTitle = "Desfazer última pedra";
+constexpr const char* kResumeTitle = "Sorteio interrompido";
 constexpr const char* kEndTitle = "Encerra o sorteio";
 constexpr const char* kEndQuestion = "Encerrar o sorteio? As pedras sorteadas ficam na ata.";
 
@@ -139,6 +142,31 @@ void DrawScreen::ButtonOKTSorClick() {
   follow_->hide();
   ShowState();
   form_.ShowPanel(this);
+}
+
+void DrawScreen::OfferInterruptedDraw() {
+  auto events = ReadJournal(form_.workspace().journal);
+  if (!events) {
+    Check(Fail(events.error()));
+    return;
+  }
+  const std::vector<JournalDraw> draws = DrawsOf(*events);
+  if (draws.empty() || !draws.back().ended.empty()) return;
+  const JournalDraw& open = draws.back();
+  const std::string question = "Há um sorteio interrompido em " + open.started.substr(0, 16) + " (" +
+                               std::to_string(open.balls) + " pedras). Retomar?";
+  if (!form_.services().dialogs.Ask(kResumeTitle, question)) {
+    Check(run_.RecordEvent(EventKind::Interrupted, {{"pedras", std::to_string(open.balls)}}));
+    return;
+  }
+  if (!Check(run_.Resume(EventsOfDraw(*events, open.draw), Letters()))) return;
+  form_.SetMainMenusVisible(false);
+  form_.ShowPanel(this);
+  picture_->hide();
+  start_->hide();
+  board_->show();
+  follow_->show();
+  ShowState();
 }
 
 void DrawScreen::StartDraw(DrawMode mode) {
@@ -302,6 +330,7 @@ void InstallDrawScreens(app::TMainForm& form) {
   form.AddPanel(&screen->choice_panel());
   form.AddPanel(screen);
   form.EnableMenuEntry(QStringLiteral("MenuSorteio"), [screen] { screen->OpenDrawChoice(); });
+  screen->OfferInterruptedDraw();
 }
 
 }  // namespace tavelao::draw

@@ -41,6 +41,9 @@ class DrawScreen : public QFrame {
   void OpenDrawChoice();
   void ButtonOKTSorClick();
   void StartDraw(DrawMode mode);
+  // At start-up: a draw the journal has left open is offered to be taken
+  // up where it was ("Sim") or closed as interrupted ("Não").
+  void OfferInterruptedDraw();
   void LeaveDraw();
   void BallClick(int ball);
   void ButtonAleaClick();
