@@ -151,6 +151,10 @@ TEST_F(DrawScreens, UndoAndEndAskFirstAndLeaveTheirTraceInTheJournal) {
   std::vector<std::string> words;
   for (const draw::JournalEvent& e : *events) words.emplace_back(draw::WordOf(e.kind));
   EXPECT_EQ(words, (std::vector<std::string>{"inicio", "pedra", "pedra", "desmarca", "fim"}));
+
+  // After the draw its minutes are one click away.
+  app.Click("ButtonAtaInicio");
+  EXPECT_TRUE(Visible("FormAta"));
 }
 
 TEST_F(DrawScreens, ElectronicDrawMarksOnePanelRed) {

@@ -14,6 +14,7 @@
 #include "draw/draw_journal.h"
 #include "draw/draw_tables.h"
 #include "draw/journal_replay.h"
+#include "draw/minutes_sheet.h"
 #include "draw/seeded_random_source.h"
 #include "draw/ui/audience_window.h"
 #include "draw/ui/ball_board_panel.h"
@@ -24,6 +25,7 @@
 #include "draw/ui/pattern_window.h"
 #include "draw/ui/picture_panel.h"
 #include "draw/ui/winners_sheet_window.h"
+#include "report/ui/preview_window.h"
 
 namespace tavelao::draw {
 namespace {
@@ -32,6 +34,7 @@ constexpr const char* kSoundTitle = "Som";
 constexpr const char* kErrorTitle = "Sorteio";
 constexpr const char* kUndoTitle = "Desfazer última pedra";
 constexpr const char* kResumeTitle = "Sorteio interrompido";
+constexpr const char* kMinutesTitle = "Ata do sorteio";
 constexpr const char* kEndTitle = "Encerra o sorteio";
 constexpr const char* kEndQuestion = "Encerrar o sorteio? As pedras sorteadas ficam na ata.";
 
@@ -52,8 +55,9 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   QPushButton* manual = app::MakeButton(QStringLiteral("Sorteio manual"), QStringLiteral("ButtonManual"), start_);
   QPushButton* electronic =
       app::MakeButton(QStringLiteral("Sorteio eletrônico"), QStringLiteral("ButtonEletronico"), start_);
+  QPushButton* minutes = app::MakeButton(QStringLiteral("Ata do sorteio"), QStringLiteral("ButtonAtaInicio"), start_);
   QPushButton* leave = app::MakeButton(QStringLiteral("Sair"), QStringLiteral("ButtonSair"), start_);
-  for (QPushButton* b : {manual, electronic, leave}) {
+  for (QPushButton* b : {manual, electronic, minutes, leave}) {
     b->setMinimumSize(150, 40);
     buttons->addWidget(b);
   }
@@ -80,6 +84,10 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(manual, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Manual); });
   connect(electronic, &QPushButton::clicked, this, [this] { StartDraw(DrawMode::Electronic); });
   connect(leave, &QPushButton::clicked, this, &DrawScreen::LeaveDraw);
+  connect(minutes, &QPushButton::clicked, this, &DrawScreen::ButtonAtaClick);
+  minutes_ = new report::PreviewWindow(form.services().dialogs, &form);
+  minutes_->setObjectName(QStringLiteral("FormAta"));
+  minutes_->hide();
   connect(choice_, &DrawChoicePanel::cardSizeClicked, this, [this](CardSize size, bool ticked) {
     Check(run_.ClickCardSize(size, ticked));
     choice_->Show(run_.state().choice);
@@ -100,6 +108,7 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(follow_, &FollowUpPanel::drawBallRequested, this, &DrawScreen::ButtonAleaClick);
   connect(follow_, &FollowUpPanel::endRequested, this, &DrawScreen::ButtonFimClick);
   connect(follow_, &FollowUpPanel::undoRequested, this, &DrawScreen::ButtonDesfazerClick);
+  connect(follow_, &FollowUpPanel::minutesRequested, this, &DrawScreen::ButtonAtaClick);
   connect(follow_, &FollowUpPanel::showWinnersRequested, this, &DrawScreen::ButtonMostraClick);
   connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
   connect(follow_, &FollowUpPanel::audienceRequested, this, &DrawScreen::OpenAudience);
@@ -209,6 +218,26 @@ void DrawScreen::ButtonDesfazerClick() {
     return;
   }
   ShowBall(run_.UndoLastBall(Letters()), false);
+}
+
+void DrawScreen::ButtonAtaClick() {
+  auto events = ReadJournal(form_.workspace().journal);
+  if (!events) {
+    Check(Fail(events.error()));
+    return;
+  }
+  const std::vector<JournalDraw> draws = DrawsOf(*events);
+  if (draws.empty()) {
+    form_.services().dialogs.Inform(kMinutesTitle, "Nenhum sorteio na ata.");
+    return;
+  }
+  auto document =
+      MinutesDocument(MinutesOfDraw(EventsOfDraw(*events, draws.back().draw), form_.card_options().prizes[0]));
+  if (!document) {
+    Check(Fail(document.error()));
+    return;
+  }
+  minutes_->Open(std::move(*document));
 }
 
 void DrawScreen::ButtonFimClick() {

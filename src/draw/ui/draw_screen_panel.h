@@ -14,6 +14,10 @@ namespace tavelao::app {
 class TMainForm;
 }
 
+namespace tavelao::report {
+class PreviewWindow;
+}
+
 namespace tavelao::draw {
 
 class AudienceWindow;
@@ -49,6 +53,8 @@ class DrawScreen : public QFrame {
   void ButtonAleaClick();
   void ButtonFimClick();
   void ButtonDesfazerClick();
+  // ButtonAta, ButtonAtaInicio: the minutes of the last draw in the preview.
+  void ButtonAtaClick();
   void ButtonMostraClick();
   void CheckSomClick();
   void ButtonConfClick();
@@ -83,6 +89,7 @@ class DrawScreen : public QFrame {
   DrawChoicePanel* choice_ = nullptr;
   PatternWindow* patterns_ = nullptr;
   WinnersSheetWindow* sheet_ = nullptr;
+  report::PreviewWindow* minutes_ = nullptr;  // FormAta
   QFrame* start_ = nullptr;
   BallBoardPanel* board_ = nullptr;
   FollowUpPanel* follow_ = nullptr;
