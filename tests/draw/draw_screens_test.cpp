@@ -336,6 +336,12 @@ TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
   // A card of the draw shows the same way.
   Confer("42");
   ExpectCard(42, drawn);
+  {
+    auto events = draw::ReadJournal(app.workspace().journal);
+    ASSERT_TRUE(events);
+    EXPECT_EQ(events->back().kind, draw::EventKind::Conferred) << "the conference is in the journal";
+    EXPECT_EQ(events->back().fields.Get("cartela"), "42");
+  }
   EXPECT_EQ(CellColour(3), kRed);
 
   EXPECT_TRUE(Snapshot() == before);

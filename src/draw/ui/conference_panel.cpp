@@ -6,7 +6,9 @@
 
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
+#include "common/text.h"
 #include "draw/conference_sheet.h"
+#include "draw/draw_run.h"
 #include "draw/ui/drawn_number_palette.h"
 #include "report/ui/preview_window.h"
 
@@ -34,7 +36,7 @@ QFont Scaled(const QWidget& widget, double scale, bool bold) {
 
 }  // namespace
 
-ConferencePanel::ConferencePanel(const session::Workspace& workspace, const DrawRun& run, Dialogs& dialogs,
+ConferencePanel::ConferencePanel(const session::Workspace& workspace, DrawRun& run, Dialogs& dialogs,
                                  QWidget* window_owner, QWidget* parent)
     : QFrame(parent), workspace_(workspace), run_(run), dialogs_(dialogs), size_(LayoutOf(CardSize::TwentyFive)) {
   setObjectName(QStringLiteral("PanelConf"));
@@ -128,6 +130,13 @@ void ConferencePanel::ConferCard() {
   for (int k = 0; k < 25; ++k) {
     cells_[k]->setText(app::ToQString(conference.cells[k].text));
     PaintNumber(*cells_[k], conference.cells[k].drawn ? kDrawnColour : kNotDrawnColour);
+  }
+  int marked = 0;
+  for (const ConferenceCell& cell : conference.cells) marked += cell.drawn;
+  if (auto status = run_.RecordEvent(EventKind::Conferred, {{"cartela", std::string(Trim(app::ToUtf8(edit_->text())))},
+                                                            {"marcadas", std::to_string(marked)}});
+      !status) {
+    dialogs_.Inform(kConferenceTitle, status.error());
   }
   shown_ = std::move(result.conference);
 }

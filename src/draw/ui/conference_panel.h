@@ -29,7 +29,7 @@ class ConferencePanel : public QFrame {
 
  public:
   // The preview is a window of its own over `window_owner`.
-  ConferencePanel(const session::Workspace& workspace, const DrawRun& run, Dialogs& dialogs, QWidget* window_owner,
+  ConferencePanel(const session::Workspace& workspace, DrawRun& run, Dialogs& dialogs, QWidget* window_owner,
                   QWidget* parent = nullptr);
 
   // What ButtonOKTSor chose: the height that shows only the rows in play,
@@ -50,7 +50,7 @@ class ConferencePanel : public QFrame {
   void Blank();
 
   const session::Workspace& workspace_;
-  const DrawRun& run_;
+  DrawRun& run_;  // conferences go into its journal
   Dialogs& dialogs_;
   CardSizeLayout size_;
   std::optional<Conference> shown_;
