@@ -79,8 +79,19 @@ Result<std::string> VerifyDraw(session::Workspace& workspace, const std::vector<
   const std::vector<JournalEvent> mine = EventsOfDraw(events, draw);
   if (mine.empty()) return Fail("A ata não tem o sorteio " + std::to_string(draw) + ".");
 
-  auto own = OpenDrawTables(workspace);  // the options and the validated cards
-  if (!own) return std::move(own).take_error();
+  // The options (title letters) and the validated cards, opened as they are:
+  // no table of the folder is made again.
+  if (!workspace.options.is_open()) {
+    auto options = session::OpenOptions(workspace.folder);
+    if (!options) return std::move(options).take_error();
+    workspace.options = std::move(*options);
+    if (auto status = session::ReloadCardOptions(workspace); !status) return std::move(status).take_error();
+  }
+  if (!workspace.validation.is_open()) {
+    auto validation = session::OpenValidation(workspace.folder);
+    if (!validation) return std::move(validation).take_error();
+    workspace.validation = std::move(*validation);
+  }
   ScratchFolder scratch;
   if (scratch.path.empty()) return Fail("Não foi possível criar uma pasta temporária para conferir a ata.");
   auto standings = session::RebuildStandings(scratch.path);
@@ -89,8 +100,8 @@ Result<std::string> VerifyDraw(session::Workspace& workspace, const std::vector<
   if (!draw_type) return std::move(draw_type).take_error();
   auto journal = session::OpenJournal(scratch.path);
   if (!journal) return std::move(journal).take_error();
-  const DrawTables tables{workspace.validation, *standings,  *draw_type,  *journal,
-                          workspace.bank,       own->issuer, scratch.path};
+  const DrawTables tables{workspace.validation,      *standings,  *draw_type, *journal, workspace.bank,
+                          workspace.issuer.Digits(), scratch.path};
   SilentDialogs dialogs;
   DrawRun run(tables, dialogs, [] { return std::make_unique<SeededRandomSource>(1); });
   run.WriteStandingsOnFlushOnly();

@@ -16,6 +16,7 @@ namespace {
 
 using draw::EventKind;
 using testing::RunCli;
+using testing::SqliteQuery;
 using testing::TempFolder;
 
 class SetClock : public Clock {
@@ -183,7 +184,10 @@ TEST(CliAta, VerifiesAPlayedDrawAndNamesTheRowThatWasAltered) {
   EXPECT_NE(listed.out.find(", 5 pedra(s), 1 ganhadora(s)."), std::string::npos) << listed.out;
   EXPECT_EQ(listed.out.find("em andamento"), std::string::npos) << listed.out;
 
+  const auto standings_before = SqliteQuery(dir / "sorteadas.cds", "SELECT cartela, pedras FROM tavelao_dados");
   const auto sound = RunCli(dir.path(), "ata 1 --verifica");
+  EXPECT_EQ(SqliteQuery(dir / "sorteadas.cds", "SELECT cartela, pedras FROM tavelao_dados"), standings_before)
+      << "verifying replays in a folder of its own";
   EXPECT_EQ(sound.status, 0) << sound.err;
   EXPECT_EQ(sound.out, "Ata íntegra: 9 eventos, ganhadoras conferem.\n");
   const auto minutes = RunCli(dir.path(), "ata 1");
