@@ -10,6 +10,7 @@
 #include "session/data_files.h"
 #include "support/cli_runner.h"
 #include "support/temp_folder.h"
+#include "validated_cards.h"
 
 namespace tavelao {
 namespace {
@@ -157,26 +158,11 @@ TEST(CliAta, WritesThePdfOfADrawHeadedByTheFirstPrize) {
   EXPECT_EQ(text.find("pedra: 05"), std::string::npos) << "a ball of another draw";
 }
 
-// Cards 1 and 2 of the built-in bank, card 1 in batch 7 as entry 3.
-void ValidateCards(const std::filesystem::path& folder) {
-  card::CardBank bank;
-  bank.LoadBuiltIn();
-  auto table = session::OpenValidation(folder);
-  ASSERT_TRUE(table) << table.error();
-  for (int card = 1; card <= 2; ++card) {
-    store::Record r = table->NewRecord();
-    r.Set("Numero", card);
-    if (card == 1) r.Set("Lote", 7), r.Set("Lan", 3);
-    for (int k = 1; k <= 25; ++k) r.Set("N" + std::to_string(k), std::string(bank.CardNumber(card, k)));
-    ASSERT_TRUE(table->Insert(r));
-  }
-}
-
 // Card 1's first row is 15 37 53 76 81: a line with the fifth ball, after
 // which the draw goes on for the full card alone.
 TEST(CliAta, VerifiesAPlayedDrawAndNamesTheRowThatWasAltered) {
   TempFolder dir;
-  ValidateCards(dir.path());
+  draw::testing::ValidateCards(dir.path());
   const auto played = RunCli(dir.path(), "sorteia --cartelas 25 --padroes linha --bolas 15,37,53,76,81");
   ASSERT_EQ(played.status, 0) << played.err;
   const auto listed = RunCli(dir.path(), "ata");

@@ -15,6 +15,7 @@
 #include "support/cli_runner.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "validated_cards.h"
 
 namespace tavelao {
 namespace {
@@ -22,29 +23,10 @@ namespace {
 using testing::RunCli;
 using testing::TempFolder;
 
-// Cards 1..count of the built-in bank; card 1 in batch 7 as entry 3, then
-// every third card in a batch, the others validated directly.
-void ValidateCards(const std::filesystem::path& folder, int count = 2) {
-  card::CardBank bank;
-  bank.LoadBuiltIn();
-  auto table = session::OpenValidation(folder);
-  ASSERT_TRUE(table) << table.error();
-  store::Table::Transaction all(*table);
-  for (int card = 1; card <= count; ++card) {
-    store::Record r = table->NewRecord();
-    r.Set("Numero", card);
-    if (card == 1) r.Set("Lote", 7), r.Set("Lan", 3);
-    if (card > 2 && card % 3 == 0) r.Set("Lote", card / 30 + 1), r.Set("Lan", card % 30 + 1);
-    for (int k = 1; k <= 25; ++k) r.Set("N" + std::to_string(k), std::string(bank.CardNumber(card, k)));
-    ASSERT_TRUE(table->Insert(r));
-  }
-  ASSERT_TRUE(all.Commit());
-}
-
 // Card 1: rows 15 37 53 76 81 / 09 36 44 61 83 / ..., corners 15, 20, 81, 87.
 TEST(CliSorteia, PrintsEachBallAndWhatMemo1ShowsAfterIt) {
   TempFolder dir;
-  ValidateCards(dir.path());
+  draw::testing::ValidateCards(dir.path());
   const auto run = RunCli(dir.path(), "sorteia --cartelas 25 --padroes linha,CANTOS --bolas 15,37,53,76,81,20,87");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
@@ -65,7 +47,7 @@ TEST(CliSorteia, PrintsEachBallAndWhatMemo1ShowsAfterIt) {
 
 TEST(CliSorteia, ASecondBallUnmarksAndABallOutOfPlayIsIgnored) {
   TempFolder dir;
-  ValidateCards(dir.path());
+  draw::testing::ValidateCards(dir.path());
   const auto run = RunCli(dir.path(), "sorteia --cartelas 25 --padroes CANTOS --sem-cheia --bolas 15,20,30,20,81");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
@@ -103,7 +85,7 @@ TEST(CliSorteia, PrintsWhatTheScreensRunShowsForTheSameBalls) {
                         Case{"--cartelas 5", draw::CardSize::Five, {}, true, 40}}) {
     SCOPED_TRACE(c.options);
     TempFolder dir;
-    ValidateCards(dir.path(), 400);
+    draw::testing::ValidateCards(dir.path(), 400);
     std::vector<int> balls(draw::kBallCount);
     std::iota(balls.begin(), balls.end(), 1);
     std::shuffle(balls.begin(), balls.end(), std::mt19937(7));
