@@ -107,7 +107,9 @@ int RunAta(CliContext& context, const CommandArgs& args) {
   if (!draw) return ListDraws(context, *events);
 
   const std::vector<draw::JournalEvent> mine = draw::EventsOfDraw(*events, *draw);
-  if (mine.empty()) {
+  // Minor prizes drawn before the first draw are sealed in the chain as
+  // draw 0, which has no minutes of its own.
+  if (mine.empty() || mine.front().kind != draw::EventKind::Started) {
     context.err << "A ata não tem o sorteio " << *draw << ". Veja a lista com tavelao-cli ata.\n";
     return kExitRefused;
   }

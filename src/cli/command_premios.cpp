@@ -25,6 +25,11 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
     context.err << validation.error() << "\n";
     return kExitRefused;
   }
+  auto journal = session::OpenJournal(ws->folder);
+  if (!journal) {
+    context.err << journal.error() << "\n";
+    return kExitRefused;
+  }
   const auto random = draw::SeededRandomSource::FromClock();
   store::Table prizes;
   auto result = draw::DrawMinorPrizes(ws->folder, *validation, count, *random, prizes);
@@ -37,6 +42,11 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
     const auto validated = validation->Count();
     context.err << "Nenhum prêmio sorteado: o número de prêmios deve ir de 1 ao número de cartelas validadas ("
                 << (validated ? *validated : 0) << ").\n";
+    return kExitRefused;
+  }
+  const SystemClock clock;
+  if (auto journalled = draw::JournalMinorPrizes(*journal, clock, *result); !journalled) {
+    context.err << "A ata não pôde ser gravada: " << journalled.error() << "\n";
     return kExitRefused;
   }
   context.out << "Prêmio Cartela\n";

@@ -5,6 +5,7 @@
 
 #include "card/card_identity.h"
 #include "common/text.h"
+#include "draw/draw_journal.h"
 
 namespace tavelao::draw {
 
@@ -48,6 +49,23 @@ Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, stor
   std::reverse(result.prizes.begin(), result.prizes.end());
   if (auto committed = transaction.Commit(); !committed) return std::move(committed).take_error();
   return result;
+}
+
+Status JournalMinorPrizes(store::Table& journal, const Clock& clock, const MinorPrizeDraw& draw) {
+  if (draw.prizes.empty()) return {};
+  DrawJournal record(journal, clock);
+  if (auto status = record.ContinueLastDraw(); !status) return status;
+  EventFields fields{{"quantidade", std::to_string(draw.prizes.size())}};
+  for (const MinorPrize& prize : draw.prizes) {
+    // "7-2" as printed on the card: "000007-2".
+    const std::string_view numero = prize.numero;
+    const std::size_t dash = std::min(numero.find('-'), numero.size());
+    std::string card(numero.substr(0, dash));
+    if (card.size() < 6) card.insert(0, 6 - card.size(), '0');
+    fields.Add(std::to_string(prize.premio), card + std::string(numero.substr(dash)));
+  }
+  record.Add(EventKind::MinorPrizes, std::move(fields));
+  return record.Commit();
 }
 
 }  // namespace tavelao::draw

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/clock.h"
 #include "common/random_source.h"
 #include "common/result.h"
 #include "store/table.h"
@@ -32,5 +33,10 @@ struct MinorPrizeDraw {
 // number. More prizes than validated cards, or none, leave it empty.
 Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, store::Table& validation,
                                        std::string_view prizes_text, RandomSource& random, store::Table& prize_table);
+
+// Writes the prizes drawn into the journal "Atas.cds" (open in `journal`) as
+// one event of its last draw, "quantidade=3;1=000007-2;2=...", committed
+// before they are shown. A result without prizes writes nothing.
+Status JournalMinorPrizes(store::Table& journal, const Clock& clock, const MinorPrizeDraw& draw);
 
 }  // namespace tavelao::draw

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "app_harness.h"
+#include "draw/draw_journal.h"
 #include "draw/minor_prizes.h"
 #include "draw/seeded_random_source.h"
 #include "draw/ui/minor_prize_panel.h"
@@ -166,6 +167,17 @@ TEST_F(MinorPrizePanel, AsManyPrizesAsCardsListsEachCardOnceFromPrizeOne) {
   EXPECT_EQ(cards, (std::set<QString>{"7-8", "42-6", "100-7"}));
   EXPECT_TRUE(std::filesystem::exists(dir / draw::kMinorPrizeFile));
   EXPECT_TRUE(app.dialogs.shown.empty());
+  // The record of the night holds them, in the grid's order.
+  auto journal = draw::ReadJournal(app.workspace().journal);
+  ASSERT_TRUE(journal) << journal.error();
+  ASSERT_EQ(journal->size(), 1u);
+  const draw::EventFields& said = journal->back().fields;
+  EXPECT_EQ(said.Get("quantidade"), "3");
+  for (int row = 0; row < 3; ++row) {
+    const QString card = Cell(row, 1);
+    const QString printed = QString(6 - card.indexOf('-'), '0') + card;  // "7-8" is "000007-8"
+    EXPECT_EQ(said.Get(std::to_string(row + 1)), printed.toStdString());
+  }
 }
 
 TEST_F(MinorPrizePanel, MorePrizesThanCardsEmptiesTheGridSilently) {

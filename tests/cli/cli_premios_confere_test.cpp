@@ -57,6 +57,18 @@ TEST(CliPremios, AsManyPrizesAsCardsListsEveryCardOnceFromPrizeOne) {
   auto count = table->Count();
   ASSERT_TRUE(count);
   EXPECT_EQ(*count, 3);
+  // And the record of the night holds them.
+  const auto minutes = RunCli(dir.path(), "ata 0");
+  EXPECT_EQ(minutes.status, 1) << "no draw, no minutes: " << minutes.out;
+  EXPECT_EQ(minutes.err, "A ata não tem o sorteio 0. Veja a lista com tavelao-cli ata.\n");
+  auto journal = session::OpenJournal(dir.path());
+  ASSERT_TRUE(journal) << journal.error();
+  auto events = journal->Select({"", "Seq", {}});
+  ASSERT_TRUE(events);
+  ASSERT_EQ(events->size(), 1u);
+  EXPECT_EQ(events->front().record.Text("Evento"), "premios");
+  EXPECT_TRUE(events->front().record.Text("Dados").starts_with("quantidade=3;1=000"))
+      << events->front().record.Text("Dados");
 }
 
 TEST(CliPremios, FewerPrizesAreDistinctValidatedCards) {

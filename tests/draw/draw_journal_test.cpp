@@ -10,6 +10,7 @@
 
 #include "draw/draw_journal.h"
 #include "draw/journal_replay.h"
+#include "draw/minor_prizes.h"
 #include "draw/seeded_random_source.h"
 #include "draw_fixture.h"
 #include "support/cli_runner.h"
@@ -76,6 +77,30 @@ TEST(DrawJournal, EveryEventOfADrawIsSealedInTheOrderItHappened) {
   ASSERT_TRUE(verified) << verified.error();
   EXPECT_EQ(*verified, "Ata íntegra: 21 eventos, ganhadoras conferem.");
   EXPECT_EQ(DrawsOf(events).at(0).balls, 10);
+}
+
+TEST(DrawJournal, MinorPrizesDrawnAfterTheEndJoinTheLastDraw) {
+  DrawFixture f;
+  PlayADraw(f);
+  ASSERT_TRUE(f.run().EndDraw());
+  const SystemClock clock;
+  ASSERT_TRUE(JournalMinorPrizes(f.ws().journal, clock, MinorPrizeDraw{true, {}}));
+  EXPECT_EQ(Journal(f).size(), 21u) << "no prizes, no event";
+  ASSERT_TRUE(JournalMinorPrizes(f.ws().journal, clock, MinorPrizeDraw{true, {{1, "42-6"}, {2, "1234567-0"}}}));
+
+  const auto events = Journal(f);
+  ASSERT_EQ(events.size(), 22u);
+  EXPECT_EQ(events.back().kind, EventKind::MinorPrizes);
+  EXPECT_EQ(events.back().draw, 1);
+  EXPECT_EQ(events.back().fields.Text(), "quantidade=2;1=000042-6;2=1234567-0");
+  EXPECT_FALSE(FirstBrokenSeal(events));
+  auto verified = VerifyDraw(f.ws(), events, 1);
+  ASSERT_TRUE(verified) << verified.error();
+  EXPECT_EQ(*verified, "Ata íntegra: 22 eventos, ganhadoras conferem.");
+  // The next draw starts after them, not as an interrupted one.
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  EXPECT_EQ(Journal(f).back().kind, EventKind::Started);
+  EXPECT_EQ(Journal(f).back().draw, 2);
 }
 
 // What another program may do to the file: each change is found and named.

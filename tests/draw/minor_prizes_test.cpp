@@ -44,7 +44,7 @@ TEST_F(MinorPrizesTest, AsManyPrizesAsCardsGivesEachCardOnePrize) {
     keys.insert(result->prizes[i].numero);
   }
   EXPECT_EQ(keys, (std::set<std::string>{"7-8", "42-6", "100-7", "9999-6", "3-5"}));
-  auto stored = prizes.Select({"", "Premio"});
+  auto stored = prizes.Select({"", "Premio", {}});
   ASSERT_EQ(stored->size(), 5u);
   EXPECT_EQ((*stored)[0].record.Text("Numero"), result->prizes[0].numero);
   // The first card drawn was posted first, with the highest prize.

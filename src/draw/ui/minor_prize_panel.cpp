@@ -94,6 +94,13 @@ void PanelPM::ButtonSorPMClick() {
     return;
   }
   if (!result->ran) return;
+  const SystemClock clock;
+  if (auto journalled = JournalMinorPrizes(ws.journal, clock, *result); !journalled) {
+    // Prizes the record of the night does not hold are not announced.
+    form_.services().dialogs.Inform("Prêmios menores", "A ata não pôde ser gravada: " + journalled.error());
+    grid_->setRowCount(0);
+    return;
+  }
   grid_->setRowCount(static_cast<int>(result->prizes.size()));
   int row = 0;
   for (const MinorPrize& prize : result->prizes) {
