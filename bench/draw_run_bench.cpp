@@ -2,7 +2,9 @@
 // (cards above 10,000 from a complement of 110,000): the start of the draw;
 // each ball from the click to the results computed, at balls 1, 40, 70, 85
 // and 100 of random draws, for every pattern, the full card alone and
-// 15-number cards; and tavelao-cli sorteia of one ball and of 100.
+// 15-number cards; a ball journalled against the same ball replayed from the
+// journal (the one path that journals nothing); the verification of a
+// journalled 100-ball draw; and tavelao-cli sorteia of one ball and of 100.
 
 #include <benchmark/benchmark.h>
 
@@ -18,8 +20,10 @@
 #include "common/dialogs.h"
 #include "draw/draw_run.h"
 #include "draw/draw_tables.h"
+#include "draw/journal_replay.h"
 #include "draw/seeded_random_source.h"
 #include "hall_folder.h"
+#include "session/data_files.h"
 #include "session/workspace.h"
 #include "support/cli_runner.h"
 
@@ -138,6 +142,152 @@ BENCHMARK(BM_BallToResults)
     ->Arg(kFifteen)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+// The same random draws played twice: live, each ball journalled (synced)
+// before it is shown, and replayed from the journal, where the run journals
+// nothing. The difference is what the journal costs a ball.
+void BM_BallJournalled(benchmark::State& state) {
+  constexpr int kDraws = 5;
+  const Case c = static_cast<Case>(state.range(0));
+  const TitleLetters letters;
+  Hall& hall = TheHall();
+  std::vector<double> live, replayed;
+  std::mt19937 rng(11);
+  for (auto _ : state) {
+    for (int d = 0; d < kDraws; ++d) {
+      auto run = SetUp(c);
+      if (auto started = run->StartDraw(DrawMode::Manual); !started) {
+        state.SkipWithError(started.error().c_str());
+        return;
+      }
+      std::vector<int> balls(kBallCount);
+      std::iota(balls.begin(), balls.end(), 1);
+      std::shuffle(balls.begin(), balls.end(), rng);
+      for (int ball : balls) {
+        const auto start = std::chrono::steady_clock::now();
+        auto outcome = run->ToggleBall(ball, letters);
+        live.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (!outcome || !outcome->accepted) std::abort();
+        if (!run->FlushStandings()) std::abort();
+      }
+      if (!run->EndDraw()) std::abort();
+      run.reset();
+      auto journal = ReadJournal(hall.ws->journal);
+      if (!journal) std::abort();
+      const std::vector<JournalEvent> events = EventsOfDraw(*journal, journal->back().draw);
+
+      auto again = SetUp(c);
+      auto start = std::chrono::steady_clock::now();
+      const auto step = [&](std::size_t event, const DrawRun&) -> Status {
+        if (event > 0) {
+          replayed.push_back(
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        if (auto flushed = again->FlushStandings(); !flushed) return flushed;
+        start = std::chrono::steady_clock::now();
+        return {};
+      };
+      if (auto replay = again->Replay(events, letters, step); !replay) {
+        state.SkipWithError(replay.error().c_str());
+        return;
+      }
+    }
+  }
+  const double journalled = Median(live);
+  const double unjournalled = Median(replayed);
+  state.counters["journalled_ms"] = journalled;
+  state.counters["unjournalled_ms"] = unjournalled;
+  state.counters["difference_ms"] = journalled - unjournalled;
+  state.counters["journalled_max_ms"] = *std::max_element(live.begin(), live.end());
+  state.counters["unjournalled_max_ms"] = *std::max_element(replayed.begin(), replayed.end());
+  state.counters["balls"] = static_cast<double>(live.size());
+}
+BENCHMARK(BM_BallJournalled)->Arg(kAllPatterns)->Arg(kFullCard)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// One ball's events committed to a journal of a whole draw's size: the ball
+// alone, and the ball with the 30,000 full-card winners of a late ball when
+// 120,000 cards play to the last ball.
+void BM_JournalCommit(benchmark::State& state) {
+  const int winners = static_cast<int>(state.range(0));
+  const fs::path folder = fs::temp_directory_path() / ("tavelao-journal-" + std::to_string(::getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  {
+    auto table = session::OpenJournal(folder);
+    if (!table) std::abort();
+    const SystemClock clock;
+    DrawJournal journal(*table, clock);
+    if (!journal.BeginDraw({{"cartelas", "25"}})) std::abort();
+    int ball = 0;
+    for (auto _ : state) {
+      ball = ball % kBallCount + 1;
+      journal.Add(EventKind::Marked, {{"bola", std::to_string(ball)}, {"pedras", "99"}});
+      for (int w = 0; w < winners; ++w) {
+        journal.Add(EventKind::Winner, {{"cartela", std::to_string(100000 + w)},
+                                        {"digito", "7"},
+                                        {"lote", "000012"},
+                                        {"seq", "034"},
+                                        {"tipo", "CARTELA CHEIA"},
+                                        {"bola", std::to_string(ball)},
+                                        {"pedras", "99"}});
+      }
+      if (!journal.Commit()) std::abort();
+    }
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_JournalCommit)
+    ->Arg(0)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// tavelao-cli ata N --verifica without the process, over a folder whose
+// journal holds one draw of 100 balls with every pattern: the chain and the
+// draw replayed over the 120,000 cards in a scratch folder. At ball 100
+// every card has completed the full card, so the draw has 120,000 winners.
+void BM_VerifyDraw(benchmark::State& state) {
+  const fs::path folder = CopyOfHall("verify");
+  fs::remove(folder / session::kJournalFile);
+  std::int32_t draw = 0;
+  std::size_t events = 0;
+  {
+    auto started = session::RunStartup(folder, {});
+    if (!started) std::abort();
+    std::unique_ptr<session::Workspace> ws = std::move(*started);
+    auto opened = OpenDrawTables(*ws);
+    if (!opened) std::abort();
+    SilentDialogs dialogs;
+    const TitleLetters letters;
+    {
+      DrawRun run(*opened, dialogs, [] { return std::make_unique<SeededRandomSource>(1); });
+      if (!run.OpenDrawChoice() || !run.ClickCardSize(CardSize::TwentyFive, true)) std::abort();
+      for (Pattern p : kPatterns) {
+        if (!run.ClickPattern(p, true)) std::abort();
+      }
+      if (!run.ConfirmCardSize() || !run.StartDraw(DrawMode::Manual)) std::abort();
+      std::vector<int> balls(kBallCount);
+      std::iota(balls.begin(), balls.end(), 1);
+      std::shuffle(balls.begin(), balls.end(), std::mt19937(5));
+      for (int ball : balls) {
+        if (auto outcome = run.ToggleBall(ball, letters); !outcome || !outcome->accepted) std::abort();
+      }
+      if (!run.EndDraw()) std::abort();
+    }
+    for (auto _ : state) {
+      auto journal = ReadJournal(ws->journal);
+      if (!journal) std::abort();
+      draw = journal->back().draw;
+      events = journal->size();
+      auto verdict = VerifyDraw(*ws, *journal, draw);
+      if (!verdict) state.SkipWithError(verdict.error().c_str());
+    }
+  }
+  state.counters["events"] = static_cast<double>(events);
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_VerifyDraw)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The command over its own copy of the folder, its output thrown away.
 void BM_CliSorteia(benchmark::State& state) {

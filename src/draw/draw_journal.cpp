@@ -43,10 +43,15 @@ std::string Hex(const unsigned char* bytes, unsigned length) {
 }
 
 // What a row's seal covers, field by field, one per line.
-std::string SealedText(std::string_view previous, const JournalEvent& e) {
-  std::string text(previous);
-  for (const std::string& part :
-       {std::to_string(e.seq), std::to_string(e.draw), e.when, std::string(WordOf(e.kind)), e.fields.Text()}) {
+// What a seal covers: the previous seal, then the row's fields.
+std::string SealedText(std::string_view previous, const JournalEvent& e, std::string_view fields_text) {
+  std::string text;
+  text.reserve(previous.size() + e.when.size() + fields_text.size() + 48);
+  text += previous;
+  const std::string seq = std::to_string(e.seq);
+  const std::string draw = std::to_string(e.draw);
+  for (const std::string_view part :
+       {std::string_view(seq), std::string_view(draw), std::string_view(e.when), WordOf(e.kind), fields_text}) {
     (text += '\n') += part;
   }
   return text;
@@ -114,17 +119,19 @@ EventFields EventFields::FromText(std::string_view text) {
 std::string Sha256Hex(std::string_view bytes) {
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned length = 0;
-  if (!EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr)) return {};
+  // Fetched once: an implicit fetch at every row costs more than the digest.
+  static EVP_MD* const sha256 = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+  if (!sha256 || !EVP_Digest(bytes.data(), bytes.size(), digest, &length, sha256, nullptr)) return {};
   return Hex(digest, length);
 }
 
 std::string SealOf(std::string_view previous, const JournalEvent& event) {
-  return Sha256Hex(SealedText(previous, event));
+  return Sha256Hex(SealedText(previous, event, event.fields.Text()));
 }
 
 Result<std::vector<JournalEvent>> ReadJournal(store::Table& table) {
   std::vector<JournalEvent> events;
-  auto status = table.ForEach({"", "Seq"}, [&events](const store::Row& row) {
+  auto status = table.ForEach({"", "Seq", {}}, [&events](const store::Row& row) {
     JournalEvent e;
     e.seq = row.record.Int("Seq").value_or(0);
     e.draw = row.record.Int("Sorteio").value_or(0);
@@ -165,9 +172,15 @@ Result<DrawJournal::Last> DrawJournal::ReadLast() {
 }
 
 void DrawJournal::Add(EventKind kind, EventFields fields) {
+  // The events of one ball share their second.
+  const std::time_t now = std::chrono::system_clock::to_time_t(clock_.Now());
+  if (now != stamped_at_ || when_.empty()) {
+    stamped_at_ = now;
+    when_ = LocalTime(clock_.Now());
+  }
   JournalEvent e;
   e.draw = draw_;
-  e.when = LocalTime(clock_.Now());
+  e.when = when_;
   e.kind = kind;
   e.fields = std::move(fields);
   pending_.push_back(std::move(e));
@@ -178,20 +191,26 @@ Status DrawJournal::Commit() {
   store::Table::Transaction transaction(table_);
   auto last = ReadLast();
   if (!last) return std::move(last).take_error();
-  std::vector<JournalEvent> events = pending_;
-  std::int64_t seq = last->seq;
-  std::string seal = last->seal;
+  // Seq and Selo are given to the pending events only once they are stored.
+  std::vector<std::string> seals;
+  seals.reserve(pending_.size());
   store::Record record = table_.NewRecord();
-  for (JournalEvent& e : events) {
+  const auto at = [&](const char* field) { return *store::FindField(record.schema(), field); };
+  const std::size_t seq_at = at("Seq"), draw_at = at("Sorteio"), when_at = at("Quando"), kind_at = at("Evento"),
+                    fields_at = at("Dados"), seal_at = at("Selo");
+  std::int64_t seq = last->seq;
+  const std::string* previous = &last->seal;
+  for (JournalEvent& e : pending_) {
     e.seq = ++seq;
-    e.seal = SealOf(seal, e);
-    seal = e.seal;
-    record.Set("Seq", static_cast<std::int32_t>(e.seq));
-    record.Set("Sorteio", e.draw);
-    record.Set("Quando", e.when);
-    record.Set("Evento", std::string(WordOf(e.kind)));
-    record.Set("Dados", e.fields.Text());
-    record.Set("Selo", e.seal);
+    std::string fields = e.fields.Text();
+    seals.push_back(Sha256Hex(SealedText(*previous, e, fields)));
+    previous = &seals.back();
+    record.SetAt(seq_at, static_cast<std::int32_t>(e.seq));
+    record.SetAt(draw_at, e.draw);
+    record.SetAt(when_at, e.when);
+    record.SetAt(kind_at, std::string(WordOf(e.kind)));
+    record.SetAt(fields_at, std::move(fields));
+    record.SetAt(seal_at, seals.back());
     if (auto id = table_.Insert(record); !id) return std::move(id).take_error();
   }
   if (auto status = transaction.Commit(); !status) return status;

@@ -8,6 +8,7 @@
 // shows what they did.
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,6 +106,8 @@ class DrawJournal {
   const Clock& clock_;
   std::int32_t draw_ = 0;
   std::vector<JournalEvent> pending_;
+  std::time_t stamped_at_ = 0;  // the second `when_` writes
+  std::string when_;
 };
 
 // The draws of a journal: number, start and end times, balls left marked.

@@ -99,7 +99,7 @@ std::vector<int> DrawFixture::Cells(const Balls& balls, std::initializer_list<in
 std::vector<std::pair<std::string, int>> DrawFixture::Standings() {
   std::vector<std::pair<std::string, int>> rows;
   EXPECT_TRUE(run().FlushStandings());
-  auto status = workspace_->standings.ForEach({"", "decres"}, [&rows](const store::Row& row) {
+  auto status = workspace_->standings.ForEach({"", "decres", {}}, [&rows](const store::Row& row) {
     rows.emplace_back(row.record.Text("cartela"), row.record.Int("pedras").value_or(-1));
     EXPECT_EQ(row.record.Int("decres"), 12 - row.record.Int("pedras").value_or(-1));
     return true;

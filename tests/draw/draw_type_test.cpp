@@ -80,7 +80,7 @@ TEST(RefreshDrawType, CantosAlonePlaysFortyBallsAndWritesTheRecord) {
 
 TEST(RefreshDrawType, FifteenAndTwentyPlayTheWholeBoardWithoutWritingTheRecord) {
   DrawFixture f;
-  f.run().ClickCardSize(CardSize::Twenty, true);
+  ASSERT_TRUE(f.run().ClickCardSize(CardSize::Twenty, true));
   ASSERT_TRUE(f.run().ClickFullCard(false));  // would blank the board for 25
   EXPECT_EQ(f.state().balls_in_play, 100);
   EXPECT_EQ(f.run().Board()[45].caption, "46");
@@ -108,13 +108,13 @@ TEST(RefreshDrawType, TickingMidDrawRecountsSorteadasOverTheColumnsInPlay) {
 
 TEST(ConfirmCardSize, RefusesNoSizeAndSetsUpEachSize) {
   DrawFixture f;
-  f.run().ClickCardSize(CardSize::TwentyFive, false);
+  ASSERT_TRUE(f.run().ClickCardSize(CardSize::TwentyFive, false));
   EXPECT_FALSE(f.run().ConfirmCardSize());
   ASSERT_EQ(f.dialogs.shown.size(), 1u);
   EXPECT_EQ(f.dialogs.last().title, "Tipo de sorteio não definido.");
   EXPECT_EQ(f.dialogs.last().text, "Marque 5,15, 20 ou 25 dezenas para o sorteio");
 
-  f.run().ClickCardSize(CardSize::Fifteen, true);
+  ASSERT_TRUE(f.run().ClickCardSize(CardSize::Fifteen, true));
   const auto layout = f.run().ConfirmCardSize();
   ASSERT_TRUE(layout);
   EXPECT_FALSE(layout->full_card_controls);
