@@ -95,10 +95,13 @@ std::string EventFields::Get(std::string_view key) const {
 std::optional<int> EventFields::Int(std::string_view key) const { return ParseInt32(Get(key)); }
 
 std::string EventFields::Text() const {
+  std::size_t size = 0;
+  for (const auto& [key, value] : items_) size += key.size() + value.size() + 2;
   std::string text;
+  text.reserve(size);
   for (const auto& [key, value] : items_) {
     if (!text.empty()) text += ';';
-    text += key + "=" + value;
+    ((text += key) += '=') += value;
   }
   return text;
 }
@@ -203,6 +206,13 @@ Status DrawJournal::Commit() {
   for (JournalEvent& e : pending_) {
     e.seq = ++seq;
     std::string fields = e.fields.Text();
+    // A row cut to its field would no longer match its seal.
+    const int room = record.schema()[fields_at].size;
+    if (room > 0 && fields.size() > static_cast<std::size_t>(room) &&
+        store::CutToSize(fields, room).size() < fields.size()) {
+      return Fail("O evento " + std::string(WordOf(e.kind)) + " não cabe na ata: " + std::to_string(fields.size()) +
+                  " caracteres.");
+    }
     seals.push_back(Sha256Hex(SealedText(*previous, e, fields)));
     previous = &seals.back();
     record.SetAt(seq_at, static_cast<std::int32_t>(e.seq));
@@ -249,7 +259,8 @@ std::vector<JournalDraw> DrawsOf(const std::vector<JournalEvent>& events) {
         d.balls = e.fields.Int("pedras").value_or(d.balls);
         break;
       case EventKind::Winner:
-        ++d.winners;
+        // One event names every card that won with its ball.
+        for (const auto& item : e.fields.items()) d.winners += item.first == "cartela";
         break;
       case EventKind::Ended:
       case EventKind::Interrupted:

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "draw/ball.h"
+#include "draw/journal_fields.h"
 
 namespace tavelao::draw {
 namespace {
@@ -41,9 +42,9 @@ std::string TypesText(const EventFields& fields) {
   return types;
 }
 
-std::string WinningCard(const EventFields& fields) {
-  std::string text = "cartela " + fields.Get("cartela") + "-" + fields.Get("digito");
-  if (!fields.Get("lote").empty()) text += " (lote " + fields.Get("lote") + ", seq. " + fields.Get("seq") + ")";
+std::string WinningCard(const AnnouncedCard& card) {
+  std::string text = "cartela " + card.cartela + "-" + card.digito;
+  if (!card.lote.empty()) text += " (lote " + card.lote + ", seq. " + card.seq + ")";
   return text;
 }
 
@@ -80,9 +81,11 @@ class MinutesBuilder {
             {time, "Tipos de sorteio alterados: cartelas de " + f.Get("cartelas") + " dezenas; " + TypesText(f) + "."});
         return;
       case EventKind::Winner:
-        progress_.push_back({time, "Ganhadora " + f.Get("tipo") + ": " + WinningCard(f) + " com a pedra " +
-                                       BallText(f) + "; " + BallsDrawn(f) + "."});
-        winners_.push_back({time, f.Get("tipo") + ": " + WinningCard(f) + ", pedra " + BallText(f) + "."});
+        for (const AnnouncedCard& card : WinnersOf(f)) {
+          progress_.push_back({time, "Ganhadora " + f.Get("tipo") + ": " + WinningCard(card) + " com a pedra " +
+                                         BallText(f) + "; " + BallsDrawn(f) + "."});
+          winners_.push_back({time, f.Get("tipo") + ": " + WinningCard(card) + ", pedra " + BallText(f) + "."});
+        }
         return;
       case EventKind::Conferred:
         progress_.push_back({time, "Conferência da cartela " + f.Get("cartela") + ": " +
@@ -90,7 +93,10 @@ class MinutesBuilder {
                                        "."});
         return;
       case EventKind::MinorPrizes:
-        progress_.push_back({time, "Prêmios menores sorteados: " + f.Get("quantidade") + "."});
+        // A long list goes on in further events, without the count.
+        if (!f.Get("quantidade").empty()) {
+          progress_.push_back({time, "Prêmios menores sorteados: " + f.Get("quantidade") + "."});
+        }
         for (const auto& [prize, card] : f.items()) {
           if (ParseInt32(prize)) progress_.push_back({"", "Prêmio " + prize + ": cartela " + card + "."});
         }

@@ -158,9 +158,16 @@ Result<BallOutcome> DrawRun::Journalled(Result<BallOutcome> outcome, const Title
   const int drawn = static_cast<int>(state_.drawn_order.size());
   journal_.Add(outcome->marked ? EventKind::Marked : EventKind::Unmarked,
                {{"bola", std::to_string(outcome->ball)}, {"pedras", std::to_string(drawn)}});
-  for (const PassWinner& w : state_.new_winners) {
-    if (const auto at = cards_->Find(w.card)) {
-      journal_.Add(EventKind::Winner, WinnerFields(cards_->entry(*at), w.pattern, outcome->ball, drawn));
+  // One event for each run of winners of the same pattern, in the order
+  // they are announced.
+  std::vector<const DrawCardEntry*> run;
+  for (std::size_t i = 0; i < state_.new_winners.size(); ++i) {
+    const PassWinner& w = state_.new_winners[i];
+    if (const auto at = cards_->Find(w.card)) run.push_back(&cards_->entry(*at));
+    const bool last_of_run = i + 1 == state_.new_winners.size() || state_.new_winners[i + 1].pattern != w.pattern;
+    if ((last_of_run && !run.empty()) || run.size() == kCardsPerWinnerEvent) {
+      journal_.Add(EventKind::Winner, WinnerFields(run, w.pattern, outcome->ball, drawn));
+      run.clear();
     }
   }
   if (!outcome->unticked.empty()) journal_.Add(EventKind::TypesChanged, ChoiceFields(state_.choice));

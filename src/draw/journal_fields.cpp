@@ -38,14 +38,31 @@ DrawChoice ChoiceOfFields(const EventFields& fields, DrawChoice base) {
   return base;
 }
 
-EventFields WinnerFields(const DrawCardEntry& entry, std::optional<Pattern> pattern, int ball, int drawn) {
-  return {{"cartela", std::string(entry.CardText())},
-          {"digito", std::string(1, entry.CheckDigit())},
-          {"lote", entry.HasBatch() ? std::string(Trim(entry.BatchText())) : ""},
-          {"seq", entry.HasBatch() ? std::string(Trim(entry.EntryText())) : ""},
-          {"tipo", std::string(AnnouncedTitle(pattern))},
-          {"bola", std::to_string(ball)},
-          {"pedras", std::to_string(drawn)}};
+EventFields WinnerFields(const std::vector<const DrawCardEntry*>& entries, std::optional<Pattern> pattern, int ball,
+                         int drawn) {
+  EventFields fields;
+  for (const DrawCardEntry* entry : entries) {
+    fields.Add("cartela", std::string(entry->CardText()));
+    fields.Add("digito", std::string(1, entry->CheckDigit()));
+    fields.Add("lote", entry->HasBatch() ? std::string(Trim(entry->BatchText())) : "");
+    fields.Add("seq", entry->HasBatch() ? std::string(Trim(entry->EntryText())) : "");
+  }
+  fields.Add("tipo", std::string(AnnouncedTitle(pattern)));
+  fields.Add("bola", std::to_string(ball));
+  fields.Add("pedras", std::to_string(drawn));
+  return fields;
+}
+
+std::vector<AnnouncedCard> WinnersOf(const EventFields& fields) {
+  std::vector<AnnouncedCard> cards;
+  for (const auto& [key, value] : fields.items()) {
+    if (key == "cartela") cards.push_back({value, {}, {}, {}});
+    if (cards.empty()) continue;
+    if (key == "digito") cards.back().digito = value;
+    if (key == "lote") cards.back().lote = value;
+    if (key == "seq") cards.back().seq = value;
+  }
+  return cards;
 }
 
 std::string DigestOfCards(const DrawCards& cards) {

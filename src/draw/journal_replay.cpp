@@ -48,13 +48,15 @@ Status CheckWinners(const std::vector<JournalEvent>& events, std::size_t ball_ev
     computed.push_back(WinnerText(SixDigits(w.card), std::string(AnnouncedTitle(w.pattern))));
   }
   std::size_t k = 0;
-  std::size_t i = ball_event + 1;
-  for (; i < events.size() && events[i].kind == EventKind::Winner; ++i, ++k) {
+  for (std::size_t i = ball_event + 1; i < events.size() && events[i].kind == EventKind::Winner; ++i) {
     const JournalEvent& e = events[i];
-    const std::string told = WinnerText(e.fields.Get("cartela"), e.fields.Get("tipo"));
-    if (k >= computed.size() || computed[k] != told || e.fields.Get("bola") != ball.fields.Get("bola")) {
-      return Fail(Named(e) + " não decorre das pedras: a cartela " + told + " não completou com a pedra " +
-                  ball.fields.Get("bola") + ".");
+    for (const AnnouncedCard& card : WinnersOf(e.fields)) {
+      const std::string told = WinnerText(card.cartela, e.fields.Get("tipo"));
+      if (k >= computed.size() || computed[k] != told || e.fields.Get("bola") != ball.fields.Get("bola")) {
+        return Fail(Named(e) + " não decorre das pedras: a cartela " + told + " não completou com a pedra " +
+                    ball.fields.Get("bola") + ".");
+      }
+      ++k;
     }
   }
   if (k < computed.size()) {

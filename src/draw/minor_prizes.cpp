@@ -55,16 +55,23 @@ Status JournalMinorPrizes(store::Table& journal, const Clock& clock, const Minor
   if (draw.prizes.empty()) return {};
   DrawJournal record(journal, clock);
   if (auto status = record.ContinueLastDraw(); !status) return status;
+  // In events of at most 2,000 prizes, so that a row stays well within the
+  // journal's field; the first says how many there are.
+  constexpr std::size_t kPrizesPerEvent = 2000;
   EventFields fields{{"quantidade", std::to_string(draw.prizes.size())}};
-  for (const MinorPrize& prize : draw.prizes) {
+  for (std::size_t i = 0; i < draw.prizes.size(); ++i) {
+    const MinorPrize& prize = draw.prizes[i];
     // "7-2" as printed on the card: "000007-2".
     const std::string_view numero = prize.numero;
     const std::size_t dash = std::min(numero.find('-'), numero.size());
     std::string card(numero.substr(0, dash));
     if (card.size() < 6) card.insert(0, 6 - card.size(), '0');
     fields.Add(std::to_string(prize.premio), card + std::string(numero.substr(dash)));
+    if ((i + 1) % kPrizesPerEvent == 0 || i + 1 == draw.prizes.size()) {
+      record.Add(EventKind::MinorPrizes, std::move(fields));
+      fields = {};
+    }
   }
-  record.Add(EventKind::MinorPrizes, std::move(fields));
   return record.Commit();
 }
 

@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <random>
 
+#include "card/card_identity.h"
 #include "draw/draw_journal.h"
+#include "draw/draw_minutes.h"
+#include "draw/journal_fields.h"
 #include "draw/journal_replay.h"
 #include "draw/minor_prizes.h"
 #include "draw/seeded_random_source.h"
@@ -97,6 +100,25 @@ TEST(DrawJournal, MinorPrizesDrawnAfterTheEndJoinTheLastDraw) {
   auto verified = VerifyDraw(f.ws(), events, 1);
   ASSERT_TRUE(verified) << verified.error();
   EXPECT_EQ(*verified, "Ata íntegra: 22 eventos, ganhadoras conferem.");
+  // A long list goes on in further events; the minutes count it once.
+  std::vector<MinorPrize> many;
+  for (int prize = 1; prize <= 2001; ++prize) many.push_back({prize, std::to_string(prize) + "-0"});
+  ASSERT_TRUE(JournalMinorPrizes(f.ws().journal, clock, MinorPrizeDraw{true, many}));
+  const auto longer = Journal(f);
+  ASSERT_EQ(longer.size(), 24u);
+  EXPECT_EQ(longer[22].fields.Get("quantidade"), "2001");
+  EXPECT_EQ(longer[22].fields.items().size(), 2001u);
+  EXPECT_EQ(longer[23].fields.Text(), "2001=002001-0");
+  const DrawMinutes minutes = MinutesOfDraw(EventsOfDraw(longer, 1), "");
+  int counts = 0, prizes = 0;
+  for (const MinutesSection& section : minutes.sections) {
+    for (const MinutesLine& line : section.lines) {
+      counts += line.text.starts_with("Prêmios menores sorteados: ");
+      prizes += line.text.starts_with("Prêmio ");
+    }
+  }
+  EXPECT_EQ(counts, 2) << "the first list and the long one";
+  EXPECT_EQ(prizes, 2 + 2001);
   // The next draw starts after them, not as an interrupted one.
   f.Start(CardSize::TwentyFive, {Pattern::Linha});
   EXPECT_EQ(Journal(f).back().kind, EventKind::Started);
@@ -104,6 +126,109 @@ TEST(DrawJournal, MinorPrizesDrawnAfterTheEndJoinTheLastDraw) {
 }
 
 // What another program may do to the file: each change is found and named.
+// The journal written again as a forger would: every row sealed anew.
+void Reseal(store::Table& table, const std::vector<JournalEvent>& events) {
+  ASSERT_TRUE(table.RemoveWhere(""));
+  std::string seal = kFirstSeal;
+  for (JournalEvent e : events) {
+    e.seal = SealOf(seal, e);
+    seal = e.seal;
+    store::Record r = table.NewRecord();
+    r.Set("Seq", static_cast<std::int32_t>(e.seq));
+    r.Set("Sorteio", e.draw);
+    r.Set("Quando", e.when);
+    r.Set("Evento", std::string(WordOf(e.kind)));
+    r.Set("Dados", e.fields.Text());
+    r.Set("Selo", e.seal);
+    ASSERT_TRUE(table.Insert(r));
+  }
+}
+
+TEST(DrawJournal, CardsThatWinWithOneBallShareOneEventAndEachIsChecked) {
+  DrawFixture f;
+  f.AddCard(42, Ladder(0), 7, 1);
+  f.AddCard(45, Ladder(0));  // the same numbers: the same line with the same ball
+  f.AddCard(44, Ladder(10));
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  f.Click({1, 21, 41, 61, 81});
+  ASSERT_TRUE(f.run().EndDraw());
+  auto events = Journal(f);
+  std::vector<std::size_t> won;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    if (events[i].kind == EventKind::Winner) won.push_back(i);
+  }
+  ASSERT_EQ(won.size(), 1u);
+  JournalEvent& winners = events[won[0]];
+  EXPECT_EQ(winners.fields.Text(), "cartela=000042;digito=6;lote=000007;seq=001;cartela=000045;digito=" +
+                                       std::string(1, card::CheckDigit(45)) +
+                                       ";lote=;seq=;tipo=LINHA;bola=81;pedras=5");
+  EXPECT_EQ(DrawsOf(events).at(0).winners, 2);
+  auto verified = VerifyDraw(f.ws(), events, 1);
+  ASSERT_TRUE(verified) << verified.error();
+
+  // The second card taken out, and the chain sealed again.
+  EventFields first_only;
+  for (const auto& [key, value] : winners.fields.items()) {
+    if (first_only.items().size() < 4 || (key != "cartela" && key != "digito" && key != "lote" && key != "seq")) {
+      first_only.Add(key, value);
+    }
+  }
+  const EventFields both = winners.fields;
+  winners.fields = first_only;
+  Reseal(f.ws().journal, events);
+  auto forged = ReadJournal(f.ws().journal);
+  ASSERT_TRUE(forged);
+  ASSERT_FALSE(FirstBrokenSeal(*forged));
+  auto missing = VerifyDraw(f.ws(), *forged, 1);
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error(), "Falta a ganhadora 000045 (LINHA) depois do evento " +
+                                 std::to_string(events[won[0] - 1].seq) + " (pedra).");
+
+  // A third card added to them.
+  winners.fields = EventFields::FromText("cartela=000044;digito=0;lote=;seq=;" + both.Text());
+  Reseal(f.ws().journal, events);
+  forged = ReadJournal(f.ws().journal);
+  ASSERT_TRUE(forged);
+  auto added = VerifyDraw(f.ws(), *forged, 1);
+  ASSERT_FALSE(added);
+  EXPECT_EQ(added.error(), "O evento " + std::to_string(winners.seq) +
+                               " (ganhadora) não decorre das pedras: a cartela 000044 (LINHA) não completou com a "
+                               "pedra 81.");
+}
+
+TEST(DrawJournal, ThousandsOfWinnersOfOneBallGoInRowsOfAThousandCards) {
+  DrawFixture f;
+  for (int card = 1; card <= 1001; ++card) f.AddCard(card, Ladder(0));
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  f.Click({1, 21, 41, 61, 81});
+  const auto events = Journal(f);
+  std::vector<std::size_t> sizes;
+  for (const JournalEvent& e : events) {
+    if (e.kind == EventKind::Winner) sizes.push_back(WinnersOf(e.fields).size());
+  }
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{1000, 1}));
+  EXPECT_EQ(DrawsOf(events).at(0).winners, 1001);
+  auto verified = VerifyDraw(f.ws(), events, 1);
+  EXPECT_TRUE(verified) << verified.error();
+}
+
+TEST(DrawJournal, AnEventTooLongForItsFieldIsRefusedNotCut) {
+  DrawFixture f;
+  f.AddCard(42, Ladder(0));
+  f.Start(CardSize::TwentyFive, {Pattern::Linha});
+  const SystemClock clock;
+  DrawJournal journal(f.ws().journal, clock);
+  ASSERT_TRUE(journal.ContinueLastDraw());
+  journal.Add(EventKind::Conferred, {{"cartela", std::string(100'000, '4')}});
+  auto refused = journal.Commit();
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.error(), "O evento conferencia não cabe na ata: 100008 caracteres.");
+  EXPECT_TRUE(journal.has_pending());
+  const auto events = Journal(f);
+  EXPECT_EQ(events.size(), 1u) << "only the start";
+  EXPECT_FALSE(FirstBrokenSeal(events));
+}
+
 TEST(DrawJournal, AnAlteredRemovedOrForgedRowIsFoundAndNamed) {
   DrawFixture f;
   PlayADraw(f);

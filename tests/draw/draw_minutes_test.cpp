@@ -74,7 +74,19 @@ TEST(DrawMinutes, AFinishedDrawInTheOrderItWasPlayed) {
       .Winner("21:32:00", "000042", "6", "000007", "001", "LINHA", 100, 2)
       .Add("21:33:00", EventKind::TypesChanged, {{"cartelas", "25"}, {"tipos", "CARTELA CHEIA,CANTOS,XIS"}})
       .Ball("21:34:00", 15, 3)
-      .Winner("21:34:00", "000108", "3", "", "", "CARTELA CHEIA", 15, 3)
+      // Two cards completed with the same ball: one event names both.
+      .Add("21:34:00", EventKind::Winner,
+           {{"cartela", "000108"},
+            {"digito", "3"},
+            {"lote", ""},
+            {"seq", ""},
+            {"cartela", "000200"},
+            {"digito", "5"},
+            {"lote", "000002"},
+            {"seq", "010"},
+            {"tipo", "CARTELA CHEIA"},
+            {"bola", "15"},
+            {"pedras", "3"}})
       .Add("21:35:00", EventKind::Conferred, {{"cartela", "108"}, {"marcadas", "1"}})
       .Add("21:36:00", EventKind::MinorPrizes, {{"quantidade", "2"}, {"1", "000007-2"}, {"2", "000555-0"}})
       .Add("21:40:10", EventKind::Ended, {{"pedras", "3"}});
@@ -103,13 +115,17 @@ TEST(DrawMinutes, AFinishedDrawInTheOrderItWasPlayed) {
                    {"21:33:00", "Tipos de sorteio alterados: cartelas de 25 dezenas; CARTELA CHEIA, CANTOS, XIS."},
                    {"21:34:00", "3ª pedra: 15"},
                    {"21:34:00", "Ganhadora CARTELA CHEIA: cartela 000108-3 com a pedra 15; pedras sorteadas: 3."},
+                   {"21:34:00",
+                    "Ganhadora CARTELA CHEIA: cartela 000200-5 (lote 000002, seq. 010) com a pedra 15; pedras "
+                    "sorteadas: 3."},
                    {"21:35:00", "Conferência da cartela 108: 1 dezena marcada."},
                    {"21:36:00", "Prêmios menores sorteados: 2."},
                    {"", "Prêmio 1: cartela 000007-2."},
                    {"", "Prêmio 2: cartela 000555-0."}}));
   EXPECT_EQ(Section(minutes, "Ganhadoras").lines,
             (Lines{{"21:32:00", "LINHA: cartela 000042-6 (lote 000007, seq. 001), pedra 00."},
-                   {"21:34:00", "CARTELA CHEIA: cartela 000108-3, pedra 15."}}));
+                   {"21:34:00", "CARTELA CHEIA: cartela 000108-3, pedra 15."},
+                   {"21:34:00", "CARTELA CHEIA: cartela 000200-5 (lote 000002, seq. 010), pedra 15."}}));
   const std::string last_seal = events.list().back().seal;
   EXPECT_EQ(Section(minutes, "Encerramento").lines, (Lines{{"21:40:10", "Sorteio encerrado com 3 pedras sorteadas."},
                                                            {"", "Eventos registrados: 12, do nº 41 ao nº 52."},
