@@ -20,6 +20,7 @@
 #include "common/dialogs.h"
 #include "draw/draw_run.h"
 #include "draw/draw_tables.h"
+#include "draw/journal_fields.h"
 #include "draw/journal_replay.h"
 #include "draw/seeded_random_source.h"
 #include "hall_folder.h"
@@ -222,10 +223,11 @@ void BM_JournalCommit(benchmark::State& state) {
     for (auto _ : state) {
       ball = ball % kBallCount + 1;
       journal.Add(EventKind::Marked, {{"bola", std::to_string(ball)}, {"pedras", "99"}});
-      if (winners > 0) {
-        // One event names every card that completed the full card with it.
+      // The events of the ball's winners, a thousand cards each.
+      for (int first = 0; first < winners; first += static_cast<int>(kCardsPerWinnerEvent)) {
         EventFields cards;
-        for (int w = 0; w < winners; ++w) {
+        const int end = std::min(winners, first + static_cast<int>(kCardsPerWinnerEvent));
+        for (int w = first; w < end; ++w) {
           cards.Add("cartela", std::to_string(100000 + w));
           cards.Add("digito", "7");
           cards.Add("lote", "000012");

@@ -80,13 +80,17 @@ class MinutesBuilder {
         progress_.push_back(
             {time, "Tipos de sorteio alterados: cartelas de " + f.Get("cartelas") + " dezenas; " + TypesText(f) + "."});
         return;
-      case EventKind::Winner:
+      case EventKind::Winner: {
+        // The fields the cards share, read once: an event holds up to a
+        // thousand cards.
+        const std::string title = f.Get("tipo"), ball = BallText(f), drawn = BallsDrawn(f);
         for (const AnnouncedCard& card : WinnersOf(f)) {
-          progress_.push_back({time, "Ganhadora " + f.Get("tipo") + ": " + WinningCard(card) + " com a pedra " +
-                                         BallText(f) + "; " + BallsDrawn(f) + "."});
-          winners_.push_back({time, f.Get("tipo") + ": " + WinningCard(card) + ", pedra " + BallText(f) + "."});
+          progress_.push_back(
+              {time, "Ganhadora " + title + ": " + WinningCard(card) + " com a pedra " + ball + "; " + drawn + "."});
+          winners_.push_back({time, title + ": " + WinningCard(card) + ", pedra " + ball + "."});
         }
         return;
+      }
       case EventKind::Conferred:
         progress_.push_back({time, "Conferência da cartela " + f.Get("cartela") + ": " +
                                        Counted(f.Int("marcadas").value_or(0), "dezena marcada", "dezenas marcadas") +

@@ -50,9 +50,11 @@ Status CheckWinners(const std::vector<JournalEvent>& events, std::size_t ball_ev
   std::size_t k = 0;
   for (std::size_t i = ball_event + 1; i < events.size() && events[i].kind == EventKind::Winner; ++i) {
     const JournalEvent& e = events[i];
+    const std::string title = e.fields.Get("tipo");
+    const bool same_ball = e.fields.Get("bola") == ball.fields.Get("bola");
     for (const AnnouncedCard& card : WinnersOf(e.fields)) {
-      const std::string told = WinnerText(card.cartela, e.fields.Get("tipo"));
-      if (k >= computed.size() || computed[k] != told || e.fields.Get("bola") != ball.fields.Get("bola")) {
+      const std::string told = WinnerText(card.cartela, title);
+      if (k >= computed.size() || computed[k] != told || !same_ball) {
         return Fail(Named(e) + " não decorre das pedras: a cartela " + told + " não completou com a pedra " +
                     ball.fields.Get("bola") + ".");
       }
