@@ -9,7 +9,7 @@ namespace tavelao::layouts {
 namespace {
 
 constexpr CardSubmenu kSubmenus[] = {
-    {"MenuCanhoto", "Modelos 5 cartelas por folha com com canhoto (com canhoto)"},
+    {"MenuCanhoto", "Modelos 5 cartelas por folha com canhoto"},
 };
 constexpr const char* kStubMenu = kSubmenus[0].caption;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The card models of the menu "Emissao de cartelas", in menu order: the one
+// The card models of the menu "Emissão de cartelas", in menu order: the one
 // table that says, for each model, its menu entry, model code and name shown,
 // what the issue panel asks for it, which layout or editor it opens and how
 // its cards reach paper. Adding a model is adding one entry here.
@@ -68,7 +68,7 @@ struct CardModel {
   bool keeps_card_file = false;
 };
 
-// A submenu of "Emissao de cartelas" holding models.
+// A submenu of "Emissão de cartelas" holding models.
 struct CardSubmenu {
   const char* name;  // objectName
   const char* caption;

@@ -25,7 +25,7 @@ TEST(MainWindow, MenuTreeHasEveryCaptionAndNameInOrder) {
   QString tree;
   DumpMenu(app.form().menuBar()->actions(), "", tree);
   EXPECT_EQ(tree.toStdString(),
-            "MenuEmissao Emissao de cartelas\n"
+            "MenuEmissao Emissão de cartelas\n"
             "  Menu9 Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A4 21x29.7)\n"
             "  MenuA5 Modelo uma cartela com 1 a 9 quadros alocáveis por folha (A5 14.5 x 21)\n"
             "  Menu1 Modelo uma cartela com 1 quadro por folha\n"
@@ -39,7 +39,7 @@ TEST(MainWindow, MenuTreeHasEveryCaptionAndNameInOrder) {
             "  Modeloextra7quadros1 Modelo extra 4 cartelas por folha\n"
             "  MenuExtra Modelo extra 1 cartela por folha\n"
             "  L1 Listagem das cartelas\n"
-            "  MenuCanhoto Modelos 5 cartelas por folha com com canhoto (com canhoto)\n"
+            "  MenuCanhoto Modelos 5 cartelas por folha com canhoto\n"
             "    Menu4CCan Cartela com 5 pedras\n"
             "    Menu15ccan Cartela com 15 pedras\n"
             "    Cartelacom20pedras1 Cartela com 20 pedras\n"
@@ -49,7 +49,7 @@ TEST(MainWindow, MenuTreeHasEveryCaptionAndNameInOrder) {
             "  MenuLote Validação por lote\n"
             "  MenuRestaura Restaurar cópia de segurança\n"
             "MenuSorteio Sorteio\n"
-            "MenuOpcoes Opçoes das cartelas\n"
+            "MenuOpcoes Opções das cartelas\n"
             "  MenuTexto Texto\n"
             "  MenuCor Cor dos números\n"
             "  MenuDescr Descrição dos prêmios\n"

@@ -112,7 +112,7 @@ TEST(CardModels, CatalogueInMenuOrder) {
   EXPECT_EQ(extra->code, 5);
   EXPECT_STREQ(extra->name_shown, "Modelo Extra 1 por folha");
   EXPECT_STREQ(FindCardModel(27)->menu, "Cartelacom20pedras1");
-  EXPECT_STREQ(FindCardModel(27)->submenu, "Modelos 5 cartelas por folha com com canhoto (com canhoto)");
+  EXPECT_STREQ(FindCardModel(27)->submenu, "Modelos 5 cartelas por folha com canhoto");
   EXPECT_STREQ(FindCardModel(3)->name_shown, "Modelo uma cartela com 3 quadros  por folha");
   EXPECT_EQ(FindCardModel(8), nullptr);
 }

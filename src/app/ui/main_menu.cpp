@@ -49,7 +49,7 @@ QMenu* AddMenu(QMenuBar& bar, const char* name, const char* caption) {
   return menu;
 }
 
-// "Emissao de cartelas": the card models of the catalogue in its order, the
+// "Emissão de cartelas": the card models of the catalogue in its order, the
 // card listing, then the submenus with their models.
 void AddIssueEntries(QMenu& issue) {
   const auto models = layouts::CardModels();
@@ -71,11 +71,11 @@ void AddIssueEntries(QMenu& issue) {
 }  // namespace
 
 void BuildMainMenu(QMenuBar& bar) {
-  AddIssueEntries(*AddMenu(bar, "MenuEmissao", "Emissao de cartelas"));
+  AddIssueEntries(*AddMenu(bar, "MenuEmissao", "Emissão de cartelas"));
 
   AddEntries(*AddMenu(bar, "MenuValidacao", "Validação de cartelas"), kValidationEntries);
   AddEntry(bar, {"MenuSorteio", "Sorteio"});
-  AddEntries(*AddMenu(bar, "MenuOpcoes", "Opçoes das cartelas"), kOptionEntries);
+  AddEntries(*AddMenu(bar, "MenuOpcoes", "Opções das cartelas"), kOptionEntries);
   AddEntry(bar, {"MenuPM", "Prêmios menores"});
   // "Leia-me" does nothing, but it is there and can be chosen.
   AddEntry(bar, {"MenuSobre", "Leia-me"})->setEnabled(true);
