@@ -16,6 +16,7 @@
 #include "issue/issue_run.h"
 #include "layouts/card_models.h"
 #include "layouts/print_card_file.h"
+#include "session/data_files.h"
 #include "texteditor/free_text_file.h"
 
 namespace tavelao::cli {
@@ -79,6 +80,8 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
 
   store::Table card_file;
   if (auto ended = IssueCardFile(context, *ws, *first, *quantity, card_file)) return *ended;
+  // Read now: the print may delete the card file.
+  auto issued = issue::CardFileRange(card_file);
 
   auto printed = layouts::PrintCardFile(request, card_file, ws->password, ws->issuer);
   if (!printed) {
@@ -121,6 +124,13 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
   }
   const int status = WritePdfAndReport(context, printed->document, *pdf, overwrite, "layout " + printed->document.name);
   if (status != kExitOk) return status;
+  // Printed cards are issued cards: validation checks against them.
+  Status recorded = issued ? Status() : Status(std::move(issued).take_error());
+  if (recorded && *issued) recorded = issue::RecordIssuedRange(ws->folder, **issued, SystemClock());
+  if (!recorded) {
+    context.err << "A emissão não foi anotada em " << session::kIssuedFile << ": " << recorded.error() << "\n";
+    return kExitRefused;
+  }
   if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
   return kExitOk;
 }

@@ -1,8 +1,10 @@
-// tavelao-cli valida [--lote L] [--exclui] ENTRADA...: each entry as the
-// direct panel takes it, or as the batch window takes it with batch L open.
+// tavelao-cli valida [--lote L] [--exclui] [--forca] ENTRADA...: each entry
+// as the direct panel takes it, or as the batch window takes it with batch L
+// open. A card that was not issued is refused unless --forca is given.
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_dialogs.h"
@@ -12,6 +14,7 @@
 #include "session/data_files.h"
 #include "validation/batch_validation.h"
 #include "validation/direct_validation.h"
+#include "validation/validation_messages.h"
 #include "validation/validation_store.h"
 
 namespace tavelao::cli {
@@ -22,10 +25,36 @@ using validation::EntryOutcome;
 constexpr OptionDeclaration kOptions[] = {
     ValueOption("lote", "LOTE", "valida como a janela de lotes, com o lote LOTE aberto"),
     FlagOption("exclui", "responde Sim a \"Exclui da validação?\""),
+    FlagOption("forca", "valida também as cartelas que não foram emitidas (fora de Emitidas.cds)"),
 };
 constexpr ArgumentDeclaration kArguments[] = {
-    RepeatedArgument("ENTRADA", "uma cartela com dígito, uma faixa (19-108), um código de folha ou de barras"),
+    RepeatedArgument(
+        "ENTRADA",
+        "uma cartela com dígito (19, ou como impressa: 000001-9), uma faixa (19-108), um código de folha ou de barras"),
 };
+
+// The command's two answers: --exclui to the removal of a card, --forca to
+// a card that was not issued.
+class ValidaDialogs : public Dialogs {
+ public:
+  ValidaDialogs(CliDialogs& kept, bool force) : kept_(kept), force_(force) {}
+  void Inform(std::string_view title, std::string_view text) override { kept_.Inform(title, text); }
+  bool Ask(std::string_view title, std::string_view text) override {
+    if (title != validation::kNotIssuedTitle) return kept_.Ask(title, text);
+    refused_unissued_ |= !force_;
+    kept_.Inform(title, std::string(text) + (force_ ? " Sim (--forca)" : " Não"));
+    return force_;
+  }
+  // Whether the last entry was refused as not issued; cleared.
+  bool TakeUnissuedRefusal() { return std::exchange(refused_unissued_, false); }
+
+ private:
+  CliDialogs& kept_;
+  bool force_;
+  bool refused_unissued_ = false;
+};
+
+constexpr const char* kForceHint = " (use --forca para validá-la mesmo assim)";
 
 std::string Cards(const std::vector<std::int32_t>& cards, const char* one, const char* many) {
   if (cards.size() == 1) return "cartela " + SixDigits(cards[0]) + " " + one;
@@ -100,25 +129,31 @@ int RunValida(CliContext& context, const CommandArgs& args) {
     return kExitUsage;
   }
 
-  auto dialogs = CliDialogs::Kept(remove);
+  auto kept = CliDialogs::Kept(remove);
+  ValidaDialogs dialogs(kept, args.Flag("forca"));
+  // The boxes of one entry, and the hint when it stopped at a card not issued.
+  auto messages = [&kept, &dialogs] {
+    const bool unissued = dialogs.TakeUnissuedRefusal();
+    return kept.Take() + (unissued ? kForceHint : "");
+  };
   SilentSounds sounds;
   const validation::EntryKeys keys{ws->bank, ws->password, ws->issuer};
   bool refused = false;
   if (batch) {
-    validation::BatchValidation window(**store, keys, dialogs, sounds);
+    validation::BatchValidation window(**store, keys, dialogs, sounds, ws->folder);
     (void)window.Activate();
     (void)window.LeaveLote(std::to_string(*batch));
     for (const auto& entry : args.arguments()) {
       const auto reply = window.EnterCard(entry);
-      context.out << entry << ": " << BatchLine(reply, dialogs.Take(), *batch) << "\n";
+      context.out << entry << ": " << BatchLine(reply, messages(), *batch) << "\n";
       refused |= reply.outcome != EntryOutcome::Done;
     }
   } else {
-    validation::DirectValidation panel(**store, keys, dialogs);
+    validation::DirectValidation panel(**store, keys, dialogs, ws->folder);
     (void)panel.Open();
     for (const auto& entry : args.arguments()) {
       const auto result = panel.Enter(entry);
-      context.out << entry << ": " << DirectLine(result, dialogs.Take()) << "\n";
+      context.out << entry << ": " << DirectLine(result, messages()) << "\n";
       refused |= result.outcome != EntryOutcome::Done;
     }
   }

@@ -1,17 +1,26 @@
 #include "issue/issue_run.h"
 
 #include <algorithm>
+#include <ctime>
 #include <string>
 
 #include "card/card_identity.h"
 #include "common/number_field.h"
 #include "common/text.h"
 #include "issue/card_file.h"
+#include "session/data_files.h"
 
 namespace tavelao::issue {
 namespace {
 
 constexpr std::string_view kIssueTitle = "Emissão de cartelas";
+
+store::Date LocalDate(std::chrono::system_clock::time_point when) {
+  const std::time_t t = std::chrono::system_clock::to_time_t(when);
+  std::tm local{};
+  localtime_r(&t, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
 
 }  // namespace
 
@@ -70,6 +79,27 @@ IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& fold
     return IssueOutcome::kRefused;
   }
   return IssueOutcome::kIssued;
+}
+
+Result<std::optional<CardRange>> CardFileRange(store::Table& card_file) {
+  // Rows go in ascending number with no gaps: the first and the last say it all.
+  auto first = card_file.RowAt({"", "Numero", {"Numero"}}, 1);
+  if (!first) return std::move(first).take_error();
+  auto last = card_file.MaxInt("Numero");
+  if (!last) return std::move(last).take_error();
+  if (!*first || !*last) return std::optional<CardRange>();
+  return std::optional<CardRange>(CardRange{(*first)->record.Int("Numero").value_or(0), **last});
+}
+
+Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& range, const Clock& clock) {
+  auto table = session::OpenIssued(folder);
+  if (!table) return std::move(table).take_error();
+  store::Record row = table->NewRecord();
+  row.Set("Inicial", range.first);
+  row.Set("Final", range.last);
+  row.Set("Data", LocalDate(clock.Now()));
+  if (auto id = table->Insert(row); !id) return std::move(id).take_error();
+  return {};
 }
 
 bool WarnAboutQuantity(std::string_view quantity_text, Dialogs& dialogs) {

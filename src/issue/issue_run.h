@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "card/card_bank.h"
+#include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/result.h"
 #include "store/table.h"
@@ -44,6 +45,14 @@ Status WriteCardFile(store::Table& card_file, const std::filesystem::path& folde
 // printed on them): the message names them and no card is issued.
 IssueOutcome RunIssue(store::Table& card_file, const std::filesystem::path& folder, const card::CardBank& bank,
                       std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs);
+
+// The range the card file of a run holds (its first and last Numero);
+// nullopt when it holds no card.
+Result<std::optional<CardRange>> CardFileRange(store::Table& card_file);
+
+// Adds the range, dated today, to the register of issued cards
+// "Emitidas.cds", against which validation checks every card.
+Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& range, const Clock& clock);
 
 // Leaving the quantity field: the "Atenção" box for more than 100 cards.
 // Shows nothing for other text; the quantity is never changed. True when it

@@ -115,20 +115,38 @@ store::Schema JournalSchema() {
           StringField("Evento", 12), StringField("Dados", 100'000), StringField("Selo", 64)};
 }
 
-Result<store::Table> OpenJournal(const std::filesystem::path& folder) {
-  if (auto status = EnsureWithRows(folder / kJournalFile, JournalSchema(), 0, [](store::Record&, int) {}); !status) {
+namespace {
+
+// A durable table made empty when missing, opened with every field of
+// `schema` there.
+Result<store::Table> OpenEmptyDurable(const std::filesystem::path& file, const store::Schema& schema) {
+  if (auto status = EnsureWithRows(file, schema, 0, [](store::Record&, int) {}); !status) {
     return std::move(status).take_error();
   }
-  auto table = store::Table::Open(folder / kJournalFile);
+  auto table = store::Table::Open(file);
   if (!table) return table;
-  for (const auto& field : JournalSchema()) {
+  for (const auto& field : schema) {
     if (!table->HasField(field.name)) {
       return Fail("A tabela \"" + table->file_name() + "\" não tem o campo " + field.name + ".");
     }
   }
+  return table;
+}
+
+}  // namespace
+
+Result<store::Table> OpenJournal(const std::filesystem::path& folder) {
+  auto table = OpenEmptyDurable(folder / kJournalFile, JournalSchema());
+  if (!table) return table;
   // Finds the last row at once, and refuses a second row with its number.
   if (auto status = table->AddIndex("AtasSeq", "Seq", true); !status) return std::move(status).take_error();
   return table;
+}
+
+store::Schema IssuedSchema() { return {IntegerField("Inicial"), IntegerField("Final"), DateField("Data")}; }
+
+Result<store::Table> OpenIssued(const std::filesystem::path& folder) {
+  return OpenEmptyDurable(folder / kIssuedFile, IssuedSchema());
 }
 
 Result<store::Table> OpenValidation(const std::filesystem::path& folder) {

@@ -17,6 +17,7 @@ inline constexpr const char* kValidationFile = "Validadas.cds";
 inline constexpr const char* kStandingsFile = "sorteadas.cds";
 inline constexpr const char* kDrawTypeFile = "TiposSor.cds";
 inline constexpr const char* kJournalFile = "Atas.cds";
+inline constexpr const char* kIssuedFile = "Emitidas.cds";
 
 // The unique index of the validation store.
 inline constexpr const char* kValidationIndex = "Validadas";
@@ -28,6 +29,7 @@ store::Schema ValidationSchema();  // Numero, Lote, Lan, N1..N25
 store::Schema StandingsSchema();   // cartela, pedras, decres
 store::Schema DrawTypeSchema();    // Tipos, pattern flags, Ultima, letters, Col1..5, P1..P100
 store::Schema JournalSchema();     // Seq, Sorteio, Quando, Evento, Dados, Selo
+store::Schema IssuedSchema();      // Inicial, Final, Data: one row per issue run
 
 // The five title letters in the order Lb, Li, Ln, Lg, Lo.
 inline constexpr const char* kLetterFields[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
@@ -46,6 +48,9 @@ Result<store::Table> OpenOptions(const std::filesystem::path& folder);
 Result<store::Table> OpenValidation(const std::filesystem::path& folder);
 // The draw journal, created empty when missing; durable like the store.
 Result<store::Table> OpenJournal(const std::filesystem::path& folder);
+// The register of the card ranges issued, created empty when missing;
+// durable like the store, since validation asks about cards outside it.
+Result<store::Table> OpenIssued(const std::filesystem::path& folder);
 // The draw standings, deleted and created empty.
 Result<store::Table> RebuildStandings(const std::filesystem::path& folder);
 // The draw-type record, created afresh with the title letters of the

@@ -1,13 +1,34 @@
 #include "validation/batch_validation.h"
 
+#include <algorithm>
+
 #include "common/text.h"
+#include "validation/issued_cards.h"
 #include "validation/validation_messages.h"
 #include "validation/validation_store.h"
 
 namespace tavelao::validation {
 
-BatchValidation::BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds)
-    : store_(store), keys_(keys), dialogs_(dialogs), sounds_(sounds), list_(NoBatchView()) {}
+namespace {
+
+// Batch numbers are short; bar codes have 7 or 12 digits.
+constexpr std::size_t kScanLength = 7;
+
+bool LooksScanned(std::string_view text) {
+  return text.size() >= kScanLength &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+BatchValidation::BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
+                                 std::optional<std::filesystem::path> issued_folder)
+    : store_(store),
+      keys_(keys),
+      dialogs_(dialogs),
+      sounds_(sounds),
+      issued_folder_(std::move(issued_folder)),
+      list_(NoBatchView()) {}
 
 std::string BatchValidation::CountText() const { return count_shown_ ? std::to_string(store_.Count()) : std::string(); }
 
@@ -58,6 +79,13 @@ BatchReply BatchValidation::LeaveLote(std::string_view text) {
     reply.empty_lote = true;
     return reply;
   }
+  if (LooksScanned(Trim(typed))) {
+    dialogs_.Inform(kNotABatchTitle, NotABatchMessage(Trim(typed)));
+    BatchReply reply = Reply();
+    reply.select_lote = true;
+    reply.focus = Focus::Lote;
+    return reply;
+  }
   const auto batch = ParseInt32(Trim(typed));
   if (!batch) return Reply();
   auto highest = store_.HighestEntry(*batch);
@@ -70,23 +98,30 @@ BatchReply BatchValidation::LeaveLote(std::string_view text) {
   state_ = highest_ >= kBatchCapacity ? BatchState::Full : BatchState::Open;
   list_ = BatchView(batch_);
   BatchReply reply = Reply();
+  reply.notice = std::string();
   if (state_ == BatchState::Open) reply.focus = Focus::Cartela;
   return reply;
 }
 
 BatchReply BatchValidation::SaveBatch() {
   if (state_ == BatchState::NoBatch) return Reply();
+  const std::int32_t batch = batch_;
+  const std::int32_t cards = highest_;
   BatchReply reply = CloseBatch();
   reply.batch_saved = true;
+  reply.empty_cartela = true;
+  reply.notice = BatchSavedNotice(batch, cards);
   return reply;
 }
 
 BatchReply BatchValidation::RemoveBatch() {
   if (state_ == BatchState::NoBatch) return Reply();
-  if (!dialogs_.Ask(kRemoveBatchTitle, kRemoveBatchQuestion)) return Reply();
+  BatchReply kept = Reply();
+  if (state_ == BatchState::Open) kept.focus = Focus::Cartela;  // back to scanning
+  if (!dialogs_.Ask(kRemoveBatchTitle, kRemoveBatchQuestion)) return kept;
   if (auto status = store_.RemoveBatch(batch_); !status) {
     dialogs_.Inform(kStoreErrorTitle, status.error());
-    return Reply();
+    return kept;
   }
   return CloseBatch();
 }
@@ -97,6 +132,7 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
   const ParsedBatchEntry parsed = ParseBatchEntry(text, keys_);
   if (parsed.kind == ParsedBatchEntry::Kind::Nothing) return reply;
   reply.outcome = EntryOutcome::Refused;
+  reply.select_cartela = true;
   if (parsed.kind == ParsedBatchEntry::Kind::Refused) {
     parsed.refusal.Show(dialogs_);
     return reply;
@@ -104,10 +140,6 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
   const std::int32_t card = parsed.card;
   if (!card::CardBank::InRange(card)) {
     dialogs_.Inform(kNoSuchCardTitle, NoSuchCardMessage(card));
-    return reply;
-  }
-  if (!keys_.bank.HasRecord(card)) {
-    dialogs_.Inform(kNoSuchCardTitle, EmptyRecordMessage(card));
     return reply;
   }
 
@@ -120,6 +152,10 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
   if (*found) {
     sounds_.Play(kSoundAlreadyValidated);
     dialogs_.Inform(kPreviousTitle, PreviousValidationMessage(**found));
+    return reply;
+  }
+  if (!ReadIssuedForEntry(issued_folder_, dialogs_).Covers(card) &&
+      !dialogs_.Ask(kNotIssuedTitle, NotIssuedQuestion(1, card, card))) {
     return reply;
   }
 
@@ -139,6 +175,7 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
   if (completed) {
     sounds_.Play(kSoundBatchFull);
     reply = CloseBatch();
+    reply.notice = BatchCompleteNotice(batch_);
   } else {
     sounds_.Play(kSoundValidated);
     reply = Reply();

@@ -6,6 +6,7 @@
 // reply: enabled fields, emptied fields, focus, labels and the list's view.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,13 @@ struct BatchReply {
   BatchWindowView view;
   bool empty_lote = false;
   bool empty_cartela = false;
+  // A refused text stays selected, so that the reader's next scan replaces it.
+  bool select_lote = false;
+  bool select_cartela = false;
   Focus focus = Focus::Unchanged;
+  // LabelAviso: "Lote 3 completo", "Lote 3 salvo (100 cartelas).", or
+  // emptied when a batch opens; nullopt leaves it as it is.
+  std::optional<std::string> notice;
 
   // EnterCard only.
   EntryOutcome outcome = EntryOutcome::Ignored;
@@ -52,13 +59,18 @@ struct BatchReply {
 
 class BatchValidation {
  public:
-  BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds);
+  // With `issued_folder`, a card outside the register of issued cards of
+  // that folder is asked about before it is validated.
+  BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
+                  std::optional<std::filesystem::path> issued_folder = std::nullopt);
 
   BatchWindowView view() const;
 
   // FormActivate: the window was shown or came back to the front.
   BatchReply Activate();
   // EditLoteExit: a batch number opens the batch, "INICIA" clears the store.
+  // A text of seven or more digits is a card read by the bar-code reader
+  // after a batch was completed, not a batch number: it is refused.
   BatchReply LeaveLote(std::string_view text);
   // RBSalvaClick; the radio button is always unchecked again.
   BatchReply SaveBatch();
@@ -79,6 +91,7 @@ class BatchValidation {
   EntryKeys keys_;
   Dialogs& dialogs_;
   Sounds& sounds_;
+  std::optional<std::filesystem::path> issued_folder_;
   BatchState state_ = BatchState::NoBatch;
   std::int32_t batch_ = 0;
   std::int32_t highest_ = 0;

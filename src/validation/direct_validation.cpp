@@ -1,11 +1,31 @@
 #include "validation/direct_validation.h"
 
+#include "validation/issued_cards.h"
 #include "validation/validation_messages.h"
 
 namespace tavelao::validation {
 
-DirectValidation::DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs)
-    : store_(store), keys_(keys), dialogs_(dialogs) {}
+DirectValidation::DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs,
+                                   std::optional<std::filesystem::path> issued_folder)
+    : store_(store), keys_(keys), dialogs_(dialogs), issued_folder_(std::move(issued_folder)) {}
+
+bool DirectValidation::ConfirmUnissued(const CodeRange& codes) {
+  const IssuedCards issued = ReadIssuedForEntry(issued_folder_, dialogs_);
+  if (issued.empty()) return true;
+  std::int64_t count = 0;
+  std::int32_t first = 0;
+  std::int32_t last = 0;
+  // Only the cards this entry would add; a store that cannot be read is
+  // reported by the walk itself.
+  (void)WalkCodes(codes, keys_.bank.capacity(), [&](std::int32_t card) {
+    if (issued.Covers(card)) return true;
+    if (auto found = store_.Find(card); found && *found) return true;
+    if (count++ == 0) first = card;
+    last = card;
+    return true;
+  });
+  return count == 0 || dialogs_.Ask(kNotIssuedTitle, NotIssuedQuestion(count, first, last));
+}
 
 std::string DirectValidation::CountText() const { return std::to_string(store_.Count()); }
 
@@ -33,6 +53,10 @@ DirectEntryResult DirectValidation::Enter(std::string_view text) {
   }
 
   const CodeRange& codes = parsed.codes;
+  if (!ConfirmUnissued(codes)) {
+    result.outcome = EntryOutcome::Refused;
+    return result;
+  }
   // A range asks nothing, so its cards go to disk in one commit at its end;
   // a single entry may ask, and each card is on disk before the question.
   const bool bulk = !codes.single;

@@ -4,6 +4,7 @@
 // calls one of these and shows the view it gets back.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +37,10 @@ struct DirectEntryResult {
 
 class DirectValidation {
  public:
-  DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs);
+  // With `issued_folder`, a card outside the register of issued cards of
+  // that folder is asked about before it is validated.
+  DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs,
+                   std::optional<std::filesystem::path> issued_folder = std::nullopt);
 
   const DirectPanelView& view() const { return view_; }
 
@@ -49,10 +53,14 @@ class DirectValidation {
 
  private:
   std::string CountText() const;
+  // False when the entry names cards to add that were not issued and the
+  // operator does not want them.
+  bool ConfirmUnissued(const CodeRange& codes);
 
   ValidatedCards& store_;
   EntryKeys keys_;
   Dialogs& dialogs_;
+  std::optional<std::filesystem::path> issued_folder_;
   DirectPanelView view_;
 };
 

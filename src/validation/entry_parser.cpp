@@ -54,10 +54,35 @@ PartCheck CheckNumberWithDigit(std::string_view part) {
   // Letters fail before the digit is compared; a number too large for 32
   // bits only once its digit matched.
   if (!AllDigits(number)) return NotANumber(number);
-  if (static_cast<char32_t>(card::CheckDigit(EncodeUtf8(number))) != typed) {
-    return Refuse(kDigitTitle, std::string(kDigitMessage));
+  const char right = card::CheckDigit(EncodeUtf8(number));
+  if (static_cast<char32_t>(right) != typed) {
+    return Refuse(kDigitTitle, WrongDigitMessage(EncodeUtf8(number), right, EncodeUtf8(std::u32string(1, typed))));
   }
   return ReadNumber(number);
+}
+
+std::optional<PartCheck> CheckSeparatedDigit(std::string_view text) {
+  const std::u32string chars = DecodeUtf8(Trim(text));
+  if (chars.size() < 3 || !AllDigits(std::u32string_view(chars).substr(chars.size() - 1))) return std::nullopt;
+  std::size_t number_end = chars.size() - 1;
+  int hyphens = 0;
+  while (number_end > 0 && (chars[number_end - 1] == U' ' || chars[number_end - 1] == U'-')) {
+    hyphens += chars[number_end - 1] == U'-';
+    --number_end;
+  }
+  const std::u32string_view number = std::u32string_view(chars).substr(0, number_end);
+  const bool separated = number_end < chars.size() - 1;
+  if (!separated || hyphens > 1 || number.empty() || number.size() > 6 || !AllDigits(number)) return std::nullopt;
+  if (hyphens == 1 && number.size() >= 2 && number.size() <= 5 && CheckNumberWithDigit(EncodeUtf8(number)).card) {
+    return std::nullopt;
+  }
+  std::u32string joined(number);
+  joined += chars.back();
+  PartCheck checked = CheckNumberWithDigit(EncodeUtf8(joined));
+  if (checked.card && *checked.card != 0 && !card::CardBank::InRange(*checked.card)) {
+    return Refuse(kNoSuchCardTitle, NoSuchCardMessage(*checked.card));
+  }
+  return checked;
 }
 
 PartCheck CheckBarCode(std::string_view part, const EntryKeys& keys) {
@@ -103,6 +128,11 @@ ParsedDirectEntry ParseDirectEntry(std::string_view text, const EntryKeys& keys)
   const auto hyphen = std::u32string_view(chars).substr(0, kHyphenSearched).find(U'-');
   if (hyphen != std::u32string_view::npos) p = hyphen + 1;
   const std::u32string_view all(chars);
+  if (auto card = CheckSeparatedDigit(EncodeUtf8(all))) {
+    if (!card->card) return Refused(card->refusal);
+    if (*card->card == 0) return {};
+    return {Kind::Codes, {}, {*card->card, *card->card, true}};
+  }
   const std::string start_part = Trimmed(all.substr(0, std::min(p - 1, all.size())));
   const std::string end_part = p < all.size() ? Trimmed(all.substr(p)) : std::string();
 
@@ -136,6 +166,11 @@ ParsedBatchEntry ParseBatchEntry(std::string_view text, const EntryKeys& keys) {
   const std::string_view part = Trim(text);
   const std::size_t length = CharacterCount(part);
   if (length < 2) return {};
+  if (auto card = CheckSeparatedDigit(part)) {
+    if (!card->card) return {Kind::Refused, card->refusal, 0};
+    if (*card->card == 0) return {};
+    return {Kind::Card, {}, *card->card};
+  }
   const PartCheck checked = length == kBarCodeLength ? CheckBarCode(part, keys) : CheckNumberWithDigit(part);
   if (!checked.card) return {Kind::Refused, checked.refusal, 0};
   if (*checked.card == 0) return {};

@@ -44,6 +44,15 @@ struct PartCheck {
 // The number text (all but the last character) must be a 32-bit whole
 // number whose check digit is the last character.
 PartCheck CheckNumberWithDigit(std::string_view part);
+// A card as printed, "000001-9", or typed with its digit set apart by a
+// hyphen or spaces: "1-9", "000001 9". The number has one to six digits and
+// the digit is the last character. A hyphen after two to five digits that
+// already end in their own right digit keeps its older meaning, a range
+// whose one-character end is ignored ("19-1" is card 1); otherwise the text
+// names the card before the separator. nullopt when the text has another
+// shape; a card beyond the bank is refused here, so that it is never taken
+// for a sheet code.
+std::optional<PartCheck> CheckSeparatedDigit(std::string_view text);
 // Exactly 12 characters: card number (1-6), check digit (7, not examined),
 // authentication code (8-12) recomputed from the bank and the password.
 PartCheck CheckBarCode(std::string_view part, const EntryKeys& keys);
@@ -64,8 +73,8 @@ struct ParsedDirectEntry {
   CodeRange codes;  // Codes
 };
 
-// Enter in the direct panel's field: number with digit, bar-code text,
-// range or sheet codes. Only the first 25 characters are read.
+// Enter in the direct panel's field: number with digit (also as printed,
+// "000001-9"), bar-code text, range or sheet codes. Only the first 25 characters are read.
 ParsedDirectEntry ParseDirectEntry(std::string_view text, const EntryKeys& keys);
 
 struct ParsedBatchEntry {
@@ -75,8 +84,8 @@ struct ParsedBatchEntry {
   std::int32_t card = 0;  // Card: not 0, but not checked against the bank
 };
 
-// Enter in the batch window's field "Cartela": one number with digit or one
-// bar-code text; no ranges, no sheet codes.
+// Enter in the batch window's field "Cartela": one number with digit (also
+// as printed) or one bar-code text; no ranges, no sheet codes.
 ParsedBatchEntry ParseBatchEntry(std::string_view text, const EntryKeys& keys);
 
 inline constexpr std::int32_t kFirstSheetCode = 200'001;

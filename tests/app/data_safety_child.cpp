@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
 
   app.Choose("Menu1");
   app.Type("EditCI", QStringLiteral("41"));
-  app.Type("EditQT", QStringLiteral("1"));
+  app.Type("EditQT", QStringLiteral("2"));  // card 42 is validated below: issued here
   app.Click("ButtonOK");
   auto* save = app.form().findChild<QToolButton*>(QStringLiteral("ButtonSalvaPDF"));
   if (save == nullptr) return 2;

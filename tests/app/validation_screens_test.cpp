@@ -1,19 +1,26 @@
 // The direct panel and the batch window driven through their widgets.
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/ui/main_form.h"
 #include "app_harness.h"
 #include "card/card_identity.h"
+#include "common/text.h"
+#include "issue/issue_run.h"
 #include "support/temp_folder.h"
 #include "validation/ui/batch_window.h"
 #include "validation/ui/direct_panel.h"
@@ -71,7 +78,7 @@ TEST_F(DirectPanel, AnEntryTwiceAsksAndRemovesTheCard) {
   EXPECT_EQ(Label("LabelValidadas"), "1");
   EXPECT_EQ(In<QLineEdit>(panel, "EditVal")->text(), "");
   ASSERT_EQ(Grid()->model()->rowCount(), 1);
-  EXPECT_EQ(Cell(Grid(), 0, 0), "1");
+  EXPECT_EQ(Cell(Grid(), 0, 0), "000001");
   EXPECT_EQ(Cell(Grid(), 0, 3), QString::fromStdString(std::string(app.workspace().bank.CardNumber(1, 1))));
 
   app.dialogs.AnswerYes();
@@ -88,7 +95,7 @@ TEST_F(DirectPanel, ARangeFillsTheGridInCardOrderAndAWrongDigitKeepsTheText) {
   EXPECT_EQ(Label("LabelValidadas"), "10");
   EXPECT_EQ(Label("LabelUltval"), "9");
   ASSERT_EQ(Grid()->model()->rowCount(), 10);
-  for (int row = 0; row < 10; ++row) EXPECT_EQ(Cell(Grid(), row, 0), QString::number(row + 1));
+  for (int row = 0; row < 10; ++row) EXPECT_EQ(Cell(Grid(), row, 0), QString::fromStdString(SixDigits(row + 1)));
   EXPECT_EQ(Grid()->currentIndex().row(), 9);
 
   Enter("18");
@@ -121,10 +128,10 @@ TEST_F(DirectPanel, TheGridEditsInPlaceAndRefusesARepeatedCard) {
   QAbstractItemModel* model = Grid()->model();
   EXPECT_FALSE(model->setData(model->index(0, 0), "2"));
   EXPECT_NE(app.dialogs.last().text.find("Validadas"), std::string::npos) << app.dialogs.last().text;
-  EXPECT_EQ(Cell(Grid(), 0, 0), "1");
+  EXPECT_EQ(Cell(Grid(), 0, 0), "000001");
 
   ASSERT_TRUE(model->setData(model->index(0, 0), "500"));
-  EXPECT_EQ(Cell(Grid(), 2, 0), "500");  // moved to its place in card order
+  EXPECT_EQ(Cell(Grid(), 2, 0), "000500");  // moved to its place in card order
   EXPECT_EQ(Cell(Grid(), 2, 3), QString::fromStdString(std::string(app.workspace().bank.CardNumber(500, 1))));
 
   Grid()->setFocus();
@@ -180,7 +187,7 @@ TEST_F(BatchWindow, ABatchTakesCardsInEntryOrderAndIsSavedAndReopened) {
   ASSERT_EQ(List()->model()->rowCount(), 2);
   EXPECT_EQ(Cell(List(), 1, 0), "7");
   EXPECT_EQ(Cell(List(), 1, 1), "2");
-  EXPECT_EQ(Cell(List(), 1, 2), "12");
+  EXPECT_EQ(Cell(List(), 1, 2), "000012");
   EXPECT_EQ(In<QLabel>(window, "LabelValidadas")->text(), "2");
 
   QTest::mouseClick(In<QRadioButton>(window, "RBSalva"), Qt::LeftButton);
@@ -229,6 +236,157 @@ TEST_F(BatchWindow, ACardValidatedDirectlyIsReportedAndAHundredthEntryClosesTheB
   window->FormActivate();
   EXPECT_TRUE(Enabled("EditLote"));
   EXPECT_EQ(List()->model()->rowCount(), 0);
+}
+
+TEST_F(DirectPanel, CardsAsPrintedAndARefusedEntryIsSelected) {
+  Enter("000001-9");
+  EXPECT_EQ(Label("LabelUltval"), "1");
+  app.dialogs.AnswerYes();
+  Enter("1-9");
+  EXPECT_EQ(app.dialogs.last().title, "Exclusão de cartela");
+  Enter("000001 9");
+  EXPECT_EQ(Label("LabelValidadas"), "1");
+  EXPECT_TRUE(Grid()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+
+  Enter("000002-4");
+  EXPECT_EQ(app.dialogs.last().text, "O dígito da cartela 2 é 7, não 4.");
+  QLineEdit* field = In<QLineEdit>(panel, "EditVal");
+  EXPECT_EQ(field->selectedText(), "000002-4") << "the next scan replaces it";
+  QTest::keyClicks(field, "27");
+  EXPECT_EQ(field->text(), "27");
+
+  app.dialogs.AnswerNo();
+  QTest::mouseClick(In<QPushButton>(panel, "ButtonInival"), Qt::LeftButton);
+  EXPECT_EQ(app.form().focusWidget(), field);
+}
+
+TEST_F(DirectPanel, EditingACellKeepsTheGridWhereItWas) {
+  Enter(Typed(1) + "-" + Typed(200));
+  Grid()->scrollTo(Grid()->model()->index(120, 3), QAbstractItemView::PositionAtTop);
+  Grid()->setCurrentIndex(Grid()->model()->index(120, 3));
+  const int scroll = Grid()->verticalScrollBar()->value();
+  ASSERT_GT(scroll, 0);
+  ASSERT_TRUE(Grid()->model()->setData(Grid()->model()->index(120, 3), "77"));
+  EXPECT_EQ(Grid()->verticalScrollBar()->value(), scroll);
+  EXPECT_EQ(Grid()->currentIndex().row(), 120);
+}
+
+TEST_F(DirectPanel, IssuedCardsFromTheIssuePanelAreTheOnesNotAskedAbout) {
+  app.Choose("Menu1");
+  app.Type("EditCI", "1");
+  app.Type("EditQT", "10");
+  app.Click("ButtonOK");
+  app.Choose("MenuDireta");
+  Enter("000010-8");
+  EXPECT_EQ(Label("LabelUltval"), "10");
+  const std::size_t boxes = app.dialogs.shown.size();
+
+  app.dialogs.AnswerNo();
+  Enter(Typed(999));
+  ASSERT_EQ(app.dialogs.shown.size(), boxes + 1);
+  EXPECT_EQ(app.dialogs.last().text, "A cartela 999 não foi emitida. Validar mesmo assim?");
+  EXPECT_EQ(Label("LabelValidadas"), "1");
+  app.dialogs.AnswerYes();
+  Enter(Typed(999));
+  EXPECT_EQ(Label("LabelUltval"), "999");
+}
+
+// Boxes as the reader meets them: while a question is up, the next card is
+// typed into it, digits and Enter, before the operator answers.
+class ScanningDialogs : public ScriptedDialogs {
+ public:
+  bool Ask(std::string_view title, std::string_view text) override {
+    if (!scan.isEmpty()) {
+      QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.show();
+      QTest::keyClicks(&box, scan);
+      QTest::keyClick(&box, Qt::Key_Return);
+      answered_by_scan = box.clickedButton() != nullptr;
+      scan.clear();
+    }
+    return ScriptedDialogs::Ask(title, text);
+  }
+  QString scan;
+  bool answered_by_scan = false;
+};
+
+TEST(DirectPanelScanner, ACardReadWhileTheQuestionIsOpenWaitsForTheAnswer) {
+  TempFolder dir;
+  auto ws = session::RunStartup(dir.path(), {});
+  ASSERT_TRUE(ws) << ws.error();
+  ScanningDialogs dialogs;
+  SilentSounds sounds;
+  ScriptedColours colours;
+  app::TMainForm form(**ws, app::Services{dialogs, sounds, colours});
+  form.show();
+  form.MenuEntry(QStringLiteral("MenuDireta"))->trigger();
+  auto* field = form.findChild<QLineEdit*>(QStringLiteral("EditVal"));
+  ASSERT_TRUE(field);
+  auto enter = [field](const QString& text) {
+    field->setFocus();
+    field->setText(text);
+    QTest::keyClick(field, Qt::Key_Return);
+  };
+  enter("19");
+  dialogs.scan = "27";
+  dialogs.AnswerNo();
+  enter("19");
+  EXPECT_FALSE(dialogs.answered_by_scan);
+  EXPECT_EQ(dialogs.shown.back().text, "Cartela já validada. Exclui da validação?");
+  EXPECT_EQ(*(*ws)->validation.Count(), 2) << "card 1 kept, card 2 validated after the answer";
+  EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LabelUltval"))->text(), "2");
+  EXPECT_EQ(sounds.played, std::vector<std::string>{"beep.wav"});
+}
+
+TEST_F(BatchWindow, ScannerFriendlyBatches) {
+  OpenBatch("3");
+  EnterCard("000001-9");
+  EnterCard("1-9");
+  EXPECT_EQ(app.dialogs.last().text, "Cartela já validada no lote 3 lançamento 1.");
+  EXPECT_EQ(In<QLineEdit>(window, "EditVal")->selectedText(), "1-9");
+  EnterCard("000002 7");
+  EnterCard(Typed(10001));  // no bank record without the complement file
+  EXPECT_EQ(List()->model()->rowCount(), 3);
+
+  app.dialogs.AnswerNo();
+  QTest::mouseClick(In<QRadioButton>(window, "RBExclui"), Qt::LeftButton);
+  EXPECT_EQ(window->focusWidget(), In<QLineEdit>(window, "EditVal"));
+
+  EnterCard(Typed(3));
+  QTest::mouseClick(In<QRadioButton>(window, "RBSalva"), Qt::LeftButton);
+  EXPECT_EQ(In<QLabel>(window, "LabelAviso")->text(), "Lote 3 salvo (4 cartelas).");
+  EXPECT_EQ(In<QLineEdit>(window, "EditVal")->text(), "");
+
+  OpenBatch("5");
+  for (int card = 101; card <= 200; ++card) EnterCard(Typed(card));
+  EXPECT_EQ(In<QLabel>(window, "LabelAviso")->text(), "Lote 5 completo");
+  // The next scan lands in "Lote": refused, never a batch 2011.
+  OpenBatch("0002011");
+  EXPECT_EQ(app.dialogs.last().title, "Número de lote");
+  EXPECT_TRUE(Enabled("EditLote"));
+  EXPECT_EQ(In<QLineEdit>(window, "EditLote")->selectedText(), "0002011");
+}
+
+TEST_F(BatchWindow, SoundsAreFoundWhateverTheCaseOfTheirNames) {
+  { std::ofstream(dir.path() / "BEEP.WAV") << "RIFF"; }
+  OpenBatch("1");
+  EnterCard(Typed(5));
+  EXPECT_EQ(app.sounds.played, std::vector<std::string>{"BEEP.WAV"});
+}
+
+TEST_F(BatchWindow, ACardNotIssuedIsAskedAbout) {
+  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {1, 10}, SystemClock()));
+  OpenBatch("2");
+  app.dialogs.AnswerNo();
+  EnterCard(Typed(999));
+  EXPECT_EQ(app.dialogs.last().text, "A cartela 999 não foi emitida. Validar mesmo assim?");
+  EXPECT_EQ(List()->model()->rowCount(), 0);
+  app.dialogs.AnswerYes();
+  EnterCard(Typed(999));
+  EnterCard(Typed(7));
+  EXPECT_EQ(List()->model()->rowCount(), 2);
+  EXPECT_EQ(app.dialogs.shown.size(), 2u);
 }
 
 }  // namespace

@@ -50,9 +50,7 @@ TEST(CliValida, DirectEntriesOneLineEach) {
   EXPECT_EQ(lines[1].rfind("19: nenhuma cartela validada", 0), 0u) << lines[1];
   EXPECT_NE(lines[1].find("Exclui da validação? Não"), std::string::npos) << lines[1];
   EXPECT_EQ(lines[2], "3000028: descartada: não é um código de folha válido");
-  EXPECT_EQ(lines[3],
-            "17: recusada — Verificação do dígito da cartela: O dígito da cartela não bate com o calculado pelo "
-            "sistema.");
+  EXPECT_EQ(lines[3], "17: recusada — Verificação do dígito da cartela: O dígito da cartela 1 é 9, não 7.");
   EXPECT_EQ(Stored(dir).size(), 10u);
 
   const auto removed = RunCli(dir.path(), "valida --exclui 19");
@@ -100,6 +98,44 @@ TEST(CliValida, UsageErrors) {
   EXPECT_EQ(RunCli(dir.path(), "valida --lote").status, 2);
   EXPECT_EQ(RunCli(dir.path(), "valida --outra 19").status, 2);
   EXPECT_TRUE(Stored(dir).empty());
+}
+
+TEST(CliValida, CardsAsPrintedInBothModes) {
+  TempFolder dir;
+  const auto direct = RunCli(dir.path(), "valida 000001-9 1-9 \"000002 7\" 000003-4");
+  const auto lines = Lines(direct.out);
+  ASSERT_EQ(lines.size(), 4u) << direct.out << direct.err;
+  EXPECT_EQ(lines[0].rfind("000001-9: cartela 000001 validada", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("1-9: nenhuma cartela validada", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[2].rfind("000002 7: cartela 000002 validada", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[3], "000003-4: recusada — Verificação do dígito da cartela: O dígito da cartela 3 é 5, não 4.");
+  const auto batch = RunCli(dir.path(), "valida --lote 2 000010-8");
+  EXPECT_EQ(batch.out, "000010-8: cartela 000010 validada no lote 2, lançamento 1; cartelas validadas 3\n");
+}
+
+TEST(CliValida, ACardNotIssuedNeedsForca) {
+  TempFolder dir;
+  const auto issued = RunCli(dir.path(), "emite --modelo 1 --inicial 1 --quantidade 10 --pdf c.pdf");
+  ASSERT_EQ(issued.status, 0) << issued.err;
+  auto table = session::OpenIssued(dir.path());
+  ASSERT_TRUE(table) << table.error();
+  auto rows = table->Select();
+  ASSERT_EQ(rows->size(), 1u);
+  EXPECT_EQ((*rows)[0].record.Int("Inicial"), 1);
+  EXPECT_EQ((*rows)[0].record.Int("Final"), 10);
+  EXPECT_TRUE((*rows)[0].record.DateValue("Data"));
+  table->Close();
+
+  const auto refused = RunCli(dir.path(), "valida 108 9997 --lote 4");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(Lines(refused.out).at(1),
+            "9997: recusada — Cartela não emitida: A cartela 999 não foi emitida. Validar mesmo assim? Não (use "
+            "--forca para validá-la mesmo assim)");
+  const auto direct = RunCli(dir.path(), "valida 9997");
+  EXPECT_NE(direct.out.find("use --forca"), std::string::npos) << direct.out;
+  const auto forced = RunCli(dir.path(), "valida --forca 9997");
+  EXPECT_EQ(forced.status, 0) << forced.out;
+  EXPECT_EQ(Stored(dir).size(), 2u);
 }
 
 }  // namespace

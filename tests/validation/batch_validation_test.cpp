@@ -157,13 +157,11 @@ TEST_F(BatchTest, RefusedEntries) {
   window->EnterCard("1200011");
   EXPECT_EQ(dialogs.last().title, "Cartela inexistente");
   EXPECT_EQ(dialogs.last().text, "A cartela 120001 não existe: o banco de cartelas vai de 1 a 120000.");
-  window->EnterCard("100013");
-  EXPECT_EQ(dialogs.last().text, "A cartela 010001 não está no banco de cartelas desta instalação.");
   window->EnterCard("000001929553");
   EXPECT_EQ(dialogs.last().title, "Senha de autenticação");
   window->EnterCard("17");
   EXPECT_EQ(dialogs.last().title, "Verificação do dígito da cartela");
-  EXPECT_EQ(dialogs.shown.size(), 5u);
+  EXPECT_EQ(dialogs.shown.size(), 4u);
   EXPECT_TRUE(sounds.played.empty());
   EXPECT_EQ(store->Count(), 0);
 
@@ -171,6 +169,41 @@ TEST_F(BatchTest, RefusedEntries) {
   const BatchReply scanned = window->EnterCard(Scanned(42));
   EXPECT_EQ(scanned.card, 42);
   EXPECT_EQ(scanned.entry, 1);
+}
+
+TEST_F(BatchTest, ACardWithAnEmptyBankRecordIsValidatedAndARepeatHasItsOwnMessage) {
+  window->LeaveLote("7");
+  const BatchReply empty = window->EnterCard("100013");  // card 10001: no complement file
+  EXPECT_EQ(empty.outcome, EntryOutcome::Done);
+  EXPECT_EQ(empty.entry, 1);
+  EXPECT_TRUE(dialogs.shown.empty());
+  const BatchReply again = window->EnterCard("100013");
+  EXPECT_EQ(again.outcome, EntryOutcome::Refused);
+  EXPECT_TRUE(again.select_cartela);
+  EXPECT_EQ(dialogs.last().text, "Cartela já validada no lote 7 lançamento 1.");
+}
+
+TEST_F(BatchTest, ANoticeAfterAHundredAndWhenSavedAndAScanIsNoBatchNumber) {
+  window->LeaveLote("3");
+  EnterCards(1, 37);
+  const BatchReply saved = window->SaveBatch();
+  EXPECT_EQ(saved.notice, "Lote 3 salvo (37 cartelas).");
+  EXPECT_TRUE(saved.empty_cartela);
+  EXPECT_EQ(window->LeaveLote("3").notice, "") << "opening a batch empties the notice";
+  EnterCards(38, 62);
+  const BatchReply full = window->EnterCard(Typed(100));
+  EXPECT_TRUE(full.batch_completed);
+  EXPECT_EQ(full.notice, "Lote 3 completo");
+
+  // The reader's next card lands in "Lote": refused, selected, no batch.
+  const BatchReply scan = window->LeaveLote("0001019");
+  EXPECT_EQ(scan.view.state, BatchState::NoBatch);
+  EXPECT_TRUE(scan.select_lote);
+  EXPECT_EQ(dialogs.last().title, "Número de lote");
+  EXPECT_EQ(window->LeaveLote("4").view.state, BatchState::Open);
+
+  dialogs.AnswerNo();
+  EXPECT_EQ(window->RemoveBatch().focus, Focus::Cartela) << "No goes back to scanning";
 }
 
 TEST_F(BatchTest, IniciaClearsTheWholeStoreAfterAsking) {

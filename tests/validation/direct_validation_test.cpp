@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "issue/issue_run.h"
 #include "validation_fixture.h"
 
 namespace tavelao::validation {
@@ -167,6 +168,41 @@ TEST_F(DirectTest, ClearingAsksFirst) {
   EXPECT_EQ(cleared.count, "0");
   EXPECT_EQ(cleared.last_validated, "");
   EXPECT_TRUE(CardsOnDisk().empty());
+}
+
+class FixedClock : public Clock {
+ public:
+  std::chrono::system_clock::time_point Now() const override { return std::chrono::system_clock::from_time_t(0); }
+};
+
+TEST_F(DirectTest, ACardOutsideTheIssuedRangesIsAskedAbout) {
+  DirectValidation checked(*store, keys, dialogs, dir.path());
+  // Nothing issued here yet: the cards were printed elsewhere.
+  EXPECT_EQ(checked.Enter(Typed(999)).added, std::vector<std::int32_t>{999});
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {1, 10}, FixedClock()));
+  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {41, 50}, FixedClock()));
+  EXPECT_EQ(checked.Enter(Typed(45)).added, std::vector<std::int32_t>{45});
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  dialogs.AnswerNo();
+  const DirectEntryResult no = checked.Enter(Typed(998));
+  EXPECT_EQ(no.outcome, EntryOutcome::Refused);
+  EXPECT_EQ(dialogs.last().title, "Cartela não emitida");
+  EXPECT_EQ(dialogs.last().text, "A cartela 998 não foi emitida. Validar mesmo assim?");
+  dialogs.AnswerYes();
+  EXPECT_EQ(checked.Enter("000998-" + std::string(1, card::CheckDigit(998))).added, std::vector<std::int32_t>{998});
+
+  // A range asks once, for the cards it would add; No adds none of them.
+  dialogs.AnswerNo();
+  EXPECT_EQ(checked.Enter(Typed(9) + "-" + Typed(12)).outcome, EntryOutcome::Refused);
+  EXPECT_EQ(dialogs.last().text, "2 cartelas desta entrada, da 11 à 12, não foram emitidas. Validar mesmo assim?");
+  EXPECT_EQ(store->Count(), 3);
+  // An issued card already validated asks only about its removal.
+  dialogs.AnswerNo();
+  checked.Enter(Typed(45));
+  EXPECT_EQ(dialogs.last().title, "Exclusão de cartela");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ void ExpectConversionError(const Refusal& refusal, const std::string& part) {
 void ExpectDigitRefusal(const Refusal& refusal) {
   EXPECT_FALSE(refusal.conversion_error);
   EXPECT_EQ(refusal.title, "Verificação do dígito da cartela");
-  EXPECT_EQ(refusal.text, "O dígito da cartela não bate com o calculado pelo sistema.");
+  EXPECT_EQ(refusal.text.rfind("O dígito da cartela ", 0), 0u) << refusal.text;
 }
 
 TEST_F(EntryParserTest, NumberWithDigit) {
@@ -55,6 +55,35 @@ TEST_F(EntryParserTest, NumberWithDigit) {
   // Too large for 32 bits: the digit is compared first, then the number read.
   ExpectDigitRefusal(CheckNumberWithDigit("99999999991").refusal);
   ExpectConversionError(CheckNumberWithDigit("99999999990").refusal, "9999999999");
+}
+
+TEST_F(EntryParserTest, AWrongDigitNamesTheCardsDigit) {
+  EXPECT_EQ(CheckNumberWithDigit("14").refusal.text, "O dígito da cartela 1 é 9, não 4.");
+  EXPECT_EQ(Direct("000001-4").refusal.text, "O dígito da cartela 1 é 9, não 4.");
+  EXPECT_EQ(Batch("10-4").refusal.text, "O dígito da cartela 10 é 8, não 4.");
+  EXPECT_EQ(Direct("19-107").refusal.text, "O dígito da cartela 10 é 8, não 7.");
+}
+
+TEST_F(EntryParserTest, CardsAsPrintedOrWithTheirDigitApart) {
+  for (const char* text : {"000001-9", "1-9", "000001 9", "19", " 000001 - 9 ", "1 9"}) {
+    ExpectCodes(Direct(text), 1, 1, true);
+    EXPECT_EQ(Batch(text).card, 1) << text;
+  }
+  ExpectCodes(Direct("000019-1"), 19, 19, true);  // as printed on card 19
+  ExpectCodes(Direct("12-4"), 12, 12, true);      // "12" is no card 1 with digit 2
+  ExpectCodes(Direct("19 1"), 19, 19, true);
+  // The older meaning stands where there was one: "19-1" is card 1, its
+  // one-character end part ignored; ranges and sheet codes are untouched.
+  ExpectCodes(Direct("19-1"), 1, 1, true);
+  ExpectCodes(Direct("19-108"), 1, 10, false);
+  ExpectCodes(Direct("3000010-3000044"), 300'001, 300'004, false);
+  ExpectCodes(Direct("3000010-1"), 300'001, 300'001, true);
+  // Six digits as printed always name a card, never a sheet.
+  const ParsedDirectEntry beyond = Direct("300001-0");
+  ASSERT_EQ(beyond.kind, Kind::Refused);
+  EXPECT_EQ(beyond.refusal.title, "Cartela inexistente");
+  EXPECT_EQ(Direct("000000-0").kind, Kind::Nothing);
+  EXPECT_EQ(Direct("1--9").kind, Kind::Nothing) << "two hyphens are no card";
 }
 
 TEST_F(EntryParserTest, BarCodeNeedsThePasswordAndItsCode) {

@@ -200,6 +200,8 @@ void PanelFiltraCar::ButtonOkClick() {
   if (RunIssue(card_file_, workspace.folder, workspace.bank, first, quantity, dialogs) != IssueOutcome::kIssued) {
     return;
   }
+  // Read before the print, which may hand the card file over or delete it.
+  auto issued = CardFileRange(card_file_);
   layouts::PrintRequest request;
   request.model_code = model_code();
   request.number_box_text = app::ToUtf8(number_->text());
@@ -211,6 +213,11 @@ void PanelFiltraCar::ButtonOkClick() {
   if (!printed) {
     dialogs.Inform(kTitle, printed.error());
     return;
+  }
+  if (printed->kind != layouts::PrintKind::kNothingPrinted) {
+    Status recorded = issued ? Status() : Status(std::move(issued).take_error());
+    if (recorded && *issued) recorded = RecordIssuedRange(workspace.folder, **issued, SystemClock());
+    if (!recorded) dialogs.Inform(kTitle, "A emissão não foi anotada em Emitidas.cds: " + recorded.error());
   }
   if (printed->number_box_text) number_->setText(app::ToQString(*printed->number_box_text));
   if (printed->narrow_panel) {

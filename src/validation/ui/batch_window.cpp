@@ -16,14 +16,32 @@
 #include "app/ui/main_form.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/upper_case_validator.h"
+#include "common/folder_files.h"
+#include "validation/ui/scan_hold_back.h"
 #include "validation/ui/validation_grid_model.h"
+#include "validation/validation_messages.h"
 #include "validation/validation_store.h"
 
 namespace tavelao::validation {
+
+class TFormInc::FolderSounds : public Sounds {
+ public:
+  FolderSounds(Sounds& sounds, std::filesystem::path folder) : sounds_(sounds), folder_(std::move(folder)) {}
+  void Play(const std::string& file_name) override {
+    sounds_.Play(FindFileIgnoringCase(folder_, file_name).value_or(file_name));
+  }
+
+ private:
+  Sounds& sounds_;
+  std::filesystem::path folder_;
+};
+
 TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved)
     : QWidget(&form, Qt::Window),
-      batch_(store, keys, form.services().dialogs, form.services().sounds),
-      batch_saved_(std::move(batch_saved)) {
+      sounds_(std::make_unique<FolderSounds>(form.services().sounds, form.workspace().folder)),
+      batch_(store, keys, form.services().dialogs, *sounds_, form.workspace().folder),
+      batch_saved_(std::move(batch_saved)),
+      dialogs_(form.services().dialogs) {
   setObjectName(QStringLiteral("TFormInc"));
   setWindowTitle(QStringLiteral("Validação por lote"));
 
@@ -83,6 +101,15 @@ TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys,
   count_row->addStretch();
   layout->addLayout(count_row);
 
+  // Said where the operator looks, without a box to click away between scans.
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("LabelAviso"));
+  QFont notice_font = notice_->font();
+  notice_font.setBold(true);
+  notice_font.setPointSize(notice_font.pointSize() + 4);
+  notice_->setFont(notice_font);
+  layout->addWidget(notice_);
+
   connect(lote_, &QLineEdit::editingFinished, this, &TFormInc::EditLoteExit);
   connect(cartela_, &QLineEdit::returnPressed, this, &TFormInc::SaiEnterV);
   connect(save_, &QRadioButton::clicked, this, &TFormInc::RBSalvaClick);
@@ -91,6 +118,8 @@ TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys,
   initial.view = batch_.view();
   Apply(initial);
 }
+
+TFormInc::~TFormInc() = default;
 
 void TFormInc::Open() {
   show();
@@ -105,7 +134,23 @@ void TFormInc::EditLoteExit() {
 }
 void TFormInc::RBSalvaClick() { Apply(batch_.SaveBatch()); }
 void TFormInc::RBExcluiClick() { Apply(batch_.RemoveBatch()); }
-void TFormInc::SaiEnterV() { Apply(batch_.EnterCard(app::ToUtf8(cartela_->text()))); }
+void TFormInc::SaiEnterV() {
+  ScanHoldBack::Held held;
+  {
+    ScanHoldBack hold([this] { sounds_->Play(kSoundValidated); });
+    Apply(batch_.EnterCard(app::ToUtf8(cartela_->text())));
+    held = hold.Take();
+  }
+  for (const QString& scan : held.scans) {
+    if (!cartela_->isEnabled()) {
+      dialogs_.Inform(kNotABatchTitle, HeldAfterBatchMessage(batch_.view().batch, app::ToUtf8(scan)));
+      continue;
+    }
+    cartela_->setText(scan);
+    SaiEnterV();
+  }
+  if (!held.typing.isEmpty() && cartela_->isEnabled()) cartela_->setText(held.typing);
+}
 
 void TFormInc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
@@ -133,6 +178,7 @@ void TFormInc::Apply(const BatchReply& reply) {
   const BatchWindowView& view = reply.view;
   if (reply.empty_lote) lote_->clear();
   if (reply.empty_cartela) cartela_->clear();
+  if (reply.notice) notice_->setText(app::ToQString(*reply.notice));
   lote_->setEnabled(view.lote_enabled);
   choice_->setEnabled(view.choice_enabled);
   cartela_->setEnabled(view.cartela_enabled);
@@ -143,6 +189,8 @@ void TFormInc::Apply(const BatchReply& reply) {
   if (model_->rowCount() > 0) list_->scrollToBottom();
   if (reply.focus == Focus::Lote) lote_->setFocus();
   if (reply.focus == Focus::Cartela) cartela_->setFocus();
+  if (reply.select_lote) lote_->selectAll();
+  if (reply.select_cartela) cartela_->selectAll();
 }
 
 }  // namespace tavelao::validation

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 #include "validation/batch_validation.h"
 
@@ -31,6 +32,7 @@ class TFormInc : public QWidget {
  public:
   // `batch_saved` runs after each batch is saved or completed.
   TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved);
+  ~TFormInc() override;
 
   // "Validação por lote" (MenuLoteClick): shown, to the front, cursor in "Lote".
   void Open();
@@ -49,9 +51,14 @@ class TFormInc : public QWidget {
  private:
   void Apply(const BatchReply& reply);
 
+  // The window's sounds, found in the folder whatever the case of their names.
+  class FolderSounds;
+
   bool returning_from_box_ = false;
+  std::unique_ptr<FolderSounds> sounds_;
   BatchValidation batch_;
   std::function<void()> batch_saved_;
+  Dialogs& dialogs_;
   ValidationGridModel* model_ = nullptr;
   QLineEdit* lote_ = nullptr;
   QFrame* choice_ = nullptr;
@@ -60,6 +67,7 @@ class TFormInc : public QWidget {
   QButtonGroup* choices_ = nullptr;
   QLineEdit* cartela_ = nullptr;
   QLabel* count_ = nullptr;
+  QLabel* notice_ = nullptr;  // LabelAviso
   QTableView* list_ = nullptr;
 };
 

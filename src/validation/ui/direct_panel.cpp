@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include "app/ui/panel_style.h"
 #include "app/ui/qt_text.h"
 #include "common/text.h"
+#include "validation/ui/scan_hold_back.h"
 #include "validation/ui/validation_grid_model.h"
 #include "validation/validation_messages.h"
 #include "validation/validation_store.h"
@@ -41,7 +43,7 @@ QLabel* MakeValueLabel(const QString& name, QWidget* parent) {
 }  // namespace
 
 PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
-    : form_(form), store_(store), direct_(store, keys, form.services().dialogs) {
+    : form_(form), store_(store), direct_(store, keys, form.services().dialogs, form.workspace().folder) {
   setObjectName(QStringLiteral("PanelValidacao"));
   app::StylePanel(*this);
 
@@ -87,6 +89,7 @@ PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, Ent
   grid_->setMinimumSize(760, 300);
   grid_->installEventFilter(this);
   layout->addWidget(grid_);
+  KeepGridPosition();
 
   auto* help = new QPlainTextEdit(QString::fromUtf8(kHelp), this);
   help->setObjectName(QStringLiteral("MemoAjuda"));
@@ -120,15 +123,33 @@ void PanelValidacao::Open() {
 }
 
 void PanelValidacao::SaiEnter() {
-  const DirectEntryResult result = direct_.Enter(app::ToUtf8(entry_->text()));
+  ScanHoldBack::Held held;
+  DirectEntryResult result;
+  {
+    ScanHoldBack hold([this] { form_.services().sounds.Play(kSoundValidated); });
+    result = direct_.Enter(app::ToUtf8(entry_->text()));
+    held = hold.Take();
+  }
   // Cards added before a stop stay validated, so the grid shows them too.
   if (!result.added.empty() || !result.removed.empty()) {
     model_->Reload();
     ShowLastRecord();
   }
-  if (!result.refresh()) return;
-  ShowView(result.view);
-  entry_->clear();
+  if (result.refresh()) {
+    ShowView(result.view);
+    entry_->clear();
+  } else if (result.outcome != EntryOutcome::Ignored) {
+    // Kept for correction, but the reader's next scan replaces it.
+    entry_->setFocus();
+    entry_->selectAll();
+  }
+  // The cards read while a box was open, in the order they came; the last
+  // one without its Enter waits in the field.
+  for (const QString& scan : held.scans) {
+    entry_->setText(scan);
+    SaiEnter();
+  }
+  if (!held.typing.isEmpty()) entry_->setText(held.typing);
 }
 
 void PanelValidacao::BitBtn3Click() {
@@ -139,6 +160,7 @@ void PanelValidacao::BitBtn3Click() {
 void PanelValidacao::ButtonInivalClick() {
   ShowView(direct_.Clear());
   model_->Reload();
+  entry_->setFocus();
 }
 
 void PanelValidacao::ButtonSaiValClick() {
@@ -160,6 +182,25 @@ bool PanelValidacao::eventFilter(QObject* watched, QEvent* event) {
 void PanelValidacao::ShowView(const DirectPanelView& view) {
   last_->setText(app::ToQString(view.last_validated));
   count_->setText(app::ToQString(view.count));
+}
+
+void PanelValidacao::KeepGridPosition() {
+  // An edited cell reads the model again (a new number moves its record);
+  // the operator stays on the rows being looked at.
+  auto scroll = std::make_shared<int>(0);
+  auto current = std::make_shared<QPair<int, int>>(-1, -1);
+  connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this, scroll, current] {
+    *scroll = grid_->verticalScrollBar()->value();
+    *current = {grid_->currentIndex().row(), grid_->currentIndex().column()};
+  });
+  connect(model_, &QAbstractItemModel::modelReset, this, [this, scroll, current] {
+    grid_->verticalScrollBar()->setRange(0, std::max(0, model_->rowCount() - 1));
+    grid_->verticalScrollBar()->setValue(*scroll);
+    if (current->first >= 0 && current->first < model_->rowCount()) {
+      grid_->selectionModel()->setCurrentIndex(model_->index(current->first, current->second),
+                                               QItemSelectionModel::NoUpdate);
+    }
+  });
 }
 
 void PanelValidacao::ShowLastRecord() {

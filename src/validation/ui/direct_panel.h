@@ -40,6 +40,8 @@ class PanelValidacao : public QFrame {
  private:
   void ShowView(const DirectPanelView& view);
   void ShowLastRecord();
+  // Keeps the grid where it was while its model is read again.
+  void KeepGridPosition();
   // Ctrl+Delete in the grid removes the record under the cursor, after asking.
   void RemoveCurrentRecord();
 

@@ -2,9 +2,17 @@
 
 #include "app/ui/qt_text.h"
 #include "common/dialogs.h"
+#include "common/text.h"
 #include "validation/validation_store.h"
 
 namespace tavelao::validation {
+namespace {
+
+bool IsCardCell(const std::string& field) {
+  return field.size() >= 2 && field[0] == 'N' && field[1] >= '1' && field[1] <= '9';
+}
+
+}  // namespace
 
 std::vector<GridColumn> DirectGridColumns() {
   std::vector<GridColumn> columns{
@@ -54,15 +62,20 @@ int ValidationGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ValidationGridModel::data(const QModelIndex& index, int role) const {
+  // Numbers to the right; the card's two-character cells N1..N25 stay as they are.
   if (role == Qt::TextAlignmentRole && index.column() < static_cast<int>(columns_.size()) &&
-      columns_[index.column()].field.front() != 'N') {
+      !IsCardCell(columns_[index.column()].field)) {
     return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const store::Row* row = RowAt(index.row());
   if (!row) return {};
   const std::string& field = columns_[index.column()].field;
-  if (const auto number = row->record.Int(field)) return QString::number(*number);
+  if (const auto number = row->record.Int(field)) {
+    // Card numbers show as printed; the editor gets the plain number.
+    if (field == "Numero" && role == Qt::DisplayRole) return app::ToQString(SixDigits(*number));
+    return QString::number(*number);
+  }
   return app::ToQString(row->record.Text(field));
 }
 
