@@ -3,6 +3,7 @@
 
 #include <iomanip>
 #include <ostream>
+#include <set>
 
 #include "cli/commands.h"
 #include "common/text.h"
@@ -13,6 +14,9 @@
 namespace tavelao::cli {
 namespace {
 
+constexpr OptionDeclaration kOptions[] = {
+    FlagOption("exclui-premiadas", "deixa de fora as cartelas do último resultado gravado em SorteioPM.cds"),
+};
 constexpr ArgumentDeclaration kArguments[] = {Argument("N", "o número de prêmios, um número inteiro")};
 
 int RunPremios(CliContext& context, const CommandArgs& args) {
@@ -30,18 +34,25 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
     context.err << journal.error() << "\n";
     return kExitRefused;
   }
+  std::set<std::int32_t> excluded;
+  if (args.Flag("exclui-premiadas")) {
+    auto stored = draw::StoredPrizeCards(ws->folder);
+    if (!stored) {
+      context.err << stored.error() << "\n";
+      return kExitRefused;
+    }
+    excluded = std::move(*stored);
+  }
   const auto random = draw::SeededRandomSource::FromClock();
   store::Table prizes;
-  auto result = draw::DrawMinorPrizes(ws->folder, *validation, count, *random, prizes);
+  auto result = draw::DrawMinorPrizes(ws->folder, *validation, count, *random, prizes, excluded);
   if (!result) {
     context.err << result.error() << "\n";
     return kExitRefused;
   }
   if (result->prizes.empty()) {
-    // The screen stays silent here; a script must be able to tell.
-    const auto validated = validation->Count();
-    context.err << "Nenhum prêmio sorteado: o número de prêmios deve ir de 1 ao número de cartelas validadas ("
-                << (validated ? *validated : 0) << ").\n";
+    // A script must be able to tell.
+    context.err << draw::NoPrizeMessage(*result) << "\n";
     return kExitRefused;
   }
   const SystemClock clock;
@@ -61,6 +72,7 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
 constinit const CommandDeclaration kPremiosCommand{
     .name = "premios",
     .summary = "sorteia N prêmios menores entre as cartelas validadas e grava SorteioPM.cds",
+    .options = kOptions,
     .arguments = kArguments,
     .run = RunPremios,
 };

@@ -136,6 +136,7 @@ Status DrawRun::StartDraw(DrawMode mode) {
   state_.drawn = {};
   state_.drawn_order.clear();
   state_.new_winners.clear();
+  state_.awarded = {};
   last_winners_.clear();
   state_.drawn_count = 0;
   state_.last_ball.clear();
@@ -267,6 +268,7 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   outcome.show_sheet = pass->show_sheet;
   for (Pattern p : pass->won) {
     state_.choice.patterns[Index(p)] = false;
+    state_.awarded[Index(p)] = true;
     outcome.unticked.push_back(p);
     if (auto status = RefreshDrawType(); !status) return std::move(status).take_error();
   }

@@ -52,6 +52,8 @@ struct DrawState {
   // The completions of the last pass that the pass before did not have: what
   // the hall is told after this ball.
   std::vector<PassWinner> new_winners;
+  // The patterns a pass of this draw unticked because a card won them.
+  PatternFlags awarded{};
 
   int BallsLeft() const { return balls_in_play - drawn_count; }  // LabelRestam
   bool InPlay(int ball) const { return IsBall(ball) && columns[BallColumn(ball) - 1]; }

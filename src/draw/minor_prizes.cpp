@@ -9,9 +9,21 @@
 
 namespace tavelao::draw {
 
+namespace {
+
+// "7-8" as the prize table keeps it: the card number before the dash.
+std::optional<std::int32_t> CardOfNumero(std::string_view numero) {
+  return ParseInt32(Trim(numero.substr(0, numero.find('-'))));
+}
+
+}  // namespace
+
+std::optional<std::int32_t> PrizeCount(std::string_view prizes_text) { return ParseInt32(Trim(prizes_text)); }
+
 Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, store::Table& validation,
-                                       std::string_view prizes_text, RandomSource& random, store::Table& prize_table) {
-  const auto n_typed = ParseInt32(Trim(prizes_text));
+                                       std::string_view prizes_text, RandomSource& random, store::Table& prize_table,
+                                       const std::set<std::int32_t>& excluded) {
+  const auto n_typed = PrizeCount(prizes_text);
   if (!n_typed) return MinorPrizeDraw{};
   prize_table.Close();
   auto table = store::Table::CreateAfresh(folder / kMinorPrizeFile,
@@ -23,15 +35,15 @@ Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, stor
   // The store in ascending card number, read once: picking the k-th card is
   // then an index, however many picks repeat.
   std::vector<std::int32_t> cards;
-  auto read = validation.ForEach({"", "Numero", {"Numero"}}, [&cards](const store::Row& row) {
-    if (auto numero = row.record.Int("Numero")) cards.push_back(*numero);
+  auto read = validation.ForEach({"", "Numero", {"Numero"}}, [&cards, &excluded](const store::Row& row) {
+    if (auto numero = row.record.Int("Numero"); numero && !excluded.contains(*numero)) cards.push_back(*numero);
     return true;
   });
   if (!read) return std::move(read).take_error();
 
-  MinorPrizeDraw result{true, {}};
-  std::int32_t n = *n_typed;
   const auto m = static_cast<std::int64_t>(cards.size());
+  MinorPrizeDraw result{true, {}, m};
+  std::int32_t n = *n_typed;
   if (n < 1 || n > m) return result;
   std::set<std::string> drawn;
   store::Table::Transaction transaction(prize_table);
@@ -43,12 +55,34 @@ Result<MinorPrizeDraw> DrawMinorPrizes(const std::filesystem::path& folder, stor
     record.Set("Premio", n);
     record.Set("Numero", key);
     if (auto id = prize_table.Insert(record); !id) return std::move(id).take_error();
-    result.prizes.push_back(MinorPrize{n, std::move(key)});
+    result.prizes.push_back(MinorPrize{n, std::move(key), card});
     --n;
   }
   std::reverse(result.prizes.begin(), result.prizes.end());
   if (auto committed = transaction.Commit(); !committed) return std::move(committed).take_error();
   return result;
+}
+
+Result<std::set<std::int32_t>> StoredPrizeCards(const std::filesystem::path& folder) {
+  std::set<std::int32_t> cards;
+  const auto path = folder / kMinorPrizeFile;
+  auto exists = store::TableFileExists(path);
+  if (!exists) return std::move(exists).take_error();
+  if (!*exists) return cards;
+  auto table = store::Table::OpenReadOnly(path);
+  if (!table) return std::move(table).take_error();
+  auto read = table->ForEach({"", "", {"Numero"}}, [&cards](const store::Row& row) {
+    if (const auto card = CardOfNumero(row.record.Text("Numero"))) cards.insert(*card);
+    return true;
+  });
+  if (!read) return std::move(read).take_error();
+  return cards;
+}
+
+std::string NoPrizeMessage(const MinorPrizeDraw& draw) {
+  return "Nenhum prêmio sorteado: o número de prêmios deve ir de 1 ao número de cartelas validadas que ainda podem ser "
+         "sorteadas (" +
+         std::to_string(draw.eligible) + ").";
 }
 
 Status JournalMinorPrizes(store::Table& journal, const Clock& clock, const MinorPrizeDraw& draw) {

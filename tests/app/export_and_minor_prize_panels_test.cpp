@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -128,6 +129,19 @@ class MinorPrizePanel : public ::testing::Test {
   QTableWidget* Grid() { return app.Find<QTableWidget>("GridPM"); }
   QString Cell(int row, int column) { return Grid()->item(row, column)->text(); }
   bool PanelOpen() { return app.Find("PanelPM")->isVisible(); }
+  QString Notice() { return app.Find<QLabel>("LabelAvisoPM")->text(); }
+  QStringList Cards() {
+    QStringList cards;
+    for (int row = 0; row < Grid()->rowCount(); ++row) cards << Cell(row, 1);
+    return cards;
+  }
+  std::size_t PrizeEvents() {
+    auto journal = draw::ReadJournal(app.workspace().journal);
+    EXPECT_TRUE(journal) << journal.error();
+    std::size_t n = 0;
+    for (const auto& event : *journal) n += event.kind == draw::EventKind::MinorPrizes;
+    return n;
+  }
 
   TempFolder dir;
   AppHarness app{dir.path()};
@@ -166,7 +180,8 @@ TEST_F(MinorPrizePanel, AsManyPrizesAsCardsListsEachCardOnceFromPrizeOne) {
   }
   EXPECT_EQ(cards, (std::set<QString>{"7-8", "42-6", "100-7"}));
   EXPECT_TRUE(std::filesystem::exists(dir / draw::kMinorPrizeFile));
-  EXPECT_TRUE(app.dialogs.shown.empty());
+  EXPECT_TRUE(app.dialogs.shown.empty()) << "the first draw asks nothing";
+  EXPECT_EQ(Notice(), "Prêmios sorteados.");
   // The record of the night holds them, in the grid's order.
   auto journal = draw::ReadJournal(app.workspace().journal);
   ASSERT_TRUE(journal) << journal.error();
@@ -184,9 +199,15 @@ TEST_F(MinorPrizePanel, MorePrizesThanCardsEmptiesTheGridSilently) {
   app.Choose("MenuPM");
   Draw("2");
   ASSERT_EQ(Grid()->rowCount(), 2);
+  app.Find<QCheckBox>("CheckExcluiPremiadas")->setChecked(false);
+  app.dialogs.AnswerYes();  // "Sortear de novo?"
   Draw("4");
   EXPECT_EQ(Grid()->rowCount(), 0);
-  EXPECT_TRUE(app.dialogs.shown.empty());
+  ASSERT_EQ(app.dialogs.shown.size(), 1u) << "only the question, no box";
+  EXPECT_TRUE(app.dialogs.last().question);
+  EXPECT_EQ(Notice().toStdString(),
+            "Nenhum prêmio sorteado: o número de prêmios deve ir de 1 ao número de cartelas validadas que ainda "
+            "podem ser sorteadas (3).");
   EXPECT_TRUE(PanelOpen());
 }
 
@@ -228,11 +249,13 @@ TEST_F(MinorPrizePanel, EveryDrawTakesANewGeneratorFromTheFactory) {
   });
   auto* edit = panel.findChild<QLineEdit*>("EditPM");
   auto* grid = panel.findChild<QTableWidget*>("GridPM");
+  panel.findChild<QCheckBox*>("CheckExcluiPremiadas")->setChecked(false);
   edit->setText("2");
   panel.ButtonSorPMClick();
   ASSERT_EQ(grid->rowCount(), 2);
   const QString first = grid->item(0, 1)->text();
   const QString second = grid->item(1, 1)->text();
+  app.dialogs.AnswerYes();  // "Sortear de novo?"
   panel.ButtonSorPMClick();
   EXPECT_EQ(made, 2);
   // Same seed, same draw: each draw started from a fresh generator.
@@ -246,6 +269,70 @@ TEST_F(MinorPrizePanel, EveryDrawTakesANewGeneratorFromTheFactory) {
   ASSERT_TRUE(reference);
   EXPECT_EQ(grid->item(0, 1)->text().toStdString(), reference->prizes[0].numero);
   EXPECT_EQ(grid->item(1, 1)->text().toStdString(), reference->prizes[1].numero);
+}
+
+TEST_F(MinorPrizePanel, ASecondDrawAsksAndNoKeepsTheFirstResult) {
+  app.Choose("MenuPM");
+  Draw("2");
+  const QStringList first = Cards();
+  ASSERT_EQ(first.size(), 2);
+  app.dialogs.AnswerNo();
+  Draw("1");
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_TRUE(app.dialogs.last().question);
+  EXPECT_EQ(app.dialogs.last().title, "Prêmios menores");
+  EXPECT_EQ(app.dialogs.last().text, "Sortear de novo? O resultado anterior será substituído.");
+  EXPECT_EQ(Cards(), first) << "the grid is untouched";
+  auto table = store::Table::Open(dir / draw::kMinorPrizeFile);
+  ASSERT_TRUE(table) << table.error();
+  EXPECT_EQ(*table->Count(), 2) << "and so is its table";
+  EXPECT_EQ(PrizeEvents(), 1u);
+  // Not a number: nothing to replace, nothing asked.
+  Draw("x");
+  EXPECT_EQ(app.dialogs.shown.size(), 1u);
+}
+
+TEST_F(MinorPrizePanel, CardsThatWonInThisRunOrInTheStoredResultAreLeftOut) {
+  app.Choose("MenuPM");
+  ASSERT_TRUE(app.Find<QCheckBox>("CheckExcluiPremiadas")->isChecked()) << "ticked by default";
+  QStringList won;
+  for (int draw = 1; draw <= 3; ++draw) {
+    app.dialogs.AnswerYes();
+    Draw("1");
+    ASSERT_EQ(Grid()->rowCount(), 1) << draw;
+    EXPECT_FALSE(won.contains(Cell(0, 1))) << Cell(0, 1).toStdString() << " won before";
+    won << Cell(0, 1);
+    EXPECT_EQ(Notice(), "Prêmios sorteados.");
+  }
+  EXPECT_EQ(app.dialogs.shown.size(), 2u) << "asked before the second and the third";
+  EXPECT_EQ(PrizeEvents(), 3u) << "each draw is in the record of the night";
+  // Every card has won: nothing is left to draw.
+  app.dialogs.AnswerYes();
+  Draw("1");
+  EXPECT_EQ(Grid()->rowCount(), 0);
+  EXPECT_TRUE(Notice().endsWith("(0)."));
+}
+
+TEST_F(MinorPrizePanel, TheStoredResultOfAnEarlierRunCountsUnlessTheBoxIsUnticked) {
+  {
+    auto table = store::Table::CreateAfresh(dir / draw::kMinorPrizeFile,
+                                            {store::IntegerField("Premio"), store::StringField("Numero", 10)});
+    ASSERT_TRUE(table) << table.error();
+    store::Record r = table->NewRecord();
+    r.Set("Premio", 1);
+    r.Set("Numero", "42-6");
+    ASSERT_TRUE(table->Insert(r));
+  }
+  app.Choose("MenuPM");
+  app.dialogs.AnswerYes();
+  Draw("2");
+  ASSERT_EQ(app.dialogs.shown.size(), 1u) << "the stored result would be replaced";
+  const QStringList drawn = Cards();
+  EXPECT_EQ(std::set<QString>(drawn.begin(), drawn.end()), (std::set<QString>{"7-8", "100-7"}));
+  app.Find<QCheckBox>("CheckExcluiPremiadas")->setChecked(false);
+  app.dialogs.AnswerYes();
+  Draw("3");
+  EXPECT_EQ(Grid()->rowCount(), 3) << "every validated card again";
 }
 
 }  // namespace

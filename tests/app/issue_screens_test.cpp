@@ -306,9 +306,13 @@ TEST_F(IssueScreens, PreviewPrintsAndSavesAfterTheCardFileWasDeleted) {
   const auto pdf = dir / "saida.pdf";
   ASSERT_TRUE(preview->SavePdf(pdf).ok());
   EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+  // The file dialog is gone by then: the organiser is told where it went.
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_EQ(app.dialogs.last().title, "Salvar PDF");
+  EXPECT_EQ(app.dialogs.last().text, "PDF salvo em " + pdf.string());
   QPdfWriter printer(QString::fromStdString((dir / "impressora.pdf").string()));
   EXPECT_TRUE(preview->PrintOn(printer).ok());
-  EXPECT_TRUE(app.dialogs.shown.empty());
+  EXPECT_EQ(app.dialogs.shown.size(), 1u) << "printing says nothing more";
 }
 
 TEST_F(IssueScreens, PdfThatCannotBeWrittenIsReported) {

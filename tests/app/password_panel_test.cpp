@@ -50,12 +50,17 @@ TEST_F(PasswordPanel, SameFiveCharactersTwiceSetItUpperCasedAsTyped) {
   EXPECT_EQ(app.Find<QLineEdit>("EditS2")->text(), QString("AB1ÇD"));
   EXPECT_EQ(Password(), U"AB1ÇD");
   EXPECT_FALSE(PanelOpen());
-  EXPECT_TRUE(app.dialogs.shown.empty());
+  // The fields show only stars: the organiser is told that it took.
+  ASSERT_EQ(app.dialogs.shown.size(), 1u);
+  EXPECT_EQ(app.dialogs.last().title, "Senha de autenticação");
+  EXPECT_EQ(app.dialogs.last().text, "Senha definida.");
+  EXPECT_FALSE(app.dialogs.last().question);
 }
 
 TEST_F(PasswordPanel, NothingTwiceSwitchesAuthenticationOff) {
   Enter("ABCDE", "ABCDE");
   ASSERT_EQ(Password(), U"ABCDE");
+  app.dialogs.shown.clear();  // "Senha definida."
   Enter("", "");
   EXPECT_TRUE(app.workspace().password.empty());
   EXPECT_FALSE(PanelOpen());
@@ -64,6 +69,7 @@ TEST_F(PasswordPanel, NothingTwiceSwitchesAuthenticationOff) {
 
 TEST_F(PasswordPanel, DifferentTextsLeaveItOffAndThePanelOpen) {
   Enter("ABCDE", "ABCDE");
+  app.dialogs.shown.clear();  // "Senha definida."
   Enter("ABCDE", "ABCDF");
   EXPECT_TRUE(app.workspace().password.empty()) << "the old password is dropped too";
   EXPECT_TRUE(PanelOpen());

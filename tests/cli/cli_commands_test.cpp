@@ -42,9 +42,9 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
       {"sorteia", {"cartelas", "padroes", "sem-cheia", "bolas"}},
       {"ata", {"pdf", "verifica", "sobrescreve"}},
       {"fala", {"wav", "vitoria"}},
-      {"premios", {}},
-      {"confere", {"bolas"}},
-      {"valida", {"lote", "exclui"}},
+      {"premios", {"exclui-premiadas"}},
+      {"confere", {"bolas", "cartelas", "padroes"}},
+      {"valida", {"lote", "exclui", "forca"}},
       {"backup", {}},
       {"restaura", {}},
   };

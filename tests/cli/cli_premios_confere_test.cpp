@@ -99,7 +99,34 @@ TEST(CliPremios, NothingToDrawAndBadArgumentsAreTold) {
   }
   const auto help = RunCli(dir.path(), "premios --help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("tavelao-cli premios N"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("tavelao-cli premios [--exclui-premiadas] N"), std::string::npos) << help.out;
+}
+
+// The cards of the prize lines of `premios`.
+std::set<std::string> PrizeCards(const std::string& out) {
+  std::set<std::string> cards;
+  const auto lines = Lines(out);
+  for (std::size_t i = 1; i < lines.size(); ++i) cards.insert(lines[i].substr(lines[i].find_last_of(' ') + 1));
+  return cards;
+}
+
+TEST(CliPremios, ExcluiPremiadasLeavesOutTheCardsOfTheLastResult) {
+  TempFolder dir;
+  Validate(dir.path(), {1, 2, 3, 4});
+  const auto first = RunCli(dir.path(), "premios 2");
+  ASSERT_EQ(first.status, 0) << first.err;
+  const std::set<std::string> won = PrizeCards(first.out);
+  ASSERT_EQ(won.size(), 2u);
+  const auto second = RunCli(dir.path(), "premios 2 --exclui-premiadas");
+  ASSERT_EQ(second.status, 0) << second.err;
+  const std::set<std::string> now = PrizeCards(second.out);
+  ASSERT_EQ(now.size(), 2u);
+  for (const std::string& card : now) EXPECT_FALSE(won.contains(card)) << card << " won in the last result";
+  // Only the last result counts: the first two may win again.
+  const auto third = RunCli(dir.path(), "premios 3 --exclui-premiadas");
+  EXPECT_EQ(third.status, 1);
+  EXPECT_NE(third.err.find("(2)"), std::string::npos) << third.err;
+  EXPECT_EQ(RunCli(dir.path(), "premios 2 --exclui-premiadas").status, 0);
 }
 
 // Card 1, rows: 15 37 53 76 81 / 09 36 44 61 83 / 14 27 50 73 84 / 02 30 45 71 89 / 20 23 48 65 87.
@@ -109,11 +136,75 @@ TEST(CliConfere, MarksTheDrawnNumbersRowByRow) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "Cartela: 1\n"
+            "NÃO VALIDADA — não concorre\n"
             "[15]  37   53   76   81 \n"
             " 09   36  [44]  61   83 \n"
             " 14   27   50   73   84 \n"
             " 02   30   45   71   89 \n"
             " 20   23   48   65  [87]\n");
+}
+
+void ValidateInBatch(const std::filesystem::path& folder, int card, int lote, int lan) {
+  auto table = session::OpenValidation(folder);
+  ASSERT_TRUE(table) << table.error();
+  store::Record r = table->NewRecord();
+  r.Set("Numero", card);
+  r.Set("Lote", lote);
+  r.Set("Lan", lan);
+  ASSERT_TRUE(table->Insert(r));
+}
+
+TEST(CliConfere, TellsWhetherTheCardPlaysAndWhichFiguresInPlayItCompleted) {
+  TempFolder dir;
+  ValidateInBatch(dir.path(), 1, 7, 3);
+  Validate(dir.path(), {2});
+  // The top row of card 1 and one more ball.
+  const auto line = RunCli(dir.path(), "confere 1 --bolas 15,37,53,76,81,44 --padroes linha,cantos");
+  ASSERT_EQ(line.status, 0) << line.err;
+  EXPECT_EQ(line.out,
+            "Cartela: 1\n"
+            "VALIDADA — lote 7, seq. 3\n"
+            "COMPLETOU LINHA\n"
+            "*15* *37* *53* *76* *81*\n"
+            " 09   36  [44]  61   83 \n"
+            " 14   27   50   73   84 \n"
+            " 02   30   45   71   89 \n"
+            " 20   23   48   65   87 \n");
+  // A figure not in play is not told, and its cells are only drawn.
+  const auto column = RunCli(dir.path(), "confere 1 --bolas 15,37,53,76,81 --padroes COLUNA");
+  ASSERT_EQ(column.status, 0) << column.err;
+  EXPECT_EQ(Lines(column.out)[1], "VALIDADA — lote 7, seq. 3");
+  EXPECT_EQ(Lines(column.out)[2], "[15] [37] [53] [76] [81]");
+  EXPECT_EQ(column.out.find('*'), std::string::npos);
+  // A card validated directly has no batch.
+  EXPECT_EQ(Lines(RunCli(dir.path(), "confere 2").out)[1], "VALIDADA");
+
+  // Every ball of card 1: the full card and each pattern in play, the full
+  // card first.
+  std::string all;
+  for (const std::string& row :
+       {"15,37,53,76,81", "09,36,44,61,83", "14,27,50,73,84", "02,30,45,71,89", "20,23,48,65,87"}) {
+    all += (all.empty() ? "" : ",") + row;
+  }
+  const auto full = RunCli(dir.path(), "confere 1 --bolas " + all + " --padroes CANTOS,LINHA");
+  ASSERT_EQ(full.status, 0) << full.err;
+  const auto lines = Lines(full.out);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[2], "COMPLETOU CARTELA CHEIA");
+  EXPECT_EQ(lines[3], "COMPLETOU LINHA") << "once, though all five rows are complete";
+  EXPECT_EQ(lines[4], "COMPLETOU CANTOS");
+  EXPECT_EQ(full.out.find('['), std::string::npos) << "every cell belongs to the full card";
+  // A 15-number card's own figure is its three top rows.
+  const auto fifteen =
+      RunCli(dir.path(), "confere 1 --cartelas 15 --bolas 15,37,53,76,81,09,36,44,61,83,14,27,50,73,84,2");
+  ASSERT_EQ(fifteen.status, 0) << fifteen.err;
+  EXPECT_EQ(Lines(fifteen.out)[2], "COMPLETOU CARTELA CHEIA");
+  EXPECT_EQ(Lines(fifteen.out)[6], "[02]  30   45   71   89 ");
+
+  for (const char* args :
+       {"confere 1 --padroes QUADRADO", "confere 1 --cartelas 15 --padroes LINHA", "confere 1 --cartelas 16"}) {
+    EXPECT_EQ(RunCli(dir.path(), args).status, 2) << args;
+  }
 }
 
 TEST(CliConfere, WithoutBallsNothingIsMarkedAndThePasswordAddsTheCode) {

@@ -55,5 +55,74 @@ TEST_F(ConferenceTest, NoSuchCardIsRefusedAndNonNumbersIgnored) {
   }
 }
 
+// Card 1, rows: 15 37 53 76 81 / 09 36 44 61 83 / 14 27 50 73 84 / 02 30 45 71 89 / 20 23 48 65 87.
+class VerdictTest : public ConferenceTest {
+ protected:
+  void Play(int card, std::optional<std::int32_t> batch, std::optional<std::int32_t> entry) {
+    ASSERT_TRUE(cards.Add(DrawCardEntry::Make(bank.CardRecord(card), card, batch, entry)));
+  }
+  void Draw(std::initializer_list<int> balls) {
+    for (int b : balls) drawn.Add(b);
+  }
+  Conference Judge(std::string_view typed, const DrawChoice& choice, const PatternFlags& awarded = {}) {
+    ConferResult result = Confer(typed);
+    EXPECT_EQ(result.kind, ConferResult::Kind::kShown);
+    JudgeConference(result.conference, cards, drawn, FiguresInPlay(choice, awarded));
+    return result.conference;
+  }
+  static DrawChoice With(std::initializer_list<Pattern> patterns) {
+    DrawChoice choice;
+    for (Pattern p : patterns) choice.patterns[Index(p)] = true;
+    return choice;
+  }
+  static std::string Winning(const Conference& c) {
+    std::string marks;
+    for (const ConferenceCell& cell : c.cells) marks += cell.winning ? 'W' : (cell.drawn ? 'd' : '.');
+    return marks;
+  }
+  DrawCards cards;
+};
+
+TEST_F(VerdictTest, ACardOfTheDrawListIsValidatedWithItsBatchAndEntry) {
+  Play(1, 7, 3);
+  Play(2, std::nullopt, std::nullopt);
+  EXPECT_EQ(Judge("1", DrawChoice{}).verdict.headline, "VALIDADA — lote 7, seq. 3");
+  EXPECT_TRUE(Judge("1", DrawChoice{}).verdict.validated);
+  EXPECT_EQ(Judge("2", DrawChoice{}).verdict.headline, "VALIDADA");
+  const Conference other = Judge("3", DrawChoice{});
+  EXPECT_FALSE(other.verdict.validated);
+  EXPECT_EQ(other.verdict.headline, "NÃO VALIDADA — não concorre");
+}
+
+TEST_F(VerdictTest, OnlyTheCompletedFiguresInPlayAreToldAndTheirCellsMarked) {
+  Play(1, 7, 3);
+  Draw({15, 37, 53, 76, 81, 44, 9});  // row 1, and two cells of row 2
+  Conference c = Judge("1", With({Pattern::Linha, Pattern::Coluna}));
+  EXPECT_EQ(c.verdict.completed, std::vector<std::string>{"COMPLETOU LINHA"});
+  // Cells 1, 6, 11, 16, 21 make the top row; 09 (cell 2) and 44 (cell 12) are only drawn.
+  EXPECT_EQ(Winning(c), "Wd...W....Wd...W....W....");
+  EXPECT_TRUE(Judge("1", With({Pattern::Cantos})).verdict.completed.empty());
+  EXPECT_EQ(Winning(Judge("1", With({Pattern::Cantos}))), "dd...d....dd...d....d....");
+  // Linha was won and so unticked at once: it is still the figure in play
+  // the claim is about.
+  PatternFlags awarded{};
+  awarded[Index(Pattern::Linha)] = true;
+  EXPECT_EQ(Judge("1", DrawChoice{}, awarded).verdict.completed, std::vector<std::string>{"COMPLETOU LINHA"});
+  // No card size chosen: nothing is in play.
+  DrawChoice none;
+  none.card_size.reset();
+  EXPECT_TRUE(Judge("1", none, awarded).verdict.completed.empty());
+}
+
+TEST_F(VerdictTest, TwoRowsAreOneLineAndAFifteenCardWinsByItsTopRows) {
+  Draw({15, 37, 53, 76, 81, 9, 36, 44, 61, 83, 14, 27, 50, 73, 84});
+  Conference c = Judge("1", With({Pattern::Linha, Pattern::Cantos}));
+  EXPECT_EQ(c.verdict.completed, std::vector<std::string>{"COMPLETOU LINHA"}) << "a card not in the list still shows";
+  EXPECT_EQ(Winning(c), "WWW..WWW..WWW..WWW..WWW..");
+  DrawChoice fifteen;
+  fifteen.card_size = CardSize::Fifteen;
+  EXPECT_EQ(Judge("1", fifteen).verdict.completed, std::vector<std::string>{"COMPLETOU CARTELA CHEIA"});
+}
+
 }  // namespace
 }  // namespace tavelao::draw

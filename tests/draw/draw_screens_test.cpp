@@ -302,6 +302,10 @@ TEST_F(DrawScreens, ABallWithoutPictureHoldsNothing) {
 
 // ---- card conference ----
 
+// The verdict lies between the header and the grid, so every card size's
+// panel is that much taller.
+constexpr int kVerdictBand = 66;
+
 TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
   Validate(42, 7, 1);
   Choose();
@@ -319,7 +323,7 @@ TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
   EXPECT_EQ(Get<QLineEdit>("EditConf")->text(), "0");
   EXPECT_EQ(Text("Button1"), "Sair da conferência");
   EXPECT_EQ(Text("BitBtn1"), "Imprime");
-  EXPECT_EQ(Get("PanelConf")->height(), 288);
+  EXPECT_EQ(Get("PanelConf")->height(), 288 + kVerdictBand);
   EXPECT_EQ(Get("PanelConf")->palette().color(QPalette::Window), kNavy);
 
   // Card 10000 is not validated; its O column holds 00.
@@ -408,7 +412,7 @@ TEST_F(DrawScreens, ConferenceFollowsTheCardSizeOnScreenAndOnTheSheet) {
     double cover_top;
     double cover_height;
   };
-  for (const Case& c : {Case{"CB15", 198, 3, 173, 80}, Case{"CB20", 242, 4, 212, 43}}) {
+  for (const Case& c : {Case{"CB15", 198 + kVerdictBand, 3, 173, 80}, Case{"CB20", 242 + kVerdictBand, 4, 212, 43}}) {
     SCOPED_TRACE(c.box);
     Choose(c.box);
     app.Click("ButtonManual");
@@ -484,6 +488,55 @@ TEST(DrawResume, AnOpenDrawIsOfferedAtStartAndTakenUpOrClosed) {
   EXPECT_EQ(events->back().kind, draw::EventKind::Interrupted);
   EXPECT_EQ(draw::DrawsOf(*events).size(), 1u);
   EXPECT_FALSE(draw::FirstBrokenSeal(*events));
+}
+
+TEST_F(DrawScreens, ConferenceTellsTheVerdictAtOnceAndFillsTheWinningCells) {
+  Validate(42, 7, 3);
+  Choose();
+  app.Click("ButtonManual");
+  app.Click("ButtonSorteios");
+  Tick("CBLinha");
+  Tick("CBCantos");
+  Get("TFormSorteios")->hide();
+  for (int k : {3, 8, 13, 18, 23}) ClickPanel(Ball(42, k));  // the middle row
+  ClickPanel(Ball(42, 1));                                   // and one more cell
+  ASSERT_FALSE(Get<QCheckBox>("CBLinha")->isChecked()) << "won, so unticked";
+  app.Click("ButtonConf");
+  EXPECT_EQ(Text("LabelVeredito"), "") << "nothing before a card is conferred";
+
+  Confer("42");
+  EXPECT_EQ(Text("LabelVeredito"), "VALIDADA — lote 7, seq. 3");
+  EXPECT_EQ(Text("LabelCompletou"), "COMPLETOU LINHA") << "the row won a moment ago is what the claim is about";
+  QLabel* verdict = Get<QLabel>("LabelVeredito");
+  EXPECT_GT(verdict->font().pointSizeF(), Get<QLabel>("LabelSenha")->font().pointSizeF() * 1.4) << "large type";
+  EXPECT_GE(verdict->geometry().bottom(), Get("EditConf")->geometry().bottom());
+  EXPECT_LE(verdict->geometry().bottom(), Get("C1")->geometry().top()) << "above the grid, not over it";
+  const auto fill = [this](int k) { return Get(("C" + std::to_string(k)).c_str())->palette().color(QPalette::Base); };
+  const QColor white(255, 255, 255);
+  for (int k : {3, 8, 13, 18, 23}) {
+    EXPECT_EQ(CellColour(k), kRed) << k;
+    EXPECT_NE(fill(k), white) << "cell " << k << " of the row is filled";
+    EXPECT_EQ(fill(k), fill(3));
+  }
+  EXPECT_EQ(CellColour(1), kRed);
+  EXPECT_EQ(fill(1), white) << "drawn, but not in the completed row";
+  EXPECT_EQ(fill(2), white);
+
+  // A card that is not validated does not play, whatever it shows; its
+  // figures are still told so that the claim can be answered.
+  Confer("10000");
+  EXPECT_EQ(Text("LabelVeredito").toStdString(), "NÃO VALIDADA — não concorre");
+  EXPECT_NE(Get<QLabel>("LabelVeredito")->palette().color(QPalette::WindowText),
+            Get<QLabel>("LabelCartela")->palette().color(QPalette::WindowText));
+  EXPECT_EQ(Text("LabelCompletou"), "");
+  for (int k = 1; k <= 25; ++k) EXPECT_EQ(fill(k), white) << k;
+  EXPECT_TRUE(app.dialogs.shown.empty());
+
+  // Opening again blanks the verdict with the grid.
+  app.Click("Button1");
+  app.Click("ButtonConf");
+  EXPECT_EQ(Text("LabelVeredito"), "");
+  EXPECT_EQ(Text("LabelCompletou"), "");
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ constexpr const char* kNote =
     "confirmada antes de emitir cartelas ou realizar sorteios. Se não for digitada,\n"
     "não será emitido código de autenticação.";
 
+constexpr const char* kPasswordTitle = "Senha de autenticação";
+constexpr const char* kPasswordSet = "Senha definida.";
+
 QLineEdit* MakePasswordField(const QString& name, QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(name);
@@ -79,6 +82,8 @@ void PanelSenha::ButtonOkSenhaClick() {
     return;
   }
   hide();
+  // The fields show only stars: the organiser is told that the password took.
+  if (entry.outcome == card::PasswordOutcome::Set) form_.services().dialogs.Inform(kPasswordTitle, kPasswordSet);
 }
 
 void InstallPasswordPanel(TMainForm& form) {

@@ -16,15 +16,26 @@ namespace tavelao::draw {
 namespace {
 
 const QColor kPanelColour(0, 0, 128);
+// Read on navy from a step away: green for a card that plays, red for one
+// that does not, the figures in the gold of a drawn ball.
+const QColor kValidatedColour(144, 238, 144);
+const QColor kNotValidatedColour(255, 140, 140);
+const QColor kCompletedColour(255, 214, 0);
+const QColor& kWinningCellColour = kDrawnCellColour;
 
-// The grid sits low enough that each card size's panel height cuts it
-// below its last row in play: 198 after row 3, 242 after row 4, 288 after
-// row 5.
+// The verdict lies between the header and the grid; below it the grid sits
+// low enough that each card size's panel height (plus the verdict's band)
+// cuts it below its last row in play: 198 after row 3, 242 after row 4,
+// 288 after row 5.
 constexpr int kMargin = 12;
 constexpr int kCellWidth = 68;
 constexpr int kCellHeight = 40;
 constexpr int kCellGap = 4;
-constexpr int kGridTop = 66;
+constexpr int kVerdictTop = 64;
+constexpr int kHeadlineHeight = 30;
+constexpr int kCompletedHeight = 36;
+constexpr int kVerdictBand = kHeadlineHeight + kCompletedHeight;
+constexpr int kGridTop = 66 + kVerdictBand;
 constexpr int kPanelWidth = 2 * kMargin + 5 * kCellWidth + 4 * kCellGap;
 
 QFont Scaled(const QWidget& widget, double scale, bool bold) {
@@ -32,6 +43,29 @@ QFont Scaled(const QWidget& widget, double scale, bool bold) {
   font.setBold(bold);
   font.setPointSizeF(font.pointSizeF() * scale);
   return font;
+}
+
+void PaintCaption(QLabel& label, const QColor& colour) {
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label.setPalette(palette);
+}
+
+// Red digits where drawn; the cells of a completed figure also filled, and
+// sunk, so that they stand out without telling colours apart.
+void PaintCell(QLabel& label, const ConferenceCell& cell) {
+  PaintNumber(label, cell.drawn ? kDrawnColour : kNotDrawnColour);
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::Base, cell.winning ? kWinningCellColour : kUndrawnCellColour);
+  label.setPalette(palette);
+  label.setFrameShadow(cell.winning ? QFrame::Sunken : QFrame::Raised);
+}
+
+// One figure a line; more than two run on, wrapped.
+QString CompletedText(const std::vector<std::string>& lines) {
+  QStringList texts;
+  for (const std::string& line : lines) texts << app::ToQString(line);
+  return texts.join(texts.size() <= 2 ? QStringLiteral("\n") : QStringLiteral(" · "));
 }
 
 }  // namespace
@@ -65,6 +99,18 @@ ConferencePanel::ConferencePanel(const session::Workspace& workspace, DrawRun& r
   QPushButton* leave = app::MakeButton(QStringLiteral("Sair da conferência"), QStringLiteral("Button1"), this);
   leave->setGeometry(kPanelWidth - kMargin - 140, 37, 140, 26);
 
+  headline_ = new QLabel(this);
+  headline_->setObjectName(QStringLiteral("LabelVeredito"));
+  headline_->setFont(Scaled(*headline_, 1.6, true));
+  headline_->setGeometry(kMargin, kVerdictTop, kPanelWidth - 2 * kMargin, kHeadlineHeight);
+  completed_ = new QLabel(this);
+  completed_->setObjectName(QStringLiteral("LabelCompletou"));
+  completed_->setFont(Scaled(*completed_, 1.1, true));
+  completed_->setWordWrap(true);
+  completed_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  completed_->setGeometry(kMargin, kVerdictTop + kHeadlineHeight, kPanelWidth - 2 * kMargin, kCompletedHeight);
+  PaintCaption(*completed_, kCompletedColour);
+
   for (int k = 1; k <= 25; ++k) {
     auto* cell = new QLabel(this);
     cell->setObjectName(QStringLiteral("C%1").arg(k));
@@ -74,14 +120,14 @@ ConferencePanel::ConferencePanel(const session::Workspace& workspace, DrawRun& r
     cell->setAutoFillBackground(true);
     cell->setBackgroundRole(QPalette::Base);
     cell->setFont(Scaled(*cell, 1.6, true));
-    PaintNumber(*cell, kNotDrawnColour);
+    PaintCell(*cell, ConferenceCell{});
     const int column = (k - 1) / 5;
     const int row = (k - 1) % 5;
     cell->setGeometry(kMargin + column * (kCellWidth + kCellGap), kGridTop + row * (kCellHeight + kCellGap), kCellWidth,
                       kCellHeight);
     cells_[k - 1] = cell;
   }
-  setFixedSize(kPanelWidth, size_.conference_panel_height);
+  setFixedSize(kPanelWidth, size_.conference_panel_height + kVerdictBand);
 
   preview_ = new report::PreviewWindow(dialogs_, window_owner);
   // Named after its sheet, apart from the other previews of the main window.
@@ -95,7 +141,7 @@ ConferencePanel::ConferencePanel(const session::Workspace& workspace, DrawRun& r
 
 void ConferencePanel::SetCardSize(const CardSizeLayout& size) {
   size_ = size;
-  setFixedHeight(size.conference_panel_height);
+  setFixedHeight(size.conference_panel_height + kVerdictBand);
 }
 
 void ConferencePanel::Open() {
@@ -110,7 +156,13 @@ void ConferencePanel::Blank() {
   // What is printed is always what the panel shows.
   shown_.reset();
   senha_->clear();
-  for (QLabel* cell : cells_) cell->clear();
+  headline_->clear();
+  completed_->clear();
+  completed_->setToolTip({});
+  for (QLabel* cell : cells_) {
+    cell->clear();
+    PaintCell(*cell, ConferenceCell{});
+  }
 }
 
 void ConferencePanel::ConferCard() {
@@ -125,11 +177,17 @@ void ConferencePanel::ConferCard() {
     case ConferResult::Kind::kShown:
       break;
   }
+  const DrawState& state = run_.state();
+  JudgeConference(result.conference, run_.cards(), state.drawn, FiguresInPlay(state.choice, state.awarded));
   const Conference& conference = result.conference;
   senha_->setText(app::ToQString(conference.authentication_line));
+  headline_->setText(app::ToQString(conference.verdict.headline));
+  PaintCaption(*headline_, conference.verdict.validated ? kValidatedColour : kNotValidatedColour);
+  completed_->setText(CompletedText(conference.verdict.completed));
+  completed_->setToolTip(completed_->text());
   for (int k = 0; k < 25; ++k) {
     cells_[k]->setText(app::ToQString(conference.cells[k].text));
-    PaintNumber(*cells_[k], conference.cells[k].drawn ? kDrawnColour : kNotDrawnColour);
+    PaintCell(*cells_[k], conference.cells[k]);
   }
   int marked = 0;
   for (const ConferenceCell& cell : conference.cells) marked += cell.drawn;

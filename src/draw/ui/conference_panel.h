@@ -2,8 +2,9 @@
 // PanelConf: the card conference on the draw screen. The operator types a
 // card number in EditConf and presses Enter; the grid C1..C25 shows that
 // card of the bank with the drawn numbers red, LabelSenha its
-// authentication text, and "Imprime" previews the sheet TFormConf of what
-// is shown. It only reads the draw.
+// authentication text, LabelVeredito whether it plays and LabelCompletou
+// the figures in play it completed (their cells filled); "Imprime"
+// previews the sheet TFormConf of what is shown. It only reads the draw.
 
 #include <QFrame>
 #include <array>
@@ -56,6 +57,8 @@ class ConferencePanel : public QFrame {
   std::optional<Conference> shown_;
   QLineEdit* edit_ = nullptr;
   QLabel* senha_ = nullptr;
+  QLabel* headline_ = nullptr;
+  QLabel* completed_ = nullptr;
   std::array<QLabel*, 25> cells_{};
   report::PreviewWindow* preview_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "draw/ui/minor_prize_panel.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -66,6 +67,22 @@ PanelPM::PanelPM(app::TMainForm& form, RandomFactory new_random, QWidget* parent
   note->setFixedSize(260, 90);
   layout->addWidget(note);
 
+  exclude_ = new QCheckBox(QStringLiteral("Deixar de fora as cartelas já premiadas"), this);
+  exclude_->setObjectName(QStringLiteral("CheckExcluiPremiadas"));
+  exclude_->setToolTip(
+      QStringLiteral("As sorteadas nos prêmios menores desde que o programa foi aberto e as do último resultado "
+                     "gravado em SorteioPM.cds"));
+  exclude_->setChecked(true);
+  layout->addWidget(exclude_);
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("LabelAvisoPM"));
+  notice_->setWordWrap(true);
+  notice_->setFixedWidth(260);
+  QFont bold = notice_->font();
+  bold.setBold(true);
+  notice_->setFont(bold);
+  layout->addWidget(notice_);
+
   auto* buttons = new QHBoxLayout;
   QPushButton* draw = app::MakeButton(QStringLiteral("Sorteia"), QStringLiteral("ButtonSorPM"), this);
   QPushButton* leave = app::MakeButton(QStringLiteral("Sai"), QStringLiteral("ButtonSaiPM"), this);
@@ -80,27 +97,47 @@ PanelPM::PanelPM(app::TMainForm& form, RandomFactory new_random, QWidget* parent
 void PanelPM::Open() {
   // The file on disk keeps the last result, but it is never read back.
   if (!prizes_.is_open()) grid_->setRowCount(0);
+  notice_->clear();
   form_.ShowPanel(this);
   count_->setFocus();
 }
 
 void PanelPM::ButtonSorPMClick() {
-  const std::unique_ptr<RandomSource> random = new_random_();
   session::Workspace& ws = form_.workspace();
-  auto result = DrawMinorPrizes(ws.folder, ws.validation, app::ToUtf8(count_->text()), *random, prizes_);
+  Dialogs& dialogs = form_.services().dialogs;
+  const std::string typed = app::ToUtf8(count_->text());
+  if (!PrizeCount(typed)) return;
+  // The last result on disk is the one a new draw replaces, and the cards
+  // it names have won already.
+  auto stored = StoredPrizeCards(ws.folder);
+  if (!stored) {
+    dialogs.Inform(kMinorPrizeTitle, stored.error());
+    return;
+  }
+  if (!stored->empty() && !dialogs.Ask(kMinorPrizeTitle, kDrawAgainQuestion)) return;
+  std::set<std::int32_t> excluded;
+  if (exclude_->isChecked()) {
+    excluded = won_;
+    excluded.merge(*stored);
+  }
+
+  notice_->clear();
+  const std::unique_ptr<RandomSource> random = new_random_();
+  auto result = DrawMinorPrizes(ws.folder, ws.validation, typed, *random, prizes_, excluded);
   if (!result) {
-    form_.services().dialogs.Inform("Prêmios menores", result.error());
+    dialogs.Inform(kMinorPrizeTitle, result.error());
     grid_->setRowCount(0);
     return;
   }
-  if (!result->ran) return;
   const SystemClock clock;
   if (auto journalled = JournalMinorPrizes(ws.journal, clock, *result); !journalled) {
     // Prizes the record of the night does not hold are not announced.
-    form_.services().dialogs.Inform("Prêmios menores", "A ata não pôde ser gravada: " + journalled.error());
+    dialogs.Inform(kMinorPrizeTitle, "A ata não pôde ser gravada: " + journalled.error());
     grid_->setRowCount(0);
     return;
   }
+  for (const MinorPrize& prize : result->prizes) won_.insert(prize.card);
+  notice_->setText(app::ToQString(result->prizes.empty() ? NoPrizeMessage(*result) : std::string(kPrizesDrawn)));
   grid_->setRowCount(static_cast<int>(result->prizes.size()));
   int row = 0;
   for (const MinorPrize& prize : result->prizes) {

@@ -1,14 +1,19 @@
 #pragma once
 // PanelPM: a number of validated cards drawn at random for minor prizes,
-// listed with their prize number.
+// listed with their prize number. A new draw asks before it replaces the
+// last result, and leaves out the cards that won already unless
+// CheckExcluiPremiadas is unticked; LabelAvisoPM says how it went.
 
 #include <QFrame>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "common/random_source.h"
 #include "store/table.h"
 
+class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 
@@ -43,6 +48,11 @@ class PanelPM : public QFrame {
   store::Table prizes_;
   QLineEdit* count_ = nullptr;
   QTableWidget* grid_ = nullptr;
+  QCheckBox* exclude_ = nullptr;
+  QLabel* notice_ = nullptr;
+  // Every card given a prize since the program started: the file keeps
+  // only the last result.
+  std::set<std::int32_t> won_;
 };
 
 void InstallMinorPrizePanel(app::TMainForm& form);

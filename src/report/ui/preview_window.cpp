@@ -1,5 +1,6 @@
 #include "report/ui/preview_window.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -183,7 +184,13 @@ Status PreviewWindow::PrintOn(QPagedPaintDevice& device) {
 // table file, and the refusal is shown like any failure.
 Status PreviewWindow::SavePdf(const std::filesystem::path& path) {
   auto written = WritePdf(document_, path);
-  if (!written) dialogs_.Inform("Salvar PDF", written.error());
+  if (!written) {
+    dialogs_.Inform("Salvar PDF", written.error());
+  } else {
+    // The file dialog has closed: say where the file went.
+    const QString shown = QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
+    dialogs_.Inform("Salvar PDF", "PDF salvo em " + shown.toStdString());
+  }
   return written;
 }
 
