@@ -102,9 +102,10 @@ class FrameCardBuilder {
       Add(report::Label("LabelP" + n, {x + g.prize_text.x, y + g.prize_text.y, g.prize_text_width, 18}, prize,
                         prize_style));
       Add(report::Box("Quadro" + n, {x, y + g.box_top, width, bottom - g.box_top}, report::Pen{2}));
+      const layouts::TitleLetters& letters = v_.follows_title_letters ? card.letters : layouts::kFixedLetters;
       for (int c = 0; c < 5; ++c) {
         Add(report::Label(kLetterNames[c] + n, {x + g.letter_lefts[c], y + g.letter_top, g.cell_width, g.cell_height},
-                          card.letters[c], layouts::LetterStyle(g.letter_points)));
+                          letters[c], layouts::LetterStyle(g.letter_points)));
       }
       for (int r = 0; r < 5; ++r) {
         const double top = y + g.rule_tops[r];

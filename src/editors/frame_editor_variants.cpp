@@ -1,5 +1,7 @@
 #include "editors/frame_editor_variants.h"
 
+#include <algorithm>
+
 namespace tavelao::editors {
 namespace {
 
@@ -9,6 +11,13 @@ constexpr const char* kStubCheck = "Suprime canhoto com nome/endereço/telefone"
 // Positions are written (left, top) here; the handles' defaults are given
 // by the organiser's documents as (top, left).
 constexpr HandlePosition At(int top, int left) { return {left, top}; }
+
+// A block is wider than the documents' pitch of 57 (its check digit ended
+// under the next block's "Cartela:"), and six side by side are wider than
+// the sheet: BC4 to BC6, which the first three counts show, in one row
+// ending where BC6 always was, BC1 to BC3 in a row under it.
+constexpr std::array<HandlePosition, 6> kA4Blocks = {At(501, 18),  At(501, 90),  At(501, 162),
+                                                     At(467, 159), At(467, 231), At(467, 303)};
 
 const FrameEditorVariant kA4{
     FrameEditorKind::kA4,
@@ -25,7 +34,7 @@ const FrameEditorVariant kA4{
     {At(6, 18), At(6, 137), At(6, 250), At(158, 18), At(158, 137), At(158, 250), At(312, 18), At(312, 137),
      At(312, 250)},
     At(450, 21),
-    {At(467, 18), At(467, 75), At(467, 132), At(467, 189), At(467, 246), At(467, 303)},
+    kA4Blocks,
     "Variantes.cds",
     "Variaveis.cds",
     16,
@@ -64,11 +73,13 @@ const FrameEditorVariant kLarge{
     {350, 18},
     6,
     // The first row comes down from the edge printers cannot print on and
-    // under the authentication line; the blocks stay below the third row.
-    // The matrix stays clear of the stub, where the A4 page has it.
+    // under the authentication line. Under the stub, the only strip the
+    // third row leaves, the matrix keeps clear of frames 5 and 6; the blocks
+    // take the room under the second row, two rows of three like the A4
+    // page's.
     {At(18, 31), At(18, 213), At(185, 31), At(185, 213), At(352, 31), At(352, 213)},
-    At(450, 21),
-    {At(519, 18), At(519, 75), At(519, 132), At(519, 189), At(519, 246), At(519, 303)},
+    At(534, 21),
+    {At(418, 18), At(418, 90), At(418, 162), At(384, 159), At(384, 231), At(384, 303)},
     "VariantesG.cds",
     "VariaveisG.cds",
     16,
@@ -140,9 +151,15 @@ const FrameEditorVariant kA5{
      6},
     AuthenticationPlace::kBottomMiddle,
     792,
+    false,
 };
 
 }  // namespace
+
+HandlePosition ClampToPanel(HandlePosition at, HandleSize handle, HandleSize panel) {
+  return {std::clamp(at.left, 0, std::max(0, panel.width - handle.width)),
+          std::clamp(at.top, 0, std::max(0, panel.height - handle.height))};
+}
 
 const FrameEditorVariant& FrameVariant(FrameEditorKind kind) {
   switch (kind) {

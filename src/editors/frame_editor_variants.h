@@ -25,6 +25,10 @@ struct HandleSize {
   int height = 0;
 };
 
+// A handle dragged past the page stops whole at its edge, within reach of
+// the mouse (and its element on the sheet).
+HandlePosition ClampToPanel(HandlePosition at, HandleSize handle, HandleSize panel);
+
 // Where the parts of one frame print, from the frame's (X, Y) in layout
 // pixels.
 struct FrameGeometry {
@@ -79,6 +83,9 @@ struct FrameEditorVariant {
   AuthenticationPlace authentication;
   // Band height of the one card per page.
   double band_height;
+  // The title-letter option reaches FormCar9 and FormCar9G; FormCarA5
+  // keeps B I N G O.
+  bool follows_title_letters = true;
 };
 
 const FrameEditorVariant& FrameVariant(FrameEditorKind kind);

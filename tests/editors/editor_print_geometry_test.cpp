@@ -47,14 +47,17 @@ struct FramePage {
   FrameEditorKind kind;
   int frames;
   const char* name;
+  const char* blocks = "1";  // EditNN
 };
 
 // Every page size with all its frames. The large card holds the stub and
 // the matrix under two rows of frames; six large frames fill the sheet, and
-// print without them.
+// print without them. Blocks side by side show every check digit.
 const FramePage kFramePages[] = {
     {FrameEditorKind::kA4, 9, "FormCar9"},
+    {FrameEditorKind::kA4, 9, "FormCar9_ThreeBlocks", "3"},
     {FrameEditorKind::kLarge, 4, "FormCar9G_FourFrames"},
+    {FrameEditorKind::kLarge, 4, "FormCar9G_FourFramesSixBlocks", "6"},
     {FrameEditorKind::kLarge, 6, "FormCar9G_SixFramesNoStubNoMatrix"},
     {FrameEditorKind::kA5, 9, "FormCarA5"},
 };
@@ -76,6 +79,8 @@ TEST_P(FrameCardGeometryTest, EveryFrameWithItsLongPrizeOnEveryOutput) {
   const FrameEditorVariant& variant = FrameVariant(page.kind);
   FrameEditorState state = DefaultFrameEditorState(variant);
   ShowFrames(variant, state, page.frames);
+  state.blocks_text = page.blocks;
+  ApplyBlockCount(variant, state);
   if (!variant.has_stub) {
     state.check_sc = true;  // "Número da cartela duplicado"
     ApplyBlockCount(variant, state);

@@ -17,6 +17,35 @@ bool StartsWithAny(const std::string& name, std::initializer_list<const char*> p
   return std::any_of(prefixes.begin(), prefixes.end(), [&](const char* p) { return name.rfind(p, 0) == 0; });
 }
 
+bool Overlap(const report::Rect& a, const report::Rect& b) {
+  return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
+// The items of `page` whose names start with one of `prefixes` and end in
+// `number` ("Dig" and "5": Dig5), or all of that prefix when `number` is
+// empty.
+std::vector<const report::PlacedItem*> Items(const report::Page& page, std::initializer_list<const char*> prefixes,
+                                             const std::string& number = "") {
+  std::vector<const report::PlacedItem*> found;
+  for (const auto& item : page.items) {
+    for (const char* prefix : prefixes) {
+      if (number.empty() ? item.name.rfind(prefix, 0) == 0 : item.name == prefix + number) found.push_back(&item);
+    }
+  }
+  return found;
+}
+
+// The first pair, one of `a` and one of `b`, that lie over each other.
+std::string FirstOverlap(const std::vector<const report::PlacedItem*>& a,
+                         const std::vector<const report::PlacedItem*>& b) {
+  for (const auto* x : a) {
+    for (const auto* y : b) {
+      if (x != y && Overlap(x->rect, y->rect)) return x->name + " over " + y->name;
+    }
+  }
+  return "";
+}
+
 TEST_F(FrameEditorTest, HiddenFramesPrintNowhereWhateverTheirPositions) {
   for (const FrameEditorVariant* variant : {&kA4, &kLarge, &kA5}) {
     FrameEditorState state = DefaultFrameEditorState(*variant);
@@ -217,6 +246,71 @@ TEST_F(FrameEditorTest, EveryCardOfTheFileGetsItsPage) {
   ASSERT_EQ(document->pages.size(), 3u);
   EXPECT_EQ(document->pages[2].TextOf("Num6", 0), "000003");
   EXPECT_EQ(document->name, "FormCar9");
+}
+
+// However many blocks are shown, each one's card number, check digit and
+// bar code lie clear of every other block.
+TEST_F(FrameEditorTest, NoBlockHidesTheCheckDigitOfAnother) {
+  for (const FrameEditorVariant* variant : {&kA4, &kLarge}) {
+    for (const char* count : {"2", "3", "4", "6"}) {
+      FrameEditorState state = DefaultFrameEditorState(*variant);
+      state.blocks_text = count;
+      ApplyBlockCount(*variant, state);
+      const report::Page page = PrintPage(*variant, state);
+      for (int k = 1; k <= 6; ++k) {
+        if (!state.block_shown[k - 1]) continue;
+        const std::string n = std::to_string(k);
+        ASSERT_TRUE(Has(page, "Dig" + n));
+        for (int m = k + 1; m <= 6; ++m) {
+          EXPECT_EQ(FirstOverlap(Items(page, {"Cart", "Num", "Dig", "ImB"}, n),
+                                 Items(page, {"Cart", "Num", "Dig", "ImB"}, std::to_string(m))),
+                    "")
+              << variant->form_name << " with " << count << " blocks";
+        }
+      }
+    }
+  }
+}
+
+// The large card: with four frames nothing it prints lies over anything
+// else's place; with six the matrix still keeps clear of frames 5 and 6.
+TEST_F(FrameEditorTest, TheLargeCardKeepsItsMatrixStubAndBlocksClear) {
+  FrameEditorState state = DefaultFrameEditorState(kLarge);
+  state.blocks_text = "6";
+  ApplyBlockCount(kLarge, state);
+  ShowFrames(kLarge, state, 4);
+  const report::Page four = PrintPage(kLarge, state);
+  const auto frames =
+      Items(four, {"Quadro1", "Quadro2", "Quadro3", "Quadro4", "C1", "C2", "C3", "C4", "LP", "LabelP", "l"});
+  const auto matrix = Items(four, {"QuadroM", "M"});
+  const auto stub = Items(four, {"LabelNome", "LabelEnd", "LabelFone", "LabelCar", "NumCar", "Dig", "Shape"});
+  const auto blocks = Items(four, {"Cart", "Num", "ImB"});
+  EXPECT_EQ(FirstOverlap(frames, matrix), "");
+  EXPECT_EQ(FirstOverlap(frames, stub), "");
+  EXPECT_EQ(FirstOverlap(frames, blocks), "");
+  EXPECT_EQ(FirstOverlap(matrix, stub), "");
+  EXPECT_EQ(FirstOverlap(matrix, blocks), "");
+  EXPECT_EQ(FirstOverlap(blocks, Items(four, {"LabelNome", "LabelEnd", "LabelFone", "LabelCar", "NumCar", "Shape"})),
+            "");
+
+  ShowFrames(kLarge, state, 6);
+  const report::Page six = PrintPage(kLarge, state);
+  EXPECT_EQ(FirstOverlap(Items(six, {"Quadro5", "Quadro6", "LP5", "LP6", "C5", "C6"}), Items(six, {"QuadroM", "M"})),
+            "");
+  for (const auto* item : Items(six, {"QuadroM"})) {
+    EXPECT_GE(item->rect.y, six.Find("LabelFone", 0)->rect.bottom()) << "under the stub";
+    EXPECT_LE(item->rect.bottom(), 1123 - report::Mm(report::kPrinterEdgeMm) + 0.01);
+  }
+}
+
+// The title-letter option reaches FormCar9 and FormCar9G, not FormCarA5.
+TEST_F(FrameEditorTest, TheA5PageKeepsBingoWhateverTheLetters) {
+  card.letters = {"T", "A", "V", "E", "L"};
+  const report::Page a5 = PrintPage(kA5, DefaultFrameEditorState(kA5));
+  EXPECT_EQ(a5.TextOf("lb1", 0), "B");
+  EXPECT_EQ(a5.TextOf("lo9", 0), "O");
+  EXPECT_EQ(PrintPage(kA4, DefaultFrameEditorState(kA4)).TextOf("lb1", 0), "T");
+  EXPECT_EQ(PrintPage(kLarge, DefaultFrameEditorState(kLarge)).TextOf("lo6", 0), "L");
 }
 
 }  // namespace

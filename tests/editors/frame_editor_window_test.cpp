@@ -4,11 +4,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFocusEvent>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/app_harness.h"
 #include "editors/ui/drag_handle.h"
@@ -26,13 +31,61 @@ using testing::TempFolder;
 
 class ScriptedFonts : public FontChooser {
  public:
-  NumberFont Choose(const NumberFont& preset) override {
+  FontChoice Choose(const FontChoice& preset, QWidget*) override {
     offered = preset;
     return answer;
   }
-  NumberFont offered;
-  NumberFont answer;
+  FontChoice offered;
+  FontChoice answer;
 };
+
+// Drags `handle` by `by` with the mouse, the move sent to it while it holds
+// the mouse however far it goes.
+void Drag(QWidget* handle, QPoint by) {
+  const QPoint from(5, 5);
+  QTest::mousePress(handle, Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(from + by), handle->mapToGlobal(QPointF(from + by)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(handle, &move);
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, from);
+}
+
+// What the one font dialog of a press of "Seleciona fonte" showed, answered
+// by `answer` while it is open.
+struct FontDialogSeen {
+  int dialogs = 0;
+  QWidget* parent = nullptr;
+  QFont shown;
+};
+
+FontDialogSeen PressFontButton(QWidget* window, const std::function<void(QDialog&)>& answer) {
+  FontDialogSeen seen;
+  int tries = 50;  // the dialog opens at the press; half a second at most
+  std::function<void()> look = [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      if (--tries > 0) QTimer::singleShot(10, look);
+      return;
+    }
+    ++seen.dialogs;
+    seen.parent = dialog->parentWidget();
+    if (auto* fonts = dialog->findChild<QFontDialog*>(QStringLiteral("FontDialog"))) seen.shown = fonts->currentFont();
+    answer(*dialog);
+    // Another dialog straight after this one would be counted too.
+    QTimer::singleShot(50, [&] {
+      if (QApplication::activeModalWidget()) {
+        ++seen.dialogs;
+        QApplication::activeModalWidget()->close();
+      }
+    });
+  };
+  QTimer::singleShot(0, look);
+  window->findChild<QPushButton*>(QStringLiteral("ButtonFonte"))->click();
+  QTest::qWait(600);
+  return seen;
+}
+
+void PressOk(QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("ButtonOKFonte"))->click(); }
 
 class FrameEditorWindows : public ::testing::Test {
  protected:
@@ -155,10 +208,10 @@ TEST_F(FrameEditorWindows, LargeCardAndA5OpenTheirOwnEditors) {
 
 TEST_F(FrameEditorWindows, TheChosenFontReachesThePanelAndTheNumbers) {
   ScriptedFonts fonts;
-  fonts.answer = {"Courier New", 22, false, Rgb{0, 0, 255}};
+  fonts.answer = {{"Courier New", 22, false, Rgb{0, 0, 255}}, std::nullopt};
   FrameEditorWindow window(FrameEditorKind::kA4, app.workspace(), app.dialogs, fonts, nullptr);
   In<QPushButton>(&window, "ButtonFonte")->click();
-  EXPECT_EQ(fonts.offered, NumberFont{});
+  EXPECT_EQ(fonts.offered, FontChoice{}) << "the default font, no background";
   EXPECT_EQ(In<QLabel>(&window, "LabelFonte")->text(), "Courier New");
   EXPECT_EQ(In<QLabel>(&window, "LabelTamanho")->text(), "22");
   EXPECT_EQ(In<QLabel>(&window, "LabelNegrito")->text(), "Nao");
@@ -193,9 +246,8 @@ TEST_F(FrameEditorWindows, TheNumberEditorDragsPrintsAndRemembers) {
   window->close();
 
   ScriptedFonts fonts;
-  fonts.answer = {"Courier New", 20, true, Rgb{0, 0, 255}};
-  app.colours.answers.push_back(Rgb{255, 255, 0});
-  NumberEditorWindow again(app.workspace(), app.dialogs, fonts, app.colours, nullptr);
+  fonts.answer = {{"Courier New", 20, true, Rgb{0, 0, 255}}, Rgb{255, 255, 0}};
+  NumberEditorWindow again(app.workspace(), app.dialogs, fonts, nullptr);
   EXPECT_EQ(again.state().numbers[0], (HandlePosition{40, 35}));
   EXPECT_TRUE(In<QCheckBox>(&again, "Check2Cart")->isChecked());
   EXPECT_FALSE(In<QCheckBox>(&again, "Check2Cod")->isChecked());
@@ -204,6 +256,95 @@ TEST_F(FrameEditorWindows, TheNumberEditorDragsPrintsAndRemembers) {
   EXPECT_EQ(In<QLabel>(&again, "LabelFonte")->text(), "Courier New");
   EXPECT_EQ(In<QLabel>(&again, "LabelFundo")->palette().color(QPalette::Window), QColor(255, 255, 0));
   EXPECT_EQ(again.state().background, (Rgb{255, 255, 0}));
+}
+
+// Where Arial is drawn by a substitute, the dialog opens on that family in
+// bold, and OK without a change keeps "Arial" "16" "Sim"; the dialog is the
+// editor's, which is in front again when it closes.
+TEST_F(FrameEditorWindows, OkWithoutAChangeKeepsTheStoredFontAndTheEditorInFront) {
+  IssueModel("Menu9", "3");
+  auto* window = app.Find<FrameEditorWindow>("TFormVar");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  const FontDialogSeen seen = PressFontButton(window, PressOk);
+  EXPECT_EQ(seen.dialogs, 1) << "no colour dialog after it";
+  EXPECT_EQ(seen.parent, window);
+  EXPECT_EQ(seen.shown.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+  EXPECT_EQ(seen.shown.weight(), QFont::Bold);
+  EXPECT_EQ(seen.shown.pointSize(), 16);
+  EXPECT_EQ(window->state().font, NumberFont{});
+  EXPECT_EQ(In<QLabel>(window, "LabelFonte")->text(), "Arial");
+  EXPECT_EQ(In<QLabel>(window, "LabelNegrito")->text(), "Sim");
+  EXPECT_TRUE(app.colours.offered.empty());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  EXPECT_EQ(QApplication::activeWindow(), window);
+
+  // A family and colour the organiser does choose are kept; Cancel keeps all.
+  app.colours.answers.push_back(Rgb{0, 0, 255});
+  PressFontButton(window, [](QDialog& dialog) {
+    dialog.findChild<QFontDialog*>(QStringLiteral("FontDialog"))->setCurrentFont(QFont("Liberation Mono", 20));
+    dialog.findChild<QPushButton*>(QStringLiteral("ButtonCor"))->click();
+    PressOk(dialog);
+  });
+  EXPECT_EQ(window->state().font, (NumberFont{"Liberation Mono", 20, false, Rgb{0, 0, 255}}));
+  EXPECT_EQ(In<QLabel>(window, "LabelNegrito")->text(), "Nao");
+  PressFontButton(window, [](QDialog& dialog) {
+    dialog.findChild<QFontDialog*>(QStringLiteral("FontDialog"))->setCurrentFont(QFont("DejaVu Sans", 9));
+    dialog.reject();
+  });
+  EXPECT_EQ(window->state().font.name, "Liberation Mono");
+  window->close();
+}
+
+// The font, its colour and the background in one dialog; a colour dialog
+// opens only for the swatch pressed, over that dialog.
+TEST_F(FrameEditorWindows, TheNumberEditorsFontButtonOpensOneDialog) {
+  app.Choose("Menu25");
+  app.Type("EditCI", "41");
+  app.Type("EditQT", "2");
+  app.Click("ButtonOK");
+  auto* window = app.Find<NumberEditorWindow>("TFormDVar");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  app.colours.answers.push_back(Rgb{255, 255, 0});
+  const FontDialogSeen seen = PressFontButton(window, [](QDialog& dialog) {
+    dialog.findChild<QPushButton*>(QStringLiteral("ButtonFundo"))->click();
+    PressOk(dialog);
+  });
+  EXPECT_EQ(seen.dialogs, 1);
+  EXPECT_EQ(seen.parent, window);
+  ASSERT_EQ(app.colours.offered.size(), 1u) << "only the background's colour dialog, asked for";
+  EXPECT_EQ(app.colours.offered[0], (Rgb{255, 255, 255}));
+  EXPECT_EQ(window->state().background, (Rgb{255, 255, 0}));
+  EXPECT_EQ(window->state().font, NumberFont{});
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  window->close();
+}
+
+// A handle dragged past the page stops whole at its edge, where the mouse
+// can take it again.
+TEST_F(FrameEditorWindows, AHandleDraggedPastThePageStaysOnIt) {
+  IssueModel("Menu9", "9");
+  auto* window = app.Find<FrameEditorWindow>("TFormVar");
+  QWidget* panel = In(window, "Panel1");
+  QWidget* frame = In(window, "BQuadro9");
+  Drag(frame, {3000, 3000});
+  EXPECT_EQ(window->state().frames[8], (HandlePosition{397 - 96, 560 - 134}));
+  EXPECT_TRUE(panel->geometry().contains(frame->geometry()));
+  Drag(frame, {-3000, -3000});
+  EXPECT_EQ(window->state().frames[8], (HandlePosition{0, 0}));
+  Drag(In(window, "BM"), {0, 3000});
+  EXPECT_EQ(window->state().matrix.top, 560 - 18);
+  window->close();
+
+  app.form().activateWindow();
+  app.Choose("Menu25");
+  app.Type("EditCI", "41");
+  app.Type("EditQT", "2");
+  app.Click("ButtonOK");
+  auto* numbers = app.Find<NumberEditorWindow>("TFormDVar");
+  In<QCheckBox>(numbers, "Check2Cart")->click();
+  Drag(In(numbers, "QD25"), {-3000, 3000});
+  EXPECT_EQ(numbers->state().numbers[24], (HandlePosition{0, 261 - 25})) << "the half page of two cards a sheet";
+  numbers->close();
 }
 
 }  // namespace

@@ -311,5 +311,21 @@ TEST_F(FormEditTest, SairOnlyHidesAndKeepsTheText) {
   EXPECT_EQ(editor->editor().toPlainText(), "fica");
 }
 
+// "Texto" on a minimised editor: it comes back, maximised if it was.
+TEST_F(FormEditTest, TextoBringsAMinimisedEditorBack) {
+  editor->Open();
+  editor->showMinimized();
+  ASSERT_TRUE(editor->isMinimized());
+  editor->Open();
+  EXPECT_FALSE(editor->isMinimized());
+  EXPECT_TRUE(editor->isVisible());
+
+  editor->showMaximized();
+  editor->showMinimized();
+  editor->Open();
+  EXPECT_FALSE(editor->isMinimized());
+  EXPECT_TRUE(editor->isMaximized());
+}
+
 }  // namespace
 }  // namespace tavelao::texteditor

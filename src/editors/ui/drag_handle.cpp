@@ -2,10 +2,12 @@
 
 #include <QMouseEvent>
 
+#include "editors/frame_editor_variants.h"
+
 namespace tavelao::editors {
 
-DragHandle::DragHandle(const QString& caption, const QString& name, QSize size, QWidget* parent)
-    : QPushButton(caption, parent) {
+DragHandle::DragHandle(const QString& caption, const QString& name, QSize size, const QWidget* page, QWidget* parent)
+    : QPushButton(caption, parent), page_(page) {
   setObjectName(name);
   setFixedSize(size);
   setCursor(Qt::SizeAllCursor);
@@ -38,7 +40,11 @@ void DragHandle::mouseReleaseEvent(QMouseEvent* event) {
 
 void DragHandle::ShiftTo(QPoint local) {
   const QPoint shift = local - press_;
-  if (!shift.isNull()) move(pos() + shift);
+  if (shift.isNull()) return;
+  const QRect page = page_->geometry();
+  const QPoint wanted = pos() + shift - page.topLeft();
+  const HandlePosition at = ClampToPanel({wanted.x(), wanted.y()}, {width(), height()}, {page.width(), page.height()});
+  move(page.topLeft() + QPoint(at.left, at.top));
 }
 
 }  // namespace tavelao::editors

@@ -91,6 +91,11 @@ void PaintSwatch(QLabel* swatch, Rgb colour) {
   swatch->setPalette(palette);
 }
 
+void BackInFront(QWidget& window) {
+  window.raise();
+  window.activateWindow();
+}
+
 QPlainTextEdit* MakeSecondPassText(QWidget* parent) {
   auto* text = new QPlainTextEdit(QString::fromUtf8(kSecondPass), parent);
   text->setObjectName(QStringLiteral("MemoDuplaImpressao"));

@@ -15,7 +15,7 @@ class QWidget;
 
 namespace tavelao::editors {
 
-// Room around the page panel into which handles may be dragged.
+// Room around the page panel.
 inline constexpr int kPageMargin = 16;
 
 // A handle's place in the page area and back.
@@ -38,6 +38,10 @@ struct FontPanel {
 FontPanel MakeFontPanel(QWidget* parent, bool with_background);
 void ShowFont(const FontPanel& panel, const NumberFont& font);
 void PaintSwatch(QLabel* swatch, Rgb colour);
+
+// After a dialog over the editor window: the editor in front and active
+// again, whatever the window manager brings up when the dialog closes.
+void BackInFront(QWidget& window);
 
 // The read-only text about printing the free text in a second pass.
 QPlainTextEdit* MakeSecondPassText(QWidget* parent);

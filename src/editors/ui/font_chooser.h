@@ -1,10 +1,9 @@
 #pragma once
-// The system font dialog behind an interface, so that tests can answer it.
-// The font dialog has no colour, so the colour dialog follows it.
+// The font button's one dialog, behind an interface so that tests can
+// answer it: the system font dialog with the numbers' colour and, for the
+// number editor, the background beside it.
 
-#include <optional>
-
-#include "editors/frame_editor_state.h"
+#include "editors/font_choice.h"
 
 class QWidget;
 
@@ -17,19 +16,22 @@ namespace tavelao::editors {
 class FontChooser {
  public:
   virtual ~FontChooser() = default;
-  // The font chosen starting from `preset`; a cancelled dialog keeps the
-  // preset's part it would have chosen.
-  virtual NumberFont Choose(const NumberFont& preset) = 0;
+  // The choice starting from `preset`, in a dialog over `parent` (the
+  // editor window, which stays in front when it closes); a cancelled
+  // dialog gives the preset back.
+  virtual FontChoice Choose(const FontChoice& preset, QWidget* parent) = 0;
 };
 
+// "Seleciona fonte" (DialogFonte): the font dialog FontDialog opened on the
+// stored font as this machine shows it, and the colour buttons ButtonCor
+// and ButtonFundo, which open the colour dialog only when pressed.
 class QtFontChooser : public FontChooser {
  public:
-  QtFontChooser(app::ColourPicker& colours, QWidget* parent) : colours_(colours), parent_(parent) {}
-  NumberFont Choose(const NumberFont& preset) override;
+  explicit QtFontChooser(app::ColourPicker& colours) : colours_(colours) {}
+  FontChoice Choose(const FontChoice& preset, QWidget* parent) override;
 
  private:
   app::ColourPicker& colours_;
-  QWidget* parent_;
 };
 
 }  // namespace tavelao::editors

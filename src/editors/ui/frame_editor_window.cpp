@@ -58,7 +58,7 @@ QWidget* FrameEditorWindow::BuildPage() {
   QWidget* page = MakePageArea(this, variant_.panel.width, variant_.panel.height, &panel_);
 
   auto make = [&](const QString& caption, const QString& name, HandleSize size) {
-    auto* handle = new DragHandle(caption, name, {size.width, size.height}, page);
+    auto* handle = new DragHandle(caption, name, {size.width, size.height}, panel_, page);
     return handle;
   };
   for (int j = 0; j < variant_.frames; ++j) {
@@ -173,8 +173,9 @@ void FrameEditorWindow::ButtonRecolClick() {
 }
 
 void FrameEditorWindow::ButtonFonteClick() {
-  state_.font = fonts_.Choose(state_.font);
+  state_.font = fonts_.Choose({state_.font, std::nullopt}, this).font;
   ShowFont();
+  BackInFront(*this);
 }
 
 void FrameEditorWindow::Button11Click() {

@@ -17,7 +17,7 @@ void InstallLayoutEditors(app::TMainForm& form) {
   Q_ASSERT(panel);
   if (!panel) return;
   // Owned by the main window with the editors, which it outlives.
-  auto* fonts = new QtFontChooser(form.services().colours, &form);
+  auto* fonts = new QtFontChooser(form.services().colours);
   QObject::connect(&form, &QObject::destroyed, [fonts] { delete fonts; });
   Dialogs& dialogs = form.services().dialogs;
   std::map<FrameEditorKind, FrameEditorWindow*> frames;
@@ -30,7 +30,7 @@ void InstallLayoutEditors(app::TMainForm& form) {
       frames.at(FrameEditorFor(editor, printed.large_card))->Open(printed.frames, options.card, card_file);
     });
   }
-  auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, form.services().colours, &form);
+  auto* numbers = new NumberEditorWindow(form.workspace(), dialogs, *fonts, &form);
   panel->SetModelEditor(layouts::CardEditor::kNumbers,
                         [numbers](const layouts::PrintResult&, const layouts::LayoutOptions&, store::Table& card_file) {
                           numbers->Open(card_file);

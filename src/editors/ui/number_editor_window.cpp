@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/colour_picker.h"
 #include "app/ui/panel_style.h"
 #include "editors/number_card_layout.h"
 #include "editors/number_editor_table.h"
@@ -26,12 +25,11 @@ constexpr const char* kCaption = "Posicionamento das dezenas na cartela variavel
 }  // namespace
 
 NumberEditorWindow::NumberEditorWindow(session::Workspace& workspace, Dialogs& dialogs, FontChooser& fonts,
-                                       app::ColourPicker& colours, QWidget* parent)
+                                       QWidget* parent)
     : QWidget(parent, Qt::Window),
       workspace_(workspace),
       dialogs_(dialogs),
       fonts_(fonts),
-      colours_(colours),
       state_(DefaultNumberEditorState()) {
   setObjectName(QStringLiteral("TFormDVar"));
   setWindowTitle(QString::fromUtf8(kCaption));
@@ -43,13 +41,17 @@ NumberEditorWindow::NumberEditorWindow(session::Workspace& workspace, Dialogs& d
   };
   for (int k = 0; k < 25; ++k) {
     const QString n = QString::number(k + 1);
-    numbers_[k] = bind(new DragHandle(n.rightJustified(2, QLatin1Char('0')), QStringLiteral("QD") + n, {25, 25}, page_),
-                       &state_.numbers[k]);
+    numbers_[k] =
+        bind(new DragHandle(n.rightJustified(2, QLatin1Char('0')), QStringLiteral("QD") + n, {25, 25}, panel_, page_),
+             &state_.numbers[k]);
   }
-  block1_ = bind(new DragHandle(QStringLiteral("Cartela"), QStringLiteral("BC1"), {45, 38}, page_), &state_.block1);
-  block2_ = bind(new DragHandle(QStringLiteral("Cartela"), QStringLiteral("BC2"), {45, 38}, page_), &state_.block2);
-  matrix_ = bind(new DragHandle(QStringLiteral("Matriz de conferência"), QStringLiteral("BM"), {276, 20}, page_),
-                 &state_.matrix);
+  block1_ =
+      bind(new DragHandle(QStringLiteral("Cartela"), QStringLiteral("BC1"), {45, 38}, panel_, page_), &state_.block1);
+  block2_ =
+      bind(new DragHandle(QStringLiteral("Cartela"), QStringLiteral("BC2"), {45, 38}, panel_, page_), &state_.block2);
+  matrix_ =
+      bind(new DragHandle(QStringLiteral("Matriz de conferência"), QStringLiteral("BM"), {276, 20}, panel_, page_),
+           &state_.matrix);
   layout->addWidget(page_, 0, Qt::AlignTop);
   layout->addWidget(BuildControls(), 0, Qt::AlignTop);
 
@@ -148,10 +150,11 @@ void NumberEditorWindow::ButtonRecolClick() {
 }
 
 void NumberEditorWindow::ButtonFonteClick() {
-  state_.font = fonts_.Choose(state_.font);
-  // A cancelled colour dialog keeps the swatch's colour.
-  if (auto chosen = colours_.Pick(state_.background, QStringLiteral("Cor de fundo"))) state_.background = *chosen;
+  const FontChoice chosen = fonts_.Choose({state_.font, state_.background}, this);
+  state_.font = chosen.font;
+  state_.background = chosen.background.value_or(state_.background);
   ShowPanel();
+  BackInFront(*this);
 }
 
 void NumberEditorWindow::Button11Click() {

@@ -15,9 +15,6 @@
 class QCheckBox;
 class QFrame;
 
-namespace tavelao::app {
-class ColourPicker;
-}
 namespace tavelao::report {
 class PreviewWindow;
 }
@@ -31,8 +28,7 @@ class NumberEditorWindow : public QWidget {
   Q_OBJECT
 
  public:
-  NumberEditorWindow(session::Workspace& workspace, Dialogs& dialogs, FontChooser& fonts, app::ColourPicker& colours,
-                     QWidget* parent);
+  NumberEditorWindow(session::Workspace& workspace, Dialogs& dialogs, FontChooser& fonts, QWidget* parent);
 
   const NumberEditorState& state() const { return state_; }
   report::PreviewWindow& preview() { return *preview_; }
@@ -55,7 +51,6 @@ class NumberEditorWindow : public QWidget {
   session::Workspace& workspace_;
   Dialogs& dialogs_;
   FontChooser& fonts_;
-  app::ColourPicker& colours_;
   NumberEditorState state_;
   bool save_on_close_ = true;
   store::Table no_card_file_;

@@ -78,6 +78,8 @@ FormEdit::FormEdit(Dialogs& dialogs, app::ColourPicker& colours, std::unique_ptr
 }
 
 void FormEdit::Open() {
+  // A minimised editor comes back as it was before, maximised or not.
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
