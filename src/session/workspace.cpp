@@ -18,6 +18,14 @@ std::string BankWarning(const std::string& reason) {
 // instead of a new empty table taking its place.
 bool Exists(const std::filesystem::path& path) { return store::TableFileState(path) != store::FileState::Missing; }
 
+bool HasNoTables(const std::filesystem::path& folder) {
+  for (const char* name :
+       {kOptionsFile, kEventFile, kSponsorsFile, kValidationFile, kStandingsFile, kDrawTypeFile, kJournalFile}) {
+    if (Exists(folder / name)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> PlatformDesktopFolder() {
@@ -42,6 +50,7 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   ws->lock = std::move(*lock);
   ws->folder = folder;
   ws->issuer = settings.issuer;
+  ws->first_start = HasNoTables(folder);
 
   CopyDesktopShortcut(folder, settings.desktop);
 

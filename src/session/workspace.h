@@ -42,6 +42,9 @@ struct Workspace {
   // Problems that did not stop the start, to be shown to the operator.
   std::vector<std::string> warnings;
 
+  // No table file of the program was in the folder before this start.
+  bool first_start = false;
+
   std::filesystem::path File(const std::string& name) const { return folder / name; }
 };
 

@@ -97,10 +97,13 @@ TEST(MainWindow, EveryEntryHasItsScreen) {
     ASSERT_NE(app.form().MenuEntry(name), nullptr) << name;
     EXPECT_TRUE(app.form().MenuEntry(name)->isEnabled()) << name;
   }
-  // Choosing "Leia-me" does nothing at all.
+  // "Leia-me" opens the manual beside the window, asking nothing.
   app.Choose("MenuSobre");
   EXPECT_TRUE(app.dialogs.shown.empty());
   EXPECT_TRUE(app.form().isVisible());
+  QWidget* help = app.Find("FormAjuda");
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
 }
 
 TEST(MainWindow, StartsAtTheTopLeftAndKeepsTheEditorFileName) {

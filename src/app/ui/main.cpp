@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 #include <system_error>
 
 #include "app/app_start.h"
 #include "app/ui/colour_picker.h"
+#include "app/ui/help_window.h"
 #include "app/ui/main_form.h"
 #include "app/ui/qt_dialogs.h"
 #include "app/ui/qt_locale.h"
 #include "app/ui/qt_sounds.h"
+#include "app/ui/window_placement.h"
 #include "draw/ui/audience_lettering.h"
 #include "session/issuer_setting.h"
 
@@ -30,5 +33,8 @@ int main(int argc, char** argv) {
   const QStringList arguments = QApplication::arguments();
   tavelao::app::TMainForm form(*workspace, {dialogs, sounds, colours}, arguments.value(1));
   form.show();
+  // Once it is framed: a laptop's 768 lines take less than its 1024×720.
+  QTimer::singleShot(0, &form, [&form] { tavelao::app::KeepOnScreen(form); });
+  tavelao::app::OfferFirstStartGuide(form);
   return application.exec();
 }

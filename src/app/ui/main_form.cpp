@@ -10,6 +10,7 @@
 #include "app/ui/flow_layout.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/screens.h"
+#include "app/ui/secondary_windows.h"
 
 namespace tavelao::app {
 
@@ -41,6 +42,7 @@ TMainForm::TMainForm(session::Workspace& workspace, Services services, QString e
 
   resize(1024, 720);
   move(0, 0);
+  new SecondaryWindows(*this);
   InstallScreens(*this);
 }
 

@@ -77,8 +77,7 @@ void BuildMainMenu(QMenuBar& bar) {
   AddEntry(bar, {"MenuSorteio", "Sorteio"});
   AddEntries(*AddMenu(bar, "MenuOpcoes", "Opções das cartelas"), kOptionEntries);
   AddEntry(bar, {"MenuPM", "Prêmios menores"});
-  // "Leia-me" does nothing, but it is there and can be chosen.
-  AddEntry(bar, {"MenuSobre", "Leia-me"})->setEnabled(true);
+  AddEntry(bar, {"MenuSobre", "Leia-me"});
   AddEntry(bar, {"MenuSair", "Sair"});
 }
 

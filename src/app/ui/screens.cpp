@@ -1,6 +1,7 @@
 #include "app/ui/screens.h"
 
 #include "app/ui/colour_panel.h"
+#include "app/ui/help_window.h"
 #include "app/ui/letter_panel.h"
 #include "app/ui/password_panel.h"
 #include "app/ui/prize_panel.h"
@@ -31,6 +32,7 @@ void InstallScreens(TMainForm& form) {
   validation::InstallValidationScreens(form);
   draw::InstallMinorPrizePanel(form);
   draw::InstallDrawScreens(form);
+  InstallHelp(form);
 }
 
 }  // namespace tavelao::app

@@ -57,4 +57,22 @@ void MoveBeside(QWidget& window, const QWidget& keep_clear) {
   window.move(place.topLeft());
 }
 
+QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen) {
+  const QSize size = frame.size().boundedTo(screen.size()).expandedTo(minimum);
+  return MovedInside(QRect(frame.topLeft(), size), screen);
+}
+
+void KeepOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (!screen || window.isMaximized() || window.isFullScreen()) return;
+  const QRect frame = window.frameGeometry();
+  // The decorations the window manager adds around the client area.
+  const QSize decoration = frame.size() - window.size();
+  const QSize minimum = window.minimumSizeHint().expandedTo(window.minimumSize()) + decoration;
+  const QRect fitted = FitInside(frame, minimum, screen->availableGeometry());
+  if (fitted == frame) return;
+  window.resize(fitted.size() - decoration);
+  window.move(fitted.topLeft());
+}
+
 }  // namespace tavelao::app

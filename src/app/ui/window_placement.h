@@ -21,4 +21,11 @@ QRect PlaceBeside(const QRect& keep_clear, QSize frame_size, const QRect& screen
 // screen of `keep_clear`.
 void MoveBeside(QWidget& window, const QWidget& keep_clear);
 
+// The frame `frame` made to fit `screen`: no larger than it (nor smaller
+// than `minimum`, when that is all the window can take) and moved inside.
+QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen);
+
+// Shrinks and moves a shown window so that its whole frame is on its screen.
+void KeepOnScreen(QWidget& window);
+
 }  // namespace tavelao::app
