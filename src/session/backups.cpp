@@ -12,9 +12,6 @@
 namespace tavelao::session {
 namespace {
 
-// The draw record, once the draw keeps one.
-constexpr const char* kDrawRecordFile = "Atas.cds";
-
 std::tm LocalTime(std::chrono::system_clock::time_point when) {
   const std::time_t t = std::chrono::system_clock::to_time_t(when);
   std::tm local{};
@@ -89,7 +86,7 @@ store::Table* OpenInWorkspace(Workspace* workspace, const std::string& file) {
 
 std::vector<std::string> BackedUpTables(const std::filesystem::path& folder) {
   std::vector<std::string> tables;
-  for (const char* file : {kValidationFile, kDrawRecordFile, kOptionsFile, kSponsorsFile}) {
+  for (const char* file : {kValidationFile, kJournalFile, kIssuedFile, kOptionsFile, kSponsorsFile}) {
     if (store::TableFileState(folder / file) == store::FileState::Present) tables.emplace_back(file);
   }
   return tables;

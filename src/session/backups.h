@@ -29,8 +29,9 @@ struct BackupFile {
   std::int64_t records = 0;
 };
 
-// "Validadas.cds", the draw record when there is one, "premios.cds",
-// "empresas.cds": those present in the folder.
+// "Validadas.cds", the draw journal "Atas.cds", the register of issued
+// cards "Emitidas.cds", "premios.cds", "empresas.cds": those present in the
+// folder.
 std::vector<std::string> BackedUpTables(const std::filesystem::path& folder);
 
 // Copies one open table into the backup folder and keeps only the newest

@@ -47,9 +47,12 @@ TEST(Backups, StartCopiesTheNightsTablesAndTheListTellsWhenAndHowMany) {
   {
     auto ws = Start(dir.path());
     Validate(ws->validation, 1, 7);
+    ASSERT_TRUE(OpenIssued(dir.path()));  // the first issue run makes it
   }
   auto ws = Start(dir.path());
   ASSERT_TRUE(ws->warnings.empty());
+  EXPECT_EQ(CopiesOf(dir.path(), kIssuedFile).size(), 1u);
+  EXPECT_EQ(CopiesOf(dir.path(), kJournalFile).size(), 2u);
   const auto validation = CopiesOf(dir.path(), kValidationFile);
   ASSERT_EQ(validation.size(), 2u);
   EXPECT_EQ(validation[0].records, 7) << "newest first";
