@@ -45,6 +45,7 @@ PanelCor::PanelCor(TMainForm& form) : form_(form) {
   }
   layout->addLayout(rows);
   QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOKCor"), this);
+  PressOnEnter(*this, *ok);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &PanelCor::ButtonOKCorClick);
 }

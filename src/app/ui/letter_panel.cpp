@@ -40,6 +40,7 @@ PanelPalavra::PanelPalavra(TMainForm& form) : form_(form) {
   }
   layout->addLayout(grid);
   QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonPalavra"), this);
+  PressOnEnter(*this, *ok);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &PanelPalavra::ButtonPalavraClick);
 }

@@ -65,6 +65,7 @@ PanelSenha::PanelSenha(TMainForm& form) : form_(form) {
   layout->addWidget(note);
 
   QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOkSenha"), this);
+  PressOnEnter(*this, *ok);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &PanelSenha::ButtonOkSenhaClick);
 }

@@ -30,6 +30,7 @@ PanelPremios::PanelPremios(TMainForm& form) : form_(form) {
   }
   layout->addLayout(rows);
   QPushButton* ok = MakeButton(QStringLiteral("OK"), QStringLiteral("OKPremios"), this);
+  PressOnEnter(*this, *ok);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &PanelPremios::OKPremiosClick);
 }

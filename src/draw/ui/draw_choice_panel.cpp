@@ -62,6 +62,7 @@ DrawChoicePanel::DrawChoicePanel(QWidget* parent) : QFrame(parent) {
   connect(mostra_, &QCheckBox::clicked, this, &DrawChoicePanel::showWinnersClicked);
 
   QPushButton* ok = app::MakeButton(QStringLiteral("OK"), QStringLiteral("ButtonOKTSor"), this);
+  app::PressOnEnter(*this, *ok);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &DrawChoicePanel::okClicked);
 

@@ -85,6 +85,7 @@ PanelPM::PanelPM(app::TMainForm& form, RandomFactory new_random, QWidget* parent
 
   auto* buttons = new QHBoxLayout;
   QPushButton* draw = app::MakeButton(QStringLiteral("Sorteia"), QStringLiteral("ButtonSorPM"), this);
+  app::PressOnEnter(*this, *draw);
   QPushButton* leave = app::MakeButton(QStringLiteral("Sai"), QStringLiteral("ButtonSaiPM"), this);
   buttons->addStretch();
   buttons->addWidget(draw);

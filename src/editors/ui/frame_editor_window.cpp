@@ -109,7 +109,7 @@ QWidget* FrameEditorWindow::BuildControls() {
     return box;
   };
   only_numbers_ =
-      check("Emite somente as dezenas,numero das cartela e codigo de barras", "CheckSN", state_.only_numbers);
+      check("Emite somente as dezenas, o número da cartela e o código de barras", "CheckSN", state_.only_numbers);
   check_sc_ = check(variant_.check_sc_caption, "CheckSC", state_.check_sc);
   no_bar_code_ = check("Suprime o código de barras", "CheckSBarras", state_.suppress_bar_code);
   no_matrix_ = check("Suprime a matriz de conferência", "CheckSMatriz", state_.suppress_matrix);

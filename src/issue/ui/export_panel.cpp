@@ -56,6 +56,7 @@ PanelTexto::PanelTexto(app::TMainForm& form) : form_(form) {
 
   auto* buttons = new QHBoxLayout;
   QPushButton* gera = app::MakeButton(QStringLiteral("Gera"), QStringLiteral("ButtonGera"), this);
+  app::PressOnEnter(*this, *gera);
   QPushButton* sai = app::MakeButton(QStringLiteral("Sai"), QStringLiteral("ButtonSaiG"), this);
   buttons->addStretch();
   buttons->addWidget(gera);
@@ -74,7 +75,7 @@ void PanelTexto::ButtonGeraClick() {
   session::Workspace& ws = form_.workspace();
   const ExportOutcome outcome =
       ExportForPrintingHouse(ws.bank, ws.password, ws.issuer, ws.folder, app::ToUtf8(first_->text()),
-                             app::ToUtf8(quantity_->text()), form_.services().dialogs);
+                             app::ToUtf8(quantity_->text()), form_.services().dialogs, SystemClock());
   if (outcome == ExportOutcome::kWritten) hide();
 }
 

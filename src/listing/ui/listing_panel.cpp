@@ -59,6 +59,7 @@ PanelLista::PanelLista(app::TMainForm& form) : form_(form) {
 
   auto* buttons = new QHBoxLayout;
   QPushButton* emite = app::MakeButton(QStringLiteral("Emite"), QStringLiteral("ButtonListaEmite"), this);
+  app::PressOnEnter(*this, *emite);
   QPushButton* sai = app::MakeButton(QStringLiteral("Sai"), QStringLiteral("ButtonListaSai"), this);
   buttons->addStretch();
   buttons->addWidget(emite);
