@@ -117,6 +117,23 @@ TEST_F(Windows, AWindowLeftOffTheScreenComesBackWholeWhenShownAgain) {
       << window->frameGeometry().x() << "," << window->frameGeometry().y();
 }
 
+TEST_F(Windows, AWindowFirstOpensBesideTheMainWindowThenWhereItWasLeft) {
+  app.form().setGeometry(QRect(0, 0, 300, 500));
+  QApplication::processEvents();
+  app.Choose("MenuRestaura");
+  QApplication::processEvents();
+  QWidget* window = app.Find("TFormRestaura");
+  ASSERT_TRUE(window && window->isVisible());
+  EXPECT_FALSE(window->frameGeometry().intersects(app.form().frameGeometry()))
+      << window->frameGeometry().x() << "," << window->frameGeometry().y();
+  window->close();
+  const QPoint left_at = window->pos() + QPoint(0, 40);
+  window->move(left_at);
+  window->show();
+  QApplication::processEvents();
+  EXPECT_EQ(window->pos(), left_at);
+}
+
 TEST_F(Windows, TheDrawScreensWindows) {
   app.Choose("MenuSorteio");
   app.Click("ButtonOKTSor");

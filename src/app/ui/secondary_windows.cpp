@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include "app/ui/window_placement.h"
 
 namespace tavelao::app {
 namespace {
+
+constexpr const char* kPlacedProperty = "tavelao_placed";
 
 // A window of the program's own: not a menu, tooltip or other popup, and
 // not a dialog, which keeps its own placement and answers Esc itself.
@@ -31,10 +31,15 @@ bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
   // The main window is fitted once by the program, after its first show:
   // it may be sized on purpose later.
   if (event->type() == QEvent::Show && watched != &main_window_ && IsProgramWindow(watched)) {
-    // Once the window manager has framed it.
-    QTimer::singleShot(0, this, [window = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
-      if (window && window->isVisible()) KeepOnScreen(*window);
-    });
+    auto* window = static_cast<QWidget*>(watched);
+    // The first time, beside the main window, unless the window placed
+    // itself (the pattern window beside the board, the Telão on its screen).
+    const bool place_beside = !window->property(kPlacedProperty).toBool() && !window->testAttribute(Qt::WA_Moved);
+    window->setProperty(kPlacedProperty, true);
+    // Placed and sized before the window manager sees it: it may leave a
+    // window larger than the screen undecorated.
+    if (place_beside) MoveBeside(*window, main_window_);
+    KeepOnScreen(*window);
   }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
       static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {

@@ -1,7 +1,8 @@
 #pragma once
 // What every secondary window of the program does alike, in one place: it
-// opens fully on its screen (shrunk when the screen is small, as a 1366×768
-// laptop's is), and Esc closes it.
+// first opens beside the main window, it always opens fully on its screen
+// (shrunk when the screen is small, as a 1366×768 laptop's is), and Esc
+// closes it.
 
 #include <QObject>
 

@@ -52,9 +52,11 @@ void MoveBeside(QWidget& window, const QWidget& keep_clear) {
   const QScreen* screen = keep_clear.screen();
   const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), clear.size());
   QSize frame = window.frameGeometry().size();
-  if (!window.isVisible() || frame == window.size()) frame += QSize(0, kTitleBarAllowance);
+  // Unframed, a window is placed by its client area (as in KeepOnScreen).
+  const bool framed = window.isVisible() && frame != window.size();
+  if (!framed) frame += QSize(0, kTitleBarAllowance);
   const QRect place = PlaceBeside(clear, frame, available, QCursor::pos());
-  window.move(place.topLeft());
+  window.move(place.topLeft() + QPoint(0, framed ? 0 : kTitleBarAllowance));
 }
 
 QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen) {
@@ -65,14 +67,18 @@ QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen) {
 void KeepOnScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (!screen || window.isMaximized() || window.isFullScreen()) return;
-  const QRect frame = window.frameGeometry();
-  // The decorations the window manager adds around the client area.
-  const QSize decoration = frame.size() - window.size();
+  // Until the window manager has framed a window its frame is its client
+  // area, placed by its top-left corner: the title bar will go above it.
+  const bool framed = window.frameGeometry().size() != window.size();
+  const QSize decoration = framed ? window.frameGeometry().size() - window.size() : QSize(0, kTitleBarAllowance);
+  const QPoint title_bar(0, framed ? 0 : kTitleBarAllowance);
+  const QRect whole =
+      framed ? window.frameGeometry() : QRect(window.frameGeometry().topLeft() - title_bar, window.size() + decoration);
   const QSize minimum = window.minimumSizeHint().expandedTo(window.minimumSize()) + decoration;
-  const QRect fitted = FitInside(frame, minimum, screen->availableGeometry());
-  if (fitted == frame) return;
+  const QRect fitted = FitInside(whole, minimum, screen->availableGeometry());
+  if (fitted == whole) return;
   window.resize(fitted.size() - decoration);
-  window.move(fitted.topLeft());
+  window.move(fitted.topLeft() + title_bar);
 }
 
 }  // namespace tavelao::app

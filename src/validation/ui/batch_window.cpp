@@ -87,6 +87,8 @@ TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys,
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->verticalHeader()->hide();
   list_->verticalHeader()->setDefaultSectionSize(22);
+  // The three columns share the width: no card number hidden behind a scroll bar.
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   list_->setMinimumSize(300, 320);
   layout->addWidget(list_);
 
