@@ -26,6 +26,14 @@ std::optional<int> IssueCardFile(CliContext& context, session::Workspace& ws, co
   return kExitRefused;
 }
 
+std::optional<int> NoteIssuedCards(CliContext& context, session::Workspace& ws,
+                                   Result<std::optional<issue::CardRange>> printed) {
+  const Status recorded = issue::RecordIssuedCards(ws.folder, std::move(printed), SystemClock());
+  if (recorded) return std::nullopt;
+  context.err << "A emissão não foi anotada em " << session::kIssuedFile << ": " << recorded.error() << "\n";
+  return kExitRefused;
+}
+
 std::optional<session::CardOptions> ReadStoredCardOptions(CliContext& context, session::Workspace& ws) {
   auto table = session::OpenOptions(ws.folder);
   if (!table) {

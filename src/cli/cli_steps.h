@@ -6,6 +6,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/command_declaration.h"
+#include "issue/issue_run.h"
 #include "report/document.h"
 #include "session/card_options.h"
 #include "store/table.h"
@@ -14,7 +15,8 @@ namespace tavelao::cli {
 
 // Options several commands declare alike.
 inline constexpr OptionDeclaration kFirstCardOption = RequiredOption("inicial", "N", "a primeira cartela");
-inline constexpr OptionDeclaration kQuantityOption = RequiredOption("quantidade", "Q", "quantas cartelas, de N a N+Q-1");
+inline constexpr OptionDeclaration kQuantityOption =
+    RequiredOption("quantidade", "Q", "quantas cartelas, de N a N+Q-1");
 inline constexpr OptionDeclaration kPdfOption = RequiredOption("pdf", "ARQUIVO", "o arquivo PDF a gravar");
 inline constexpr OptionDeclaration kOverwriteOption =
     FlagOption("sobrescreve", "substitui o ARQUIVO que já existe e não é um PDF do Tavelão (nunca uma tabela)");
@@ -24,6 +26,12 @@ inline constexpr OptionDeclaration kOverwriteOption =
 // was written (nothing to issue, or refused); nullopt when it was.
 std::optional<int> IssueCardFile(CliContext& context, session::Workspace& ws, const std::string& first,
                                  const std::string& quantity, store::Table& card_file);
+
+// Adds the printed cards (issue::CardFileRange of the card file) to the
+// register of issued cards, which validation checks against; a failure is
+// printed. Returns the exit status to end with when it failed.
+std::optional<int> NoteIssuedCards(CliContext& context, session::Workspace& ws,
+                                   Result<std::optional<issue::CardRange>> printed);
 
 // The title letters, prizes and colours stored in "premios.cds"; the error
 // is printed.

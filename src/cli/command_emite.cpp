@@ -125,12 +125,7 @@ int RunEmite(CliContext& context, const CommandArgs& args) {
   const int status = WritePdfAndReport(context, printed->document, *pdf, overwrite, "layout " + printed->document.name);
   if (status != kExitOk) return status;
   // Printed cards are issued cards: validation checks against them.
-  Status recorded = issued ? Status() : Status(std::move(issued).take_error());
-  if (recorded && *issued) recorded = issue::RecordIssuedRange(ws->folder, **issued, SystemClock());
-  if (!recorded) {
-    context.err << "A emissão não foi anotada em " << session::kIssuedFile << ": " << recorded.error() << "\n";
-    return kExitRefused;
-  }
+  if (auto ended = NoteIssuedCards(context, *ws, std::move(issued))) return *ended;
   if (!printed->card_file_deleted) context.out << issue::kCardFile << " fica na pasta até a próxima emissão.\n";
   return kExitOk;
 }

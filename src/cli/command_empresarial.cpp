@@ -79,6 +79,7 @@ int RunEmpresarial(CliContext& context, const CommandArgs& args) {
     }
     context.out << business::kBusinessExportFile << " gerado.\n";
   }
+  if (auto ended = NoteIssuedCards(context, *ws, issue::CardFileRange(card_file))) return *ended;
   return kExitOk;
 }
 

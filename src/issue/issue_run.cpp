@@ -102,6 +102,13 @@ Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& r
   return {};
 }
 
+Status RecordIssuedCards(const std::filesystem::path& folder, Result<std::optional<CardRange>> range,
+                         const Clock& clock) {
+  if (!range) return std::move(range).take_error();
+  if (!*range) return {};
+  return RecordIssuedRange(folder, **range, clock);
+}
+
 bool WarnAboutQuantity(std::string_view quantity_text, Dialogs& dialogs) {
   const auto quantity = ParseInt32(Trim(quantity_text));
   if (!quantity || *quantity <= kQuantityWarningAbove) return false;

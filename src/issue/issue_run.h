@@ -54,6 +54,11 @@ Result<std::optional<CardRange>> CardFileRange(store::Table& card_file);
 // "Emitidas.cds", against which validation checks every card.
 Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& range, const Clock& clock);
 
+// RecordIssuedRange for what CardFileRange read: nothing for an empty card
+// file, and the read's own error when it failed.
+Status RecordIssuedCards(const std::filesystem::path& folder, Result<std::optional<CardRange>> range,
+                         const Clock& clock);
+
 // Leaving the quantity field: the "Atenção" box for more than 100 cards.
 // Shows nothing for other text; the quantity is never changed. True when it
 // warned.

@@ -6,6 +6,8 @@
 #include "common/number_field.h"
 #include "common/text.h"
 #include "common/windows1252.h"
+#include "issue/issue_run.h"
+#include "session/data_files.h"
 
 namespace tavelao::issue {
 namespace {
@@ -44,7 +46,8 @@ Result<std::string> ExportText(const card::CardBank& bank, const card::Password&
 
 ExportOutcome ExportForPrintingHouse(const card::CardBank& bank, const card::Password& password,
                                      const card::IssuerNumber& issuer, const std::filesystem::path& folder,
-                                     std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs) {
+                                     std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs,
+                                     const Clock& clock) {
   const auto first = NumberFieldValue(first_text);
   if (!first) {
     dialogs.ReportConversionError(Trim(first_text));
@@ -69,6 +72,12 @@ ExportOutcome ExportForPrintingHouse(const card::CardBank& bank, const card::Pas
   }
   if (auto written = WriteFileAtomically(folder / kExportFile, *text); !written) {
     dialogs.Inform(kTitle, written.error());
+    return ExportOutcome::kRefused;
+  }
+  const CardRange exported{from, static_cast<std::int32_t>(last)};
+  if (auto recorded = RecordIssuedRange(folder, exported, clock); !recorded) {
+    dialogs.Inform(kTitle, std::string(kExportFile) + " foi gerado, mas a emissão não foi anotada em " +
+                               session::kIssuedFile + ": " + recorded.error());
     return ExportOutcome::kRefused;
   }
   return ExportOutcome::kWritten;

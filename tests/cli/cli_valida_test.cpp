@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "card/card_bank.h"
+#include "card/card_identity.h"
 #include "session/data_files.h"
 #include "support/cli_runner.h"
 #include "support/temp_folder.h"
@@ -136,6 +137,25 @@ TEST(CliValida, ACardNotIssuedNeedsForca) {
   const auto forced = RunCli(dir.path(), "valida --forca 9997");
   EXPECT_EQ(forced.status, 0) << forced.out;
   EXPECT_EQ(Stored(dir).size(), 2u);
+}
+
+TEST(CliValida, CardsExportedOrIssuedForBusinessBingoAreIssuedToo) {
+  TempFolder dir;
+  ASSERT_EQ(RunCli(dir.path(), "exporta --inicial 20 --quantidade 5").status, 0);
+  const auto business = RunCli(dir.path(), "empresarial --inicial 30 --quantidade 2 --csv");
+  ASSERT_EQ(business.status, 0) << business.err;
+  auto table = session::OpenIssued(dir.path());
+  ASSERT_TRUE(table) << table.error();
+  auto rows = table->Select();
+  ASSERT_EQ(rows->size(), 2u);
+  EXPECT_EQ((*rows)[0].record.Int("Inicial"), 20);
+  EXPECT_EQ((*rows)[0].record.Int("Final"), 24);
+  EXPECT_EQ((*rows)[1].record.Int("Inicial"), 30);
+  EXPECT_EQ((*rows)[1].record.Int("Final"), 31);
+  table->Close();
+  const auto typed = [](int card) { return std::to_string(card) + "-" + card::CheckDigit(card); };
+  EXPECT_EQ(RunCli(dir.path(), "valida " + typed(24) + " " + typed(31)).status, 0);
+  EXPECT_EQ(RunCli(dir.path(), "valida " + typed(25)).status, 1) << "25 was not exported";
 }
 
 }  // namespace

@@ -215,8 +215,7 @@ void PanelFiltraCar::ButtonOkClick() {
     return;
   }
   if (printed->kind != layouts::PrintKind::kNothingPrinted) {
-    Status recorded = issued ? Status() : Status(std::move(issued).take_error());
-    if (recorded && *issued) recorded = RecordIssuedRange(workspace.folder, **issued, SystemClock());
+    const Status recorded = RecordIssuedCards(workspace.folder, std::move(issued), SystemClock());
     if (!recorded) dialogs.Inform(kTitle, "A emissão não foi anotada em Emitidas.cds: " + recorded.error());
   }
   if (printed->number_box_text) number_->setText(app::ToQString(*printed->number_box_text));
