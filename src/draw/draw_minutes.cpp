@@ -91,11 +91,15 @@ class MinutesBuilder {
         }
         return;
       }
-      case EventKind::Conferred:
-        progress_.push_back({time, "Conferência da cartela " + f.Get("cartela") + ": " +
-                                       Counted(f.Int("marcadas").value_or(0), "dezena marcada", "dezenas marcadas") +
-                                       "."});
+      case EventKind::Conferred: {
+        // The verdict, in rows that hold one.
+        std::string said = Counted(f.Int("marcadas").value_or(0), "dezena marcada", "dezenas marcadas");
+        for (const char* field : {"veredito", "completou"}) {
+          if (!f.Get(field).empty()) said += "; " + f.Get(field);
+        }
+        progress_.push_back({time, "Conferência da cartela " + f.Get("cartela") + ": " + said + "."});
         return;
+      }
       case EventKind::MinorPrizes:
         // A long list goes on in further events, without the count.
         if (!f.Get("quantidade").empty()) {

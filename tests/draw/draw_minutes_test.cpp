@@ -87,7 +87,8 @@ TEST(DrawMinutes, AFinishedDrawInTheOrderItWasPlayed) {
             {"tipo", "CARTELA CHEIA"},
             {"bola", "15"},
             {"pedras", "3"}})
-      .Add("21:35:00", EventKind::Conferred, {{"cartela", "108"}, {"marcadas", "1"}})
+      .Add("21:35:00", EventKind::Conferred,
+           {{"cartela", "108"}, {"marcadas", "1"}, {"veredito", "VALIDADA"}, {"completou", "COMPLETOU CARTELA CHEIA"}})
       .Add("21:36:00", EventKind::MinorPrizes, {{"quantidade", "2"}, {"1", "000007-2"}, {"2", "000555-0"}})
       .Add("21:40:10", EventKind::Ended, {{"pedras", "3"}});
   const DrawMinutes minutes = MinutesOfDraw(events.list(), "BINGO DA PARÓQUIA");
@@ -118,7 +119,7 @@ TEST(DrawMinutes, AFinishedDrawInTheOrderItWasPlayed) {
                    {"21:34:00",
                     "Ganhadora CARTELA CHEIA: cartela 000200-5 (lote 000002, seq. 010) com a pedra 15; pedras "
                     "sorteadas: 3."},
-                   {"21:35:00", "Conferência da cartela 108: 1 dezena marcada."},
+                   {"21:35:00", "Conferência da cartela 108: 1 dezena marcada; VALIDADA; COMPLETOU CARTELA CHEIA."},
                    {"21:36:00", "Prêmios menores sorteados: 2."},
                    {"", "Prêmio 1: cartela 000007-2."},
                    {"", "Prêmio 2: cartela 000555-0."}}));

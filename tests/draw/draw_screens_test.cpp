@@ -345,6 +345,7 @@ TEST_F(DrawScreens, ConferenceShowsAnyCardAgainstTheDrawAndChangesNothing) {
     ASSERT_TRUE(events);
     EXPECT_EQ(events->back().kind, draw::EventKind::Conferred) << "the conference is in the journal";
     EXPECT_EQ(events->back().fields.Get("cartela"), "42");
+    EXPECT_EQ(events->back().fields.Get("veredito").rfind("VALIDADA", 0), 0u) << "and its verdict";
   }
   EXPECT_EQ(CellColour(3), kRed);
 

@@ -191,8 +191,12 @@ void ConferencePanel::ConferCard() {
   }
   int marked = 0;
   for (const ConferenceCell& cell : conference.cells) marked += cell.drawn;
+  std::string completed;
+  for (const std::string& line : conference.verdict.completed) completed += (completed.empty() ? "" : "; ") + line;
   if (auto status = run_.RecordEvent(EventKind::Conferred, {{"cartela", std::string(Trim(app::ToUtf8(edit_->text())))},
-                                                            {"marcadas", std::to_string(marked)}});
+                                                            {"marcadas", std::to_string(marked)},
+                                                            {"veredito", conference.verdict.headline},
+                                                            {"completou", completed}});
       !status) {
     dialogs_.Inform(kConferenceTitle, status.error());
   }
