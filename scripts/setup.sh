@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   libsqlite3-dev sqlite3 libssl-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
   libespeak-ng-dev espeak-ng-data sox
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -1,5 +1,6 @@
 // tavelao-cli sorteia: replays a manual draw over the validated cards of the
-// working directory and prints, after each ball, what Memo1 shows.
+// working directory and prints, after each ball, what Memo1 shows; with
+// --servir it then serves the live page of the result until stopped.
 
 #include <ostream>
 #include <sstream>
@@ -7,10 +8,13 @@
 
 #include "cli/cli_dialogs.h"
 #include "cli/commands.h"
+#include "cli/live_serving.h"
 #include "common/text.h"
 #include "draw/draw_run.h"
 #include "draw/draw_tables.h"
 #include "draw/seeded_random_source.h"
+#include "web/live_state.h"
+#include "web/serve_address.h"
 
 namespace tavelao::cli {
 namespace {
@@ -42,6 +46,8 @@ constexpr OptionDeclaration kOptions[] = {
     ValueOption("padroes", "PADRÕES", kPatternHelp),
     FlagOption("sem-cheia", "sorteio sem a cartela cheia, só com 25 dezenas"),
     RequiredOption("bolas", "7,42,100,...", "as pedras na ordem do sorteio, separadas por vírgulas (00 = 100)"),
+    ValueOption("servir", "ENDEREÇO:PORTA",
+                "depois do sorteio, publica a página ao vivo com o seu resultado até ser interrompido (Ctrl+C)"),
 };
 
 // The request, or a message for the operator.
@@ -74,14 +80,9 @@ Result<Request> ParseRequest(const CommandArgs& args) {
   return request;
 }
 
-}  // namespace
-
-int RunSorteia(CliContext& context, const CommandArgs& args) {
-  auto request = ParseRequest(args);
-  if (!request) {
-    context.err << request.error() << "\n";
-    return kExitUsage;
-  }
+// Replays the draw; `live_state` gets the live page's state after the last
+// ball. The folder is left, its lock freed, when this returns.
+int Replay(CliContext& context, const Request& request, std::string& live_state) {
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
   auto tables = draw::OpenDrawTables(*ws);
@@ -98,11 +99,11 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
   // written once, after the last.
   run.WriteStandingsOnFlushOnly();
   Status status = run.OpenDrawChoice();
-  if (status) status = run.ClickCardSize(request->size, true);
-  for (Pattern p : request->patterns) {
+  if (status) status = run.ClickCardSize(request.size, true);
+  for (Pattern p : request.patterns) {
     if (status) status = run.ClickPattern(p, true);
   }
-  if (status && !request->full_card) status = run.ClickFullCard(false);
+  if (status && !request.full_card) status = run.ClickFullCard(false);
   if (status) {
     (void)run.ConfirmCardSize();
     status = run.StartDraw(draw::DrawMode::Manual);
@@ -111,7 +112,7 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
     context.err << status.error() << "\n";
     return kExitRefused;
   }
-  for (int ball : request->balls) {
+  for (int ball : request.balls) {
     context.out << "Pedra " << draw::BallLabel(ball) << "\n";
     if (auto outcome = run.ToggleBall(ball, letters); !outcome) {
       context.err << outcome.error() << "\n";
@@ -133,7 +134,31 @@ int RunSorteia(CliContext& context, const CommandArgs& args) {
     context.err << written.error() << "\n";
     return kExitRefused;
   }
+  live_state = web::LiveStateJson(run.state(), letters, ws->card_options.prizes[0], run.draw_number());
   return kExitOk;
+}
+
+}  // namespace
+
+int RunSorteia(CliContext& context, const CommandArgs& args) {
+  auto request = ParseRequest(args);
+  if (!request) {
+    context.err << request.error() << "\n";
+    return kExitUsage;
+  }
+  std::optional<web::ServeAddress> serve;
+  if (const auto address = args.Value("servir")) {
+    auto parsed = web::ParseServeAddress(*address);
+    if (!parsed) {
+      context.err << parsed.error() << "\n";
+      return kExitUsage;
+    }
+    serve = *parsed;
+  }
+  std::string live_state;
+  const int replayed = Replay(context, *request, live_state);
+  if (replayed != kExitOk || !serve) return replayed;
+  return ServeUntilStopped(context, *serve, std::move(live_state));
 }
 
 constinit const CommandDeclaration kSorteiaCommand{

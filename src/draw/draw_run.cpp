@@ -136,6 +136,7 @@ Status DrawRun::StartDraw(DrawMode mode) {
   state_.drawn = {};
   state_.drawn_order.clear();
   state_.new_winners.clear();
+  state_.announced.clear();
   state_.awarded = {};
   last_winners_.clear();
   state_.drawn_count = 0;
@@ -265,6 +266,10 @@ Result<BallOutcome> DrawRun::Evaluate(BallOutcome outcome) {
   std::set_difference(pass->winners.begin(), pass->winners.end(), last_winners_.begin(), last_winners_.end(),
                       std::back_inserter(state_.new_winners), WinnerOrder);
   last_winners_ = std::move(pass->winners);
+  for (std::size_t i = 0; i < state_.new_winners.size(); ++i) {
+    if (i > 0 && state_.new_winners[i] == state_.new_winners[i - 1]) continue;
+    state_.announced.push_back({state_.new_winners[i], static_cast<int>(state_.drawn_order.size())});
+  }
   outcome.show_sheet = pass->show_sheet;
   for (Pattern p : pass->won) {
     state_.choice.patterns[Index(p)] = false;

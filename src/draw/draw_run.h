@@ -32,6 +32,12 @@ namespace tavelao::draw {
 
 enum class DrawMode { None, Manual, Electronic };
 
+// A card the hall was told of, and how many balls were drawn then.
+struct AnnouncedWinner {
+  PassWinner winner;
+  int balls = 0;
+};
+
 struct DrawState {
   DrawChoice choice;
   ColumnFlags columns{true, true, true, true, true};  // Col1..Col5 in play
@@ -52,6 +58,9 @@ struct DrawState {
   // The completions of the last pass that the pass before did not have: what
   // the hall is told after this ball.
   std::vector<PassWinner> new_winners;
+  // Every announcement of this draw, in order (a card completing two
+  // instances of one figure at once is one).
+  std::vector<AnnouncedWinner> announced;
   // The patterns a pass of this draw unticked because a card won them.
   PatternFlags awarded{};
 
@@ -86,6 +95,8 @@ class DrawRun {
 
   const DrawState& state() const { return state_; }
   const DrawCards& cards() const { return *cards_; }
+  // The journal's number of the draw running or last run; 0 before any.
+  std::int32_t draw_number() const { return journal_.draw(); }
   std::array<BallPanel, kBallCount> Board() const;
 
   // Menu "Sorteio".

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "common/text.h"
@@ -34,23 +35,41 @@ bool IsSchemeKey(std::string_view key) {
   return upper == "AUTENTICACAO" || upper == "AUTENTICAÇÃO";
 }
 
-}  // namespace
-
-Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) {
+// Calls `each` with the key and value of every "key=value" line of the
+// file, until it returns a failure; nothing when the file is missing.
+using SettingVisitor = std::function<Status(std::string_view key, std::string_view value)>;
+Status ForEachSetting(const std::filesystem::path& file, const SettingVisitor& each) {
   std::error_code ec;
-  if (!std::filesystem::exists(file, ec)) return card::IssuerNumber();
+  if (!std::filesystem::exists(file, ec)) return {};
   std::ifstream in(file);
-  if (!in) return Fail("Não foi possível ler a configuração do emissor em " + file.string() + ".");
+  if (!in) return Fail("Não foi possível ler a configuração da instalação em " + file.string() + ".");
   std::string line;
-  card::IssuerNumber issuer;
-  auto scheme = card::AuthenticationScheme::Default;
   while (std::getline(in, line)) {
     const std::string_view text = Trim(line);
     if (text.empty() || text.front() == '#') continue;
     const auto equals = text.find('=');
     if (equals == std::string_view::npos) continue;
-    const std::string_view key = Trim(text.substr(0, equals));
-    const std::string_view value = Trim(text.substr(equals + 1));
+    if (auto status = each(Trim(text.substr(0, equals)), Trim(text.substr(equals + 1))); !status) return status;
+  }
+  return {};
+}
+
+}  // namespace
+
+Result<std::optional<std::string>> ReadSettingValue(const std::filesystem::path& file, std::string_view name) {
+  std::optional<std::string> found;
+  auto read = ForEachSetting(file, [&](std::string_view key, std::string_view value) {
+    if (store::SameName(key, name)) found = std::string(value);
+    return Status();
+  });
+  if (!read) return std::move(read).take_error();
+  return found;
+}
+
+Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) {
+  card::IssuerNumber issuer;
+  auto scheme = card::AuthenticationScheme::Default;
+  auto read = ForEachSetting(file, [&](std::string_view key, std::string_view value) -> Status {
     if (IsSchemeKey(key)) {
       const auto named = SchemeNamed(value);
       if (!named) {
@@ -58,9 +77,9 @@ Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) 
                     " não é válido: use autenticacao=padrao ou autenticacao=hmac.");
       }
       scheme = *named;
-      continue;
+      return {};
     }
-    if (!store::SameName(key, "emissor")) continue;
+    if (!store::SameName(key, "emissor")) return {};
     const auto number = ParseInt32(value);
     const auto parsed = number ? card::IssuerNumber::FromValue(*number) : std::nullopt;
     if (!parsed) {
@@ -68,7 +87,9 @@ Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file) 
                   " não é válido: use 1 ou um número de cinco algarismos (10000 a 99999).");
     }
     issuer = *parsed;
-  }
+    return {};
+  });
+  if (!read) return std::move(read).take_error();
   return issuer.WithScheme(scheme);
 }
 

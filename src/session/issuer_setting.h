@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "card/card_identity.h"
 #include "common/result.h"
@@ -21,6 +23,10 @@ std::optional<std::filesystem::path> IssuerSettingFile();
 // its "emissor" line is missing. A value that is not 1 nor a five-digit
 // number is refused, and so is an "autenticacao" other than padrao or hmac.
 Result<card::IssuerNumber> ReadIssuerSetting(const std::filesystem::path& file);
+
+// The value of the line "name=value" of the file (the name in any case);
+// nullopt when the file or the line is missing.
+Result<std::optional<std::string>> ReadSettingValue(const std::filesystem::path& file, std::string_view name);
 
 // The setting of this machine (IssuerSettingFile, then ReadIssuerSetting).
 Result<card::IssuerNumber> ReadInstalledIssuer();

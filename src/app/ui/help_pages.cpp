@@ -36,6 +36,7 @@ constexpr HelpScreen kScreens[] = {
     {"TFormSorteios", "sorteio.html#outros"},
     {"TFormVenc", "sorteio.html#ganhadoras"},
     {"TFormTelao", "sorteio.html#telao"},
+    {"FormPaginaAoVivo", "sorteio.html#rede"},
     {"PanelConf", "sorteio.html#conferencia"},
     {"FormConf", "sorteio.html#conferencia"},
     {"FormAta", "sorteio.html#ata"},

@@ -22,10 +22,14 @@
 #include "draw/ui/conference_panel.h"
 #include "draw/ui/draw_choice_panel.h"
 #include "draw/ui/follow_up_panel.h"
+#include "draw/ui/live_page_window.h"
 #include "draw/ui/pattern_window.h"
 #include "draw/ui/picture_panel.h"
 #include "draw/ui/winners_sheet_window.h"
 #include "report/ui/preview_window.h"
+#include "web/live_state.h"
+#include "web/server/live_address.h"
+#include "web/server/live_server.h"
 
 namespace tavelao::draw {
 namespace {
@@ -37,6 +41,7 @@ constexpr const char* kResumeTitle = "Sorteio interrompido";
 constexpr const char* kMinutesTitle = "Ata do sorteio";
 constexpr const char* kEndTitle = "Encerra o sorteio";
 constexpr const char* kEndQuestion = "Encerrar o sorteio? As pedras sorteadas ficam na ata.";
+constexpr const char* kPublishTitle = "Publicar na rede";
 
 }  // namespace
 
@@ -113,6 +118,11 @@ DrawScreen::DrawScreen(app::TMainForm& form, const DrawTables& tables, DrawRun::
   connect(follow_, &FollowUpPanel::conferenceRequested, this, &DrawScreen::ButtonConfClick);
   connect(follow_, &FollowUpPanel::audienceRequested, this, &DrawScreen::OpenAudience);
   connect(follow_, &FollowUpPanel::audienceClosed, this, &DrawScreen::CloseAudience);
+  connect(follow_, &FollowUpPanel::publishRequested, this, &DrawScreen::ButtonPublicarClick);
+  live_ = new web::LiveServer(this);
+  live_window_ = new LivePageWindow(&form);
+  connect(live_window_, &LivePageWindow::stopRequested, this, &DrawScreen::StopPublishing);
+  connect(live_, &web::LiveServer::clientsChanged, live_window_, &LivePageWindow::ShowClients);
   connect(sheet_, &WinnersSheetWindow::closed, this, [this] {
     run_.HideWinnersButton();
     ShowState();
@@ -169,6 +179,7 @@ void DrawScreen::OfferInterruptedDraw() {
     return;
   }
   if (!Check(run_.Resume(EventsOfDraw(*events, open.draw), Letters()))) return;
+  PublishWhenSet();
   form_.SetMainMenusVisible(false);
   form_.ShowPanel(this);
   picture_->hide();
@@ -180,6 +191,7 @@ void DrawScreen::OfferInterruptedDraw() {
 
 void DrawScreen::StartDraw(DrawMode mode) {
   if (!Check(run_.StartDraw(mode))) return;
+  PublishWhenSet();
   picture_->hide();
   start_->hide();
   board_->show();
@@ -303,6 +315,46 @@ void DrawScreen::CloseAudience() {
   follow_->SetAudienceOpen(false);
 }
 
+bool DrawScreen::Publish(const web::ServeAddress& at) {
+  if (live_->listening()) return true;
+  if (auto listening = live_->Listen(at); !listening) {
+    form_.services().dialogs.Inform(kPublishTitle, listening.error());
+    return false;
+  }
+  live_window_->ShowAddress(web::PageAddress(at, live_->port()));
+  live_state_.clear();  // a new server knows nothing yet
+  ShowState();
+  return true;
+}
+
+void DrawScreen::PublishWhenSet() {
+  // With an address in the installation settings the page goes live with
+  // every draw.
+  auto setting = web::ReadInstalledServeSetting();
+  if (!setting) {
+    form_.services().dialogs.Inform(kPublishTitle, setting.error());
+  } else if (*setting) {
+    Publish(**setting);
+  }
+}
+
+void DrawScreen::ButtonPublicarClick() {
+  auto setting = web::ReadInstalledServeSetting();
+  if (!setting) {
+    form_.services().dialogs.Inform(kPublishTitle, setting.error());
+    return;
+  }
+  const web::ServeAddress at = *setting ? **setting : *web::ParseServeAddress(web::kDefaultServeAddress);
+  if (!Publish(at)) return;
+  live_window_->show();
+  live_window_->raise();
+}
+
+void DrawScreen::StopPublishing() {
+  live_->Close();
+  live_window_->hide();
+}
+
 void DrawScreen::ShowState() {
   const DrawState& state = run_.state();
   board_->Show(run_.Board());
@@ -311,6 +363,15 @@ void DrawScreen::ShowState() {
   sheet_->Show(state.sheet);
   follow_->SetAudienceOpen(audience_->isVisible());
   if (audience_->isVisible()) audience_->Show(AudienceViewOf(state, Letters(), form_.card_options().prizes[0]));
+  if (live_->listening()) {
+    // Many screen updates change nothing the page shows; the devices are
+    // sent only what is new.
+    std::string live = web::LiveStateJson(state, Letters(), form_.card_options().prizes[0], run_.draw_number());
+    if (live != live_state_) {
+      live_state_ = live;
+      live_->Publish(std::move(live));
+    }
+  }
 }
 
 void DrawScreen::ShowOutcome(const BallOutcome& outcome) {

@@ -4,11 +4,14 @@
 // PanelAcompanha, the ball picture and the card conference PanelConf, and
 // drives the draw-type choice PanelTSor, the pattern window TFormSorteios
 // and the winners sheet TFormVenc, and keeps the audience screen TFormTelao
-// showing what the hall must see. Every handler calls one DrawRun member and shows its state.
+// showing what the hall must see, and the live page on the hall's network.
+// Every handler calls one DrawRun member and shows its state.
 
 #include <QFrame>
+#include <string>
 
 #include "draw/draw_run.h"
+#include "web/serve_address.h"
 
 namespace tavelao::app {
 class TMainForm;
@@ -18,9 +21,14 @@ namespace tavelao::report {
 class PreviewWindow;
 }
 
+namespace tavelao::web {
+class LiveServer;
+}
+
 namespace tavelao::draw {
 
 class AudienceWindow;
+class LivePageWindow;
 class BallBoardPanel;
 class BallCaller;
 class ConferencePanel;
@@ -61,6 +69,11 @@ class DrawScreen : public QFrame {
   // ButtonTelao: the audience screen on the chosen monitor, or closed.
   void OpenAudience(int screen_index);
   void CloseAudience();
+  // ButtonPublicar: serves the live page (on the installation's "servidor"
+  // address, or every network's port 8080) and shows where to reach it.
+  void ButtonPublicarClick();
+  // ButtonPararPublicacao.
+  void StopPublishing();
 
  protected:
   // The board takes the window's width and about half its height.
@@ -83,6 +96,10 @@ class DrawScreen : public QFrame {
   bool Check(const Status& status);
   TitleLetters Letters() const;
   void ApplyLetters();
+  // Starts the live page's server when it is not serving; false after the
+  // message when it cannot.
+  bool Publish(const web::ServeAddress& at);
+  void PublishWhenSet();
 
   app::TMainForm& form_;
   DrawRun run_;
@@ -97,6 +114,9 @@ class DrawScreen : public QFrame {
   ConferencePanel* conference_ = nullptr;
   AudienceWindow* audience_ = nullptr;
   BallCaller* caller_ = nullptr;  // made when sound is first wanted
+  web::LiveServer* live_ = nullptr;
+  LivePageWindow* live_window_ = nullptr;
+  std::string live_state_;  // what the live page was last sent
 };
 
 // The menu entry "Sorteio" stays disabled, after a message, when the draw

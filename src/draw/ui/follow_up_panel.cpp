@@ -151,6 +151,9 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   telao_screen_->setCurrentIndex(std::max(0, static_cast<int>(screens.indexOf(DefaultAudienceScreen()))));
   telao_screen_->setVisible(screens.size() > 1);
   controls->addWidget(telao_screen_);
+  QPushButton* publish = app::MakeButton(QStringLiteral("Publicar na rede"), QStringLiteral("ButtonPublicar"), this);
+  publish->setToolTip(QStringLiteral("Mostra o sorteio ao vivo nos celulares e TVs da rede do salão"));
+  controls->addWidget(publish);
   controls->addStretch();
   layout->addLayout(controls);
 
@@ -181,6 +184,7 @@ FollowUpPanel::FollowUpPanel(QWidget* parent) : QFrame(parent) {
   connect(minutes, &QPushButton::clicked, this, &FollowUpPanel::minutesRequested);
   connect(mostra_, &QPushButton::clicked, this, &FollowUpPanel::showWinnersRequested);
   connect(conf, &QPushButton::clicked, this, &FollowUpPanel::conferenceRequested);
+  connect(publish, &QPushButton::clicked, this, &FollowUpPanel::publishRequested);
   connect(telao_, &QPushButton::clicked, this, [this](bool open) {
     if (open) {
       emit audienceRequested(telao_screen_->currentIndex());

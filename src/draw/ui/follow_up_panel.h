@@ -44,6 +44,7 @@ class FollowUpPanel : public QFrame {
   // close it.
   void audienceRequested(int screen_index);
   void audienceClosed();
+  void publishRequested();  // ButtonPublicar
 
  protected:
   // The last ball's digits grow with its button.

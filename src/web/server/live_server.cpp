@@ -77,9 +77,11 @@ class LiveServer::PageServer final : public QAbstractHttpServer {
     switch (AnswerOf(request).resource) {
       case Resource::kPage:
         socket->write(ContentAnswer("text/html; charset=utf-8", live_.page_));
+        CloseWhenAsked(request, *socket);
         return true;
       case Resource::kState:
         socket->write(ContentAnswer("application/json; charset=utf-8", live_.state_));
+        CloseWhenAsked(request, *socket);
         return true;
       case Resource::kLiveSocket:
         if (live_.clients() >= kMaxClients) return false;
@@ -89,6 +91,13 @@ class LiveServer::PageServer final : public QAbstractHttpServer {
         return false;
     }
     return false;
+  }
+
+  // "Connection: close": the client reads to the
+  // end of the connection, so it ends with the answer.
+  static void CloseWhenAsked(const QHttpServerRequest& request, QTcpSocket& socket) {
+    const QByteArray connection = request.value(QByteArrayLiteral("connection")).toLower();
+    if (connection.contains("close")) socket.disconnectFromHost();
   }
 
   void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override {
