@@ -1,7 +1,7 @@
 // Runs an evening through the real windows, as an organiser does, and saves
 // the whole screen at each step: password, issue and its preview, direct
-// and batch validation, the draw with its windows, a conference, the minor
-// prizes and the manual. Meant for a real X display of a laptop's size with
+// and batch validation, the draw with its windows and its live page, a
+// conference, the minor prizes and the manual. Meant for a real X display of a laptop's size with
 // a window manager, to see where each window opens and that it fits:
 //   xvfb-run -s "-screen 0 1366x768x24" sh -c 'openbox & sleep 1; evening_screenshots docs'
 
@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTcpServer>
 #include <QTest>
+#include <fstream>
 #include <iostream>
 
 #include "app_harness.h"
@@ -44,6 +46,12 @@ void Enter(QLineEdit* field, const QString& text) {
   field->setFocus();
   field->setText(text);
   QTest::keyClick(field, Qt::Key_Return);
+}
+
+int FreePort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  return probe.serverPort();
 }
 
 void CloseWindow(AppHarness& app, const char* name) {
@@ -111,6 +119,15 @@ int main(int argc, char** argv) {
   }
   SaveScreen("noite-6-sorteio.png");
   CloseWindow(app, "TFormVenc");
+
+  // The live page, on this machine only: the settings of a scratch folder.
+  tavelao::testing::TempFolder config;
+  std::filesystem::create_directories(config / "tavelao");
+  std::ofstream(config / "tavelao" / "tavelao.conf") << "servidor=127.0.0.1:" << FreePort() << "\n";
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+  app.Click("ButtonPublicar");
+  SaveScreen("noite-6-publicar.png");
+  app.Click("ButtonPararPublicacao");
 
   app.Click("ButtonConf");
   auto* conferred = app.Find<QLineEdit>("EditConf");
