@@ -39,7 +39,7 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
        {"modelo", "inicial", "quantidade", "linhas", "sem-cercadura", "texto", "quadros", "grande", "pdf",
         "sobrescreve"}},
       {"empresarial", {"inicial", "quantidade", "sem-dezenas", "pdf", "sobrescreve", "csv"}},
-      {"sorteia", {"cartelas", "padroes", "sem-cheia", "bolas"}},
+      {"sorteia", {"cartelas", "padroes", "sem-cheia", "bolas", "servir"}},
       {"ata", {"pdf", "verifica", "sobrescreve"}},
       {"fala", {"wav", "vitoria"}},
       {"premios", {"exclui-premiadas"}},
