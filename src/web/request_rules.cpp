@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "common/text.h"
+
 namespace tavelao::web {
 namespace {
 
@@ -26,12 +28,6 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   });
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 RequestAnswer AnswerFor(std::string_view method, std::string_view raw_path, bool websocket_upgrade) {
@@ -46,10 +42,10 @@ RequestAnswer AnswerFor(std::string_view method, std::string_view raw_path, bool
 }
 
 bool AsksForWebSocket(std::string_view upgrade, std::string_view connection) {
-  if (!EqualsNoCase(Trimmed(upgrade), "websocket")) return false;
+  if (!EqualsNoCase(Trim(upgrade), "websocket")) return false;
   for (std::string_view rest = connection;;) {
     const auto comma = rest.find(',');
-    if (EqualsNoCase(Trimmed(rest.substr(0, comma)), "upgrade")) return true;
+    if (EqualsNoCase(Trim(rest.substr(0, comma)), "upgrade")) return true;
     if (comma == std::string_view::npos) return false;
     rest.remove_prefix(comma + 1);
   }
