@@ -4,7 +4,6 @@
 
 #include "card/card_identity.h"
 #include "common/text.h"
-#include "draw/audience_view.h"
 #include "draw/draw_figures.h"
 
 namespace tavelao::web {
@@ -32,7 +31,10 @@ std::string JsonString(std::string_view utf8) {
 
 std::string LiveStateJson(const draw::DrawState& state, const draw::TitleLetters& letters, std::string_view event_title,
                           std::int32_t draw) {
-  const draw::AudienceView view = draw::AudienceViewOf(state, letters, event_title);
+  return LiveStateJson(draw::AudienceViewOf(state, letters, event_title), state, draw);
+}
+
+std::string LiveStateJson(const draw::AudienceView& view, const draw::DrawState& state, std::int32_t draw) {
   std::string letters_joined;
   for (const std::string& letter : view.letters) letters_joined += letter;
 

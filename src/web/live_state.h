@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "draw/audience_view.h"
 #include "draw/ball.h"
 #include "draw/draw_run.h"
 
@@ -25,6 +26,8 @@ inline constexpr std::size_t kLiveWinnersListed = 100;
 //  "total_ganhadoras": 1}
 std::string LiveStateJson(const draw::DrawState& state, const draw::TitleLetters& letters, std::string_view event_title,
                           std::int32_t draw);
+// The same from the audience screen's view of `state`, when it is at hand.
+std::string LiveStateJson(const draw::AudienceView& view, const draw::DrawState& state, std::int32_t draw);
 
 // A JSON string literal, quotes included.
 std::string JsonString(std::string_view utf8);

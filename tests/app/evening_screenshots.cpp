@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTcpServer>
 #include <QTest>
 #include <fstream>
 #include <iostream>
@@ -19,6 +18,7 @@
 #include "app_harness.h"
 #include "card/card_identity.h"
 #include "draw/ball.h"
+#include "support/free_port.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -48,12 +48,6 @@ void Enter(QLineEdit* field, const QString& text) {
   QTest::keyClick(field, Qt::Key_Return);
 }
 
-int FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
-
 void CloseWindow(AppHarness& app, const char* name) {
   if (QWidget* window = app.Find(name)) window->close();
 }
@@ -71,7 +65,7 @@ int main(int argc, char** argv) {
   AppHarness app(dir.path());
   auto& form = app.form();
   form.show();
-  QTest::qWaitForWindowExposed(&form);
+  if (!QTest::qWaitForWindowExposed(&form)) std::cerr << "a janela principal não apareceu\n";
 
   app.Choose("MenuSenha");
   app.Type("EditS1", "ABCDE");
@@ -123,7 +117,8 @@ int main(int argc, char** argv) {
   // The live page, on this machine only: the settings of a scratch folder.
   tavelao::testing::TempFolder config;
   std::filesystem::create_directories(config / "tavelao");
-  std::ofstream(config / "tavelao" / "tavelao.conf") << "servidor=127.0.0.1:" << FreePort() << "\n";
+  std::ofstream(config / "tavelao" / "tavelao.conf")
+      << "servidor=127.0.0.1:" << tavelao::testing::FreeLocalPort() << "\n";
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
   app.Click("ButtonPublicar");
   SaveScreen("noite-6-publicar.png");

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/required_tool.h"
 #include "support/temp_folder.h"
 
@@ -91,12 +91,7 @@ TEST(BarCodeImage, StandardReaderDecodesIt) {
         }
       }
     }
-    std::string decoded;
-    FILE* pipe = popen(("zbarimg --raw -q '" + file.string() + "' 2>/dev/null").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[128];
-    while (fgets(buffer, sizeof buffer, pipe)) decoded += buffer;
-    pclose(pipe);
+    const std::string decoded = testing::CommandOutput("zbarimg --raw -q '" + file.string() + "' 2>/dev/null");
     const std::string expected = text.size() % 2 ? "0" + text : text;
     EXPECT_EQ(decoded, expected + "\n");
   }

@@ -16,12 +16,14 @@ namespace {
 using testing::RunCli;
 using testing::TempFolder;
 
-void Validate(const std::filesystem::path& folder, std::initializer_list<int> cards) {
+// The cards validated directly, or, with a lot, in it from sequence `lan` on.
+void Validate(const std::filesystem::path& folder, std::initializer_list<int> cards, int lote = 0, int lan = 0) {
   auto table = session::OpenValidation(folder);
   ASSERT_TRUE(table) << table.error();
   for (int card : cards) {
     store::Record r = table->NewRecord();
     r.Set("Numero", card);
+    if (lote) r.Set("Lote", lote), r.Set("Lan", lan++);
     ASSERT_TRUE(table->Insert(r));
   }
 }
@@ -144,19 +146,9 @@ TEST(CliConfere, MarksTheDrawnNumbersRowByRow) {
             " 20   23   48   65  [87]\n");
 }
 
-void ValidateInBatch(const std::filesystem::path& folder, int card, int lote, int lan) {
-  auto table = session::OpenValidation(folder);
-  ASSERT_TRUE(table) << table.error();
-  store::Record r = table->NewRecord();
-  r.Set("Numero", card);
-  r.Set("Lote", lote);
-  r.Set("Lan", lan);
-  ASSERT_TRUE(table->Insert(r));
-}
-
 TEST(CliConfere, TellsWhetherTheCardPlaysAndWhichFiguresInPlayItCompleted) {
   TempFolder dir;
-  ValidateInBatch(dir.path(), 1, 7, 3);
+  Validate(dir.path(), {1}, 7, 3);
   Validate(dir.path(), {2});
   // The top row of card 1 and one more ball.
   const auto line = RunCli(dir.path(), "confere 1 --bolas 15,37,53,76,81,44 --padroes linha,cantos");
@@ -182,9 +174,8 @@ TEST(CliConfere, TellsWhetherTheCardPlaysAndWhichFiguresInPlayItCompleted) {
   // Every ball of card 1: the full card and each pattern in play, the full
   // card first.
   std::string all;
-  for (const std::string& row :
-       {"15,37,53,76,81", "09,36,44,61,83", "14,27,50,73,84", "02,30,45,71,89", "20,23,48,65,87"}) {
-    all += (all.empty() ? "" : ",") + row;
+  for (const char* row : {"15,37,53,76,81", "09,36,44,61,83", "14,27,50,73,84", "02,30,45,71,89", "20,23,48,65,87"}) {
+    all += (all.empty() ? "" : ",") + std::string(row);
   }
   const auto full = RunCli(dir.path(), "confere 1 --bolas " + all + " --padroes CANTOS,LINHA");
   ASSERT_EQ(full.status, 0) << full.err;

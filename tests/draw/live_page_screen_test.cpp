@@ -5,22 +5,15 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTcpServer>
-#include <cstdio>
 #include <cstdlib>
 
 #include "draw_screens_fixture.h"
+#include "support/cli_runner.h"
+#include "support/free_port.h"
 #include "support/required_tool.h"
 
 namespace tavelao::testing {
 namespace {
-
-// A port nobody listens on now.
-int FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return probe.serverPort();
-}
 
 class LivePageScreen : public DrawScreens {
  protected:
@@ -50,18 +43,8 @@ class LivePageScreen : public DrawScreens {
   std::optional<std::string> saved_;
 };
 
-std::string Output(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
 TEST_F(LivePageScreen, TheSettingPublishesEveryDrawAndEachBallReachesThePage) {
-  const int port = FreePort();
+  const int port = FreeLocalPort();
   Setting("servidor=127.0.0.1:" + std::to_string(port));
   Validate(42, 7, 1);
   Choose();
@@ -76,7 +59,7 @@ TEST_F(LivePageScreen, TheSettingPublishesEveryDrawAndEachBallReachesThePage) {
 }
 
 TEST_F(LivePageScreen, PublicarShowsWhereToReachThePageAndPararStopsIt) {
-  const int port = FreePort();
+  const int port = FreeLocalPort();
   Setting("servidor=127.0.0.1:" + std::to_string(port));
   Choose();
   app.Click("ButtonManual");
@@ -90,7 +73,7 @@ TEST_F(LivePageScreen, PublicarShowsWhereToReachThePageAndPararStopsIt) {
   if (ToolAvailable("zbarimg")) {
     const std::string png = (dir / "qr.png").string();
     ASSERT_TRUE(qr.save(QString::fromStdString(png)));
-    EXPECT_EQ(Output("zbarimg -q --raw '" + png + "' 2>/dev/null"), address.toStdString() + "\n");
+    EXPECT_EQ(CommandOutput("zbarimg -q --raw '" + png + "' 2>/dev/null"), address.toStdString() + "\n");
   }
   EXPECT_FALSE(State(port).isEmpty());
   app.Click("ButtonPararPublicacao");

@@ -109,6 +109,15 @@ class FrameEditorWindows : public ::testing::Test {
     return window->findChild<W*>(QString::fromUtf8(name));
   }
 
+  // A run of the number-editor model, cards 41 and 42: its editor window.
+  NumberEditorWindow* IssueNumberModel() {
+    app.Choose("Menu25");
+    app.Type("EditCI", "41");
+    app.Type("EditQT", "2");
+    app.Click("ButtonOK");
+    return app.Find<NumberEditorWindow>("TFormDVar");
+  }
+
   const report::Page& Printed(FrameEditorWindow* window) {
     In<QPushButton>(window, "Button11")->click();
     static const report::Page kNone;
@@ -219,11 +228,7 @@ TEST_F(FrameEditorWindows, TheChosenFontReachesThePanelAndTheNumbers) {
 }
 
 TEST_F(FrameEditorWindows, TheNumberEditorDragsPrintsAndRemembers) {
-  app.Choose("Menu25");
-  app.Type("EditCI", "41");
-  app.Type("EditQT", "2");
-  app.Click("ButtonOK");
-  auto* window = app.Find<NumberEditorWindow>("TFormDVar");
+  auto* window = IssueNumberModel();
   ASSERT_TRUE(window->isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   QWidget* first = In(window, "QD1");
@@ -298,11 +303,7 @@ TEST_F(FrameEditorWindows, OkWithoutAChangeKeepsTheStoredFontAndTheEditorInFront
 // The font, its colour and the background in one dialog; a colour dialog
 // opens only for the swatch pressed, over that dialog.
 TEST_F(FrameEditorWindows, TheNumberEditorsFontButtonOpensOneDialog) {
-  app.Choose("Menu25");
-  app.Type("EditCI", "41");
-  app.Type("EditQT", "2");
-  app.Click("ButtonOK");
-  auto* window = app.Find<NumberEditorWindow>("TFormDVar");
+  auto* window = IssueNumberModel();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   app.colours.answers.push_back(Rgb{255, 255, 0});
   const FontDialogSeen seen = PressFontButton(window, [](QDialog& dialog) {
@@ -336,11 +337,7 @@ TEST_F(FrameEditorWindows, AHandleDraggedPastThePageStaysOnIt) {
   window->close();
 
   app.form().activateWindow();
-  app.Choose("Menu25");
-  app.Type("EditCI", "41");
-  app.Type("EditQT", "2");
-  app.Click("ButtonOK");
-  auto* numbers = app.Find<NumberEditorWindow>("TFormDVar");
+  auto* numbers = IssueNumberModel();
   In<QCheckBox>(numbers, "Check2Cart")->click();
   Drag(In(numbers, "QD25"), {-3000, 3000});
   EXPECT_EQ(numbers->state().numbers[24], (HandlePosition{0, 261 - 25})) << "the half page of two cards a sheet";

@@ -4,26 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdio>
 #include <regex>
 
 #include "layout_fixture.h"
 #include "layouts/print_card_file.h"
 #include "report/document_output.h"
+#include "support/cli_runner.h"
 #include "support/required_tool.h"
 
 namespace tavelao::layouts {
 namespace {
-
-std::string Output(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
 
 TEST_F(LayoutTest, PdfOfADeletedCardFileKeepsEveryText) {
   TAVELAO_REQUIRE_TOOL("pdftotext");
@@ -36,7 +26,7 @@ TEST_F(LayoutTest, PdfOfADeletedCardFileKeepsEveryText) {
   ASSERT_TRUE(printed.ok());
   ASSERT_FALSE(std::filesystem::exists(dir / issue::kCardFile));
   ASSERT_TRUE(report::WritePdf(printed->document, dir / "doze.pdf").ok());
-  const std::string text = Output("pdftotext -raw '" + (dir / "doze.pdf").string() + "' -");
+  const std::string text = testing::CommandOutput("pdftotext -raw '" + (dir / "doze.pdf").string() + "' -");
   for (int n = 41; n <= 44; ++n) {
     EXPECT_NE(text.find(SixDigits(n) + "-" + card::CheckDigit(n)), std::string::npos) << n << "\n" << text;
     EXPECT_NE(text.find(card::AuthenticationLine(card::CardAuthenticationCode(bank, n, password, issuer))),
@@ -53,7 +43,7 @@ TEST_F(LayoutTest, BarCodeOfARenderedPageReadsBack) {
   const std::string png = (dir / "pagina.png").string();
   ASSERT_TRUE(page.save(QString::fromStdString(png)));
   const std::string expected = card::BarCodeText(42, card::CardAuthenticationCode(bank, 42, password, issuer));
-  EXPECT_EQ(Output("zbarimg -q --raw '" + png + "' 2>/dev/null"), expected + "\n");
+  EXPECT_EQ(testing::CommandOutput("zbarimg -q --raw '" + png + "' 2>/dev/null"), expected + "\n");
 }
 
 TEST_F(LayoutTest, EveryLayoutPaintsOnAPdf) {
@@ -63,7 +53,7 @@ TEST_F(LayoutTest, EveryLayoutPaintsOnAPdf) {
     ASSERT_TRUE(report::WritePdf(document, pdf).ok()) << model;
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u) << model;
     if (testing::ToolAvailable("pdfinfo")) {
-      const std::string info = Output("pdfinfo '" + pdf.string() + "'");
+      const std::string info = testing::CommandOutput("pdfinfo '" + pdf.string() + "'");
       EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +" + std::to_string(document.pages.size()) + "\n")))
           << info;
       EXPECT_NE(info.find("(A4)"), std::string::npos) << info;

@@ -31,13 +31,18 @@ CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments,
   return run;
 }
 
-std::string SqliteQuery(const std::filesystem::path& table, const std::string& sql) {
+std::string CommandOutput(const std::string& command) {
   std::string out;
-  if (FILE* pipe = popen(("sqlite3 '" + table.string() + "' '" + sql + "' 2>&1").c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
     pclose(pipe);
   }
+  return out;
+}
+
+std::string SqliteQuery(const std::filesystem::path& table, const std::string& sql) {
+  std::string out = CommandOutput("sqlite3 '" + table.string() + "' '" + sql + "' 2>&1");
   while (!out.empty() && out.back() == '\n') out.pop_back();
   return out;
 }
@@ -45,13 +50,7 @@ std::string SqliteQuery(const std::filesystem::path& table, const std::string& s
 std::string CliPath() { return TAVELAO_CLI; }
 
 std::string PdfText(const std::filesystem::path& pdf) {
-  std::string text;
-  if (FILE* pipe = popen(("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-    pclose(pipe);
-  }
-  return text;
+  return CommandOutput("pdftotext -raw '" + pdf.string() + "' - 2>/dev/null");
 }
 
 }  // namespace tavelao::testing

@@ -1,5 +1,6 @@
 #pragma once
-// Runs tavelao-cli in a folder and captures what it prints.
+// Runs tavelao-cli in a folder, and the outside tools tests read files
+// with, and captures what they print.
 
 #include <filesystem>
 #include <string>
@@ -15,6 +16,10 @@ struct CliRun {
 // `arguments` is passed to the shell as written; `environment` is a prefix
 // such as "TAVELAO_SENHA=ABCDE".
 CliRun RunCli(const std::filesystem::path& folder, const std::string& arguments, const std::string& environment = {});
+
+// What a shell command prints on its standard output; empty when it
+// cannot run.
+std::string CommandOutput(const std::string& command);
 
 // What the sqlite3 tool prints for `sql` over a table file, as another
 // program reading the folder would (its last line end removed).

@@ -12,23 +12,11 @@
 
 #include "support/child_process.h"
 #include "support/cli_runner.h"
+#include "support/free_port.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::testing {
 namespace {
-
-// A port nobody listens on now.
-int FreePort() {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t size = sizeof address;
-  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-  close(fd);
-  return ntohs(address.sin_port);
-}
 
 // The whole answer to one request on 127.0.0.1, head included.
 std::string Ask(int port, const std::string& request) {
@@ -50,7 +38,7 @@ std::string Ask(int port, const std::string& request) {
 TEST(CliServir, TheReplayedDrawIsServedUntilTheCommandIsStopped) {
   TempFolder dir;
   ASSERT_EQ(RunCli(dir.path(), "valida 19").status, 0);  // card 1, so that the draw has a card
-  const int port = FreePort();
+  const int port = FreeLocalPort();
   ChildProcess cli(
       CliPath(),
       {"sorteia", "--cartelas", "25", "--bolas", "7,42,100", "--servir", "127.0.0.1:" + std::to_string(port)},

@@ -14,6 +14,21 @@ constexpr int kGap = 8;
 // this height is allowed for so that it never lands above the screen.
 constexpr int kTitleBarAllowance = 32;
 
+// A window's frame as the window manager has it or will: until it has
+// framed the window, the frame is the client area, which move() places by
+// its top-left corner, and a title bar will go above it.
+struct WindowFrame {
+  QRect whole;       // where the frame is, or will be
+  QPoint title_bar;  // what move() adds to the frame's corner
+};
+
+WindowFrame FrameOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  if (window.isVisible() && frame.size() != window.size()) return {frame, {}};
+  const QPoint title_bar(0, kTitleBarAllowance);
+  return {QRect(frame.topLeft() - title_bar, window.size() + QSize(0, kTitleBarAllowance)), title_bar};
+}
+
 QRect MovedInside(QRect r, const QRect& screen) {
   if (r.right() > screen.right()) r.moveRight(screen.right());
   if (r.bottom() > screen.bottom()) r.moveBottom(screen.bottom());
@@ -51,12 +66,9 @@ void MoveBeside(QWidget& window, const QWidget& keep_clear) {
   const QRect clear(keep_clear.mapToGlobal(QPoint(0, 0)), keep_clear.size());
   const QScreen* screen = keep_clear.screen();
   const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), clear.size());
-  QSize frame = window.frameGeometry().size();
-  // Unframed, a window is placed by its client area (as in KeepOnScreen).
-  const bool framed = window.isVisible() && frame != window.size();
-  if (!framed) frame += QSize(0, kTitleBarAllowance);
-  const QRect place = PlaceBeside(clear, frame, available, QCursor::pos());
-  window.move(place.topLeft() + QPoint(0, framed ? 0 : kTitleBarAllowance));
+  const WindowFrame frame = FrameOf(window);
+  const QRect place = PlaceBeside(clear, frame.whole.size(), available, QCursor::pos());
+  window.move(place.topLeft() + frame.title_bar);
 }
 
 QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen) {
@@ -67,18 +79,13 @@ QRect FitInside(const QRect& frame, QSize minimum, const QRect& screen) {
 void KeepOnScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (!screen || window.isMaximized() || window.isFullScreen()) return;
-  // Until the window manager has framed a window its frame is its client
-  // area, placed by its top-left corner: the title bar will go above it.
-  const bool framed = window.frameGeometry().size() != window.size();
-  const QSize decoration = framed ? window.frameGeometry().size() - window.size() : QSize(0, kTitleBarAllowance);
-  const QPoint title_bar(0, framed ? 0 : kTitleBarAllowance);
-  const QRect whole =
-      framed ? window.frameGeometry() : QRect(window.frameGeometry().topLeft() - title_bar, window.size() + decoration);
+  const WindowFrame frame = FrameOf(window);
+  const QSize decoration = frame.whole.size() - window.size();
   const QSize minimum = window.minimumSizeHint().expandedTo(window.minimumSize()) + decoration;
-  const QRect fitted = FitInside(whole, minimum, screen->availableGeometry());
-  if (fitted == whole) return;
+  const QRect fitted = FitInside(frame.whole, minimum, screen->availableGeometry());
+  if (fitted == frame.whole) return;
   window.resize(fitted.size() - decoration);
-  window.move(fitted.topLeft() + title_bar);
+  window.move(fitted.topLeft() + frame.title_bar);
 }
 
 }  // namespace tavelao::app

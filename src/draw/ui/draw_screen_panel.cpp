@@ -362,11 +362,14 @@ void DrawScreen::ShowState() {
   patterns_->Show(state.choice);
   sheet_->Show(state.sheet);
   follow_->SetAudienceOpen(audience_->isVisible());
-  if (audience_->isVisible()) audience_->Show(AudienceViewOf(state, Letters(), form_.card_options().prizes[0]));
+  if (!audience_->isVisible() && !live_->listening()) return;
+  // What the hall sees, on the Telão and on the live page alike.
+  const AudienceView view = AudienceViewOf(state, Letters(), form_.card_options().prizes[0]);
+  if (audience_->isVisible()) audience_->Show(view);
   if (live_->listening()) {
     // Many screen updates change nothing the page shows; the devices are
     // sent only what is new.
-    std::string live = web::LiveStateJson(state, Letters(), form_.card_options().prizes[0], run_.draw_number());
+    std::string live = web::LiveStateJson(view, state, run_.draw_number());
     if (live != live_state_) {
       live_state_ = live;
       live_->Publish(std::move(live));
