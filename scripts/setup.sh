@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2
   xvfb xauth imagemagick poppler-utils zbar-tools strace
+  help2man librsvg2-bin lintian desktop-file-utils appstream
 )
 
 missing=()

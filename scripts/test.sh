@@ -5,7 +5,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${TAVELAO_BUILD_DIR:-$top/build}
 "$top/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 300
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 300 -LE package
+# Then the Debian package, made from the same build and checked on its own.
+ctest --test-dir "$build" --output-on-failure -L package
 
 # The fuzzers: a short bounded run of each, in a clang build with sanitizers.
 fuzz_build=${TAVELAO_FUZZ_BUILD_DIR:-$top/build-fuzz}

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "common/version.h"
+
 namespace tavelao::cli {
 namespace {
 
@@ -26,13 +28,18 @@ void PrintHelp(std::ostream& out) {
     const std::string synopsis = Synopsis(*c);
     out << "  " << c->name << (synopsis.empty() ? "" : " ") << synopsis << "\n      " << c->summary << "\n";
   }
-  out << "\ntavelao-cli COMANDO --help explica as opções de um comando.\n";
+  out << "\ntavelao-cli COMANDO --help explica as opções de um comando.\n"
+         "tavelao-cli --version mostra a versão.\n";
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty() || args.front() == "--help" || args.front() == "-h") {
     PrintHelp(out);
     return args.empty() ? kExitUsage : kExitOk;
+  }
+  if (args.front() == "--version") {
+    out << "tavelao-cli " << kVersion << "\n";
+    return kExitOk;
   }
   for (const CommandDeclaration* c : kCommands) {
     if (args.front() != c->name) continue;
