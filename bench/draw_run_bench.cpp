@@ -214,7 +214,7 @@ void BM_JournalCommit(benchmark::State& state) {
   fs::remove_all(folder);
   fs::create_directories(folder);
   {
-    auto table = session::OpenJournal(folder);
+    auto table = session::OpenJournal({folder, nullptr});
     if (!table) std::abort();
     const SystemClock clock;
     DrawJournal journal(*table, clock);

@@ -27,8 +27,8 @@ void BM_Export120000WithPassword(benchmark::State& state) {
   const auto password = *card::Password::FromText("SENHA");
   SilentDialogs dialogs;
   for (auto _ : state) {
-    const auto outcome = issue::ExportForPrintingHouse(bank, password, card::IssuerNumber(), folder, "1", "120000",
-                                                       dialogs, SystemClock());
+    const auto outcome = issue::ExportForPrintingHouse(bank, password, card::IssuerNumber(), {folder, nullptr}, "1",
+                                                       "120000", dialogs, SystemClock());
     if (outcome != issue::ExportOutcome::kWritten) state.SkipWithError("export refused");
   }
   std::filesystem::remove_all(folder);

@@ -43,7 +43,7 @@ fs::path FreshFolder(const char* name) {
 struct Bench {
   explicit Bench(const char* name) : folder(FreshFolder(name)) {
     bank.LoadBuiltIn();
-    table = session::OpenValidation(folder).value();
+    table = session::OpenValidation({folder, nullptr}).value();
     store = validation::ValidationStore::Attach(table, bank).value();
   }
   ~Bench() {

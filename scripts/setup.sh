@@ -14,6 +14,7 @@ packages=(
   fonts-liberation2
   xvfb xauth imagemagick poppler-utils zbar-tools strace
   help2man librsvg2-bin lintian desktop-file-utils appstream
+  libpq-dev postgresql
 )
 
 missing=()

@@ -3,12 +3,18 @@
 namespace tavelao::app {
 
 std::unique_ptr<session::Workspace> StartWorkspace(const std::filesystem::path& folder,
-                                                   const Result<card::IssuerNumber>& issuer, Dialogs& dialogs) {
+                                                   const Result<card::IssuerNumber>& issuer,
+                                                   const Result<std::shared_ptr<store::ServerConnection>>& server,
+                                                   Dialogs& dialogs) {
   if (!issuer) {
     dialogs.Inform(kStartFailureTitle, issuer.error());
     return nullptr;
   }
-  session::StartupSettings settings{*issuer, session::PlatformDesktopFolder()};
+  if (!server) {
+    dialogs.Inform(kStartFailureTitle, server.error());
+    return nullptr;
+  }
+  session::StartupSettings settings{*issuer, session::PlatformDesktopFolder(), *server};
   auto workspace = session::RunStartup(folder, settings);
   if (!workspace) {
     dialogs.Inform(kStartFailureTitle, workspace.error());

@@ -9,6 +9,7 @@
 #include "common/dialogs.h"
 #include "common/result.h"
 #include "session/workspace.h"
+#include "store/server_connection.h"
 
 namespace tavelao::app {
 
@@ -16,9 +17,12 @@ inline constexpr const char* kStartFailureTitle = "Tavelão não pode iniciar";
 inline constexpr const char* kStartWarningTitle = "Aviso";
 
 // The workspace of `folder`, or nullptr (after showing why) when the
-// program cannot go on: a refused issuer setting or a table that cannot be
-// read. Warnings that do not stop the start are shown one by one.
+// program cannot go on: a refused issuer setting, a shared store that
+// cannot be reached or a table that cannot be read. Warnings that do not
+// stop the start are shown one by one.
 std::unique_ptr<session::Workspace> StartWorkspace(const std::filesystem::path& folder,
-                                                   const Result<card::IssuerNumber>& issuer, Dialogs& dialogs);
+                                                   const Result<card::IssuerNumber>& issuer,
+                                                   const Result<std::shared_ptr<store::ServerConnection>>& server,
+                                                   Dialogs& dialogs);
 
 }  // namespace tavelao::app

@@ -6,6 +6,7 @@
 
 #include "common/text.h"
 #include "session/issuer_setting.h"
+#include "session/store_setting.h"
 
 namespace tavelao::cli {
 
@@ -23,6 +24,17 @@ std::unique_ptr<session::Workspace> CliContext::OpenWorkspace(FolderAccess acces
       return nullptr;
     }
   }
+  auto setting = session::ReadInstalledStoreSetting();
+  if (!setting) {
+    err << setting.error() << "\n";
+    return nullptr;
+  }
+  auto server = session::ConnectStore(*setting);
+  if (!server) {
+    err << server.error() << "\n";
+    workspace_failure = kExitRefused;
+    return nullptr;
+  }
   std::error_code ec;
   const auto folder = std::filesystem::current_path(ec);
   auto lock = session::FolderLock::Acquire(folder);
@@ -31,8 +43,8 @@ std::unique_ptr<session::Workspace> CliContext::OpenWorkspace(FolderAccess acces
     workspace_failure = kExitRefused;
     return nullptr;
   }
-  auto ws = session::PrepareForCommand(folder, *issuer,
-                                       lock ? std::optional<session::FolderLock>(std::move(*lock)) : std::nullopt);
+  auto ws = session::PrepareForCommand(
+      folder, *issuer, lock ? std::optional<session::FolderLock>(std::move(*lock)) : std::nullopt, std::move(*server));
   if (!ws) {
     err << ws.error() << "\n";
     return nullptr;

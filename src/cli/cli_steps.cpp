@@ -28,7 +28,7 @@ std::optional<int> IssueCardFile(CliContext& context, session::Workspace& ws, co
 
 std::optional<int> NoteIssuedCards(CliContext& context, session::Workspace& ws,
                                    Result<std::optional<issue::CardRange>> printed) {
-  const Status recorded = issue::RecordIssuedCards(ws.folder, std::move(printed), SystemClock());
+  const Status recorded = issue::RecordIssuedCards(ws.place(), std::move(printed), SystemClock());
   if (recorded) return std::nullopt;
   context.err << "A emissão não foi anotada em " << session::kIssuedFile << ": " << recorded.error() << "\n";
   return kExitRefused;

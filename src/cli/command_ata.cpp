@@ -36,10 +36,10 @@ std::optional<std::vector<draw::JournalEvent>> ReadJournalEvents(CliContext& con
     context.err << message << "\n";
     return std::nullopt;
   };
-  const auto exists = store::TableFileExists(ws.File(session::kJournalFile));
+  const auto exists = session::SharedTableExists(ws.place(), session::kJournalFile);
   if (!exists) return failed(exists.error());
   if (!*exists) return std::vector<draw::JournalEvent>{};
-  auto table = session::OpenJournal(ws.folder);
+  auto table = session::OpenJournal(ws.place());
   if (!table) return failed(table.error());
   auto events = draw::ReadJournal(*table);
   if (!events) return failed(events.error());

@@ -70,11 +70,11 @@ Result<draw::EvaluationRequest> ParseFigures(const CommandArgs& args) {
 // The cards a draw started now would load: none when nothing was validated.
 Result<draw::DrawCards> CardsInPlay(const session::Workspace& ws) {
   const auto path = ws.File(session::kValidationFile);
-  auto exists = store::TableFileExists(path);
+  auto exists = session::SharedTableExists(ws.place(), session::kValidationFile);
   if (!exists) return std::move(exists).take_error();
   if (!*exists) return draw::DrawCards{};
   // Read only: the program may have the folder while the hall checks a card.
-  auto table = store::Table::OpenReadOnly(path);
+  auto table = ws.server ? session::OpenValidation(ws.place()) : store::Table::OpenReadOnly(path);
   if (!table) return std::move(table).take_error();
   auto loaded = draw::LoadDrawCards(*table, ws.bank);
   if (!loaded) return std::move(loaded).take_error();

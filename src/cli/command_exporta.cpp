@@ -18,7 +18,7 @@ int RunExporta(CliContext& context, const CommandArgs& args) {
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
   CliDialogs dialogs(context.err);
-  switch (issue::ExportForPrintingHouse(ws->bank, ws->password, ws->issuer, ws->folder, *first, *quantity, dialogs,
+  switch (issue::ExportForPrintingHouse(ws->bank, ws->password, ws->issuer, ws->place(), *first, *quantity, dialogs,
                                         SystemClock())) {
     case issue::ExportOutcome::kWritten:
       context.out << issue::kExportFile << " gerado.\n";

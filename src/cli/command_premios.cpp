@@ -24,12 +24,12 @@ int RunPremios(CliContext& context, const CommandArgs& args) {
   if (!ParseInt32(Trim(count))) return context.UsageError(ConversionErrorMessage(count));
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
-  auto validation = session::OpenValidation(ws->folder);
+  auto validation = session::OpenValidation(ws->place());
   if (!validation) {
     context.err << validation.error() << "\n";
     return kExitRefused;
   }
-  auto journal = session::OpenJournal(ws->folder);
+  auto journal = session::OpenJournal(ws->place());
   if (!journal) {
     context.err << journal.error() << "\n";
     return kExitRefused;

@@ -117,7 +117,7 @@ int RunValida(CliContext& context, const CommandArgs& args) {
 
   auto ws = context.OpenWorkspace();
   if (!ws) return context.workspace_failure;
-  auto table = session::OpenValidation(ws->folder);
+  auto table = session::OpenValidation(ws->place());
   if (!table) {
     context.err << table.error() << "\n";
     return kExitUsage;
@@ -140,20 +140,21 @@ int RunValida(CliContext& context, const CommandArgs& args) {
   const validation::EntryKeys keys{ws->bank, ws->password, ws->issuer};
   bool refused = false;
   if (batch) {
-    validation::BatchValidation window(**store, keys, dialogs, sounds, ws->folder);
+    validation::BatchValidation window(**store, keys, dialogs, sounds, ws->place());
     (void)window.Activate();
     (void)window.LeaveLote(std::to_string(*batch));
+    // std::endl: each line is a confirmation, shown as soon as it is true.
     for (const auto& entry : args.arguments()) {
       const auto reply = window.EnterCard(entry);
-      context.out << entry << ": " << BatchLine(reply, messages(), *batch) << "\n";
+      context.out << entry << ": " << BatchLine(reply, messages(), *batch) << std::endl;
       refused |= reply.outcome != EntryOutcome::Done;
     }
   } else {
-    validation::DirectValidation panel(**store, keys, dialogs, ws->folder);
+    validation::DirectValidation panel(**store, keys, dialogs, ws->place());
     (void)panel.Open();
     for (const auto& entry : args.arguments()) {
       const auto result = panel.Enter(entry);
-      context.out << entry << ": " << DirectLine(result, messages()) << "\n";
+      context.out << entry << ": " << DirectLine(result, messages()) << std::endl;
       refused |= result.outcome != EntryOutcome::Done;
     }
   }

@@ -10,7 +10,7 @@ namespace {
 const CommandDeclaration* const kCommands[] = {
     &kCartelaCommand, &kExportaCommand, &kListaCommand,    &kEmiteCommand,   &kEmpresarialCommand,
     &kSorteiaCommand, &kAtaCommand,     &kFalaCommand,     &kPremiosCommand, &kConfereCommand,
-    &kValidaCommand,  &kBackupCommand,  &kRestauraCommand,
+    &kValidaCommand,  &kBackupCommand,  &kRestauraCommand, &kMigraCommand,
 };
 
 }  // namespace

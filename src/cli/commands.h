@@ -25,6 +25,7 @@ extern const CommandDeclaration kConfereCommand;
 extern const CommandDeclaration kValidaCommand;
 extern const CommandDeclaration kBackupCommand;
 extern const CommandDeclaration kRestauraCommand;
+extern const CommandDeclaration kMigraCommand;
 
 // Every command, in the order the general --help lists them.
 std::span<const CommandDeclaration* const> Commands();

@@ -26,13 +26,13 @@ Result<DrawTables> OpenDrawTables(session::Workspace& ws) {
   if (auto s = OpenIfClosed(ws.options, [&] { return session::OpenOptions(folder); }); !s) {
     return std::move(s).take_error();
   }
-  if (auto s = OpenIfClosed(ws.validation, [&] { return session::OpenValidation(folder); }); !s) {
+  if (auto s = OpenIfClosed(ws.validation, [&] { return session::OpenValidation(ws.place()); }); !s) {
     return std::move(s).take_error();
   }
   if (auto s = OpenIfClosed(ws.standings, [&] { return session::RebuildStandings(folder); }); !s) {
     return std::move(s).take_error();
   }
-  if (auto s = OpenIfClosed(ws.journal, [&] { return session::OpenJournal(folder); }); !s) {
+  if (auto s = OpenIfClosed(ws.journal, [&] { return session::OpenJournal(ws.place()); }); !s) {
     return std::move(s).take_error();
   }
   if (auto s = OpenIfClosed(ws.draw_type, [&] { return session::RebuildDrawType(folder, ws.options); }); !s) {

@@ -92,7 +92,7 @@ Result<std::string> VerifyDraw(session::Workspace& workspace, const std::vector<
     if (auto status = session::ReloadCardOptions(workspace); !status) return std::move(status).take_error();
   }
   if (!workspace.validation.is_open()) {
-    auto validation = session::OpenValidation(workspace.folder);
+    auto validation = session::OpenValidation(workspace.place());
     if (!validation) return std::move(validation).take_error();
     workspace.validation = std::move(*validation);
   }
@@ -102,7 +102,7 @@ Result<std::string> VerifyDraw(session::Workspace& workspace, const std::vector<
   if (!standings) return std::move(standings).take_error();
   auto draw_type = session::RebuildDrawType(scratch.path, workspace.options);
   if (!draw_type) return std::move(draw_type).take_error();
-  auto journal = session::OpenJournal(scratch.path);
+  auto journal = session::OpenJournal({scratch.path, nullptr});
   if (!journal) return std::move(journal).take_error();
   const DrawTables tables{workspace.validation,      *standings,  *draw_type, *journal, workspace.bank,
                           workspace.issuer.Digits(), scratch.path};

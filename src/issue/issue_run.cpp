@@ -91,8 +91,8 @@ Result<std::optional<CardRange>> CardFileRange(store::Table& card_file) {
   return std::optional<CardRange>(CardRange{(*first)->record.Int("Numero").value_or(0), **last});
 }
 
-Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& range, const Clock& clock) {
-  auto table = session::OpenIssued(folder);
+Status RecordIssuedRange(const session::TablePlace& place, const CardRange& range, const Clock& clock) {
+  auto table = session::OpenIssued(place);
   if (!table) return std::move(table).take_error();
   store::Record row = table->NewRecord();
   row.Set("Inicial", range.first);
@@ -102,11 +102,10 @@ Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& r
   return {};
 }
 
-Status RecordIssuedCards(const std::filesystem::path& folder, Result<std::optional<CardRange>> range,
-                         const Clock& clock) {
+Status RecordIssuedCards(const session::TablePlace& place, Result<std::optional<CardRange>> range, const Clock& clock) {
   if (!range) return std::move(range).take_error();
   if (!*range) return {};
-  return RecordIssuedRange(folder, **range, clock);
+  return RecordIssuedRange(place, **range, clock);
 }
 
 bool WarnAboutQuantity(std::string_view quantity_text, Dialogs& dialogs) {

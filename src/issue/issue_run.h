@@ -10,6 +10,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/result.h"
+#include "session/data_files.h"
 #include "store/table.h"
 
 namespace tavelao::issue {
@@ -52,12 +53,11 @@ Result<std::optional<CardRange>> CardFileRange(store::Table& card_file);
 
 // Adds the range, dated today, to the register of issued cards
 // "Emitidas.cds", against which validation checks every card.
-Status RecordIssuedRange(const std::filesystem::path& folder, const CardRange& range, const Clock& clock);
+Status RecordIssuedRange(const session::TablePlace& place, const CardRange& range, const Clock& clock);
 
 // RecordIssuedRange for what CardFileRange read: nothing for an empty card
 // file, and the read's own error when it failed.
-Status RecordIssuedCards(const std::filesystem::path& folder, Result<std::optional<CardRange>> range,
-                         const Clock& clock);
+Status RecordIssuedCards(const session::TablePlace& place, Result<std::optional<CardRange>> range, const Clock& clock);
 
 // Leaving the quantity field: the "Atenção" box for more than 100 cards.
 // Shows nothing for other text; the quantity is never changed. True when it

@@ -45,7 +45,7 @@ Result<std::string> ExportText(const card::CardBank& bank, const card::Password&
 }
 
 ExportOutcome ExportForPrintingHouse(const card::CardBank& bank, const card::Password& password,
-                                     const card::IssuerNumber& issuer, const std::filesystem::path& folder,
+                                     const card::IssuerNumber& issuer, const session::TablePlace& place,
                                      std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs,
                                      const Clock& clock) {
   const auto first = NumberFieldValue(first_text);
@@ -70,12 +70,12 @@ ExportOutcome ExportForPrintingHouse(const card::CardBank& bank, const card::Pas
     dialogs.Inform(kTitle, text.error());
     return ExportOutcome::kRefused;
   }
-  if (auto written = WriteFileAtomically(folder / kExportFile, *text); !written) {
+  if (auto written = WriteFileAtomically(place.folder / kExportFile, *text); !written) {
     dialogs.Inform(kTitle, written.error());
     return ExportOutcome::kRefused;
   }
   const CardRange exported{from, static_cast<std::int32_t>(last)};
-  if (auto recorded = RecordIssuedRange(folder, exported, clock); !recorded) {
+  if (auto recorded = RecordIssuedRange(place, exported, clock); !recorded) {
     dialogs.Inform(kTitle, std::string(kExportFile) + " foi gerado, mas a emissão não foi anotada em " +
                                session::kIssuedFile + ": " + recorded.error());
     return ExportOutcome::kRefused;

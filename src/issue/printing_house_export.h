@@ -13,6 +13,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/result.h"
+#include "session/data_files.h"
 
 namespace tavelao::issue {
 
@@ -31,12 +32,12 @@ enum class ExportOutcome {
 };
 
 // "Gera": reads the two fields, cuts the range at the bank's end and writes
-// the file of `folder` under a temporary name, renamed when complete. The
+// the file of the place's folder under a temporary name, renamed when complete. The
 // exported cards are issued cards: the range goes into the register
 // "Emitidas.cds", and a register that cannot be written refuses the export
 // with a message (the file stays).
 ExportOutcome ExportForPrintingHouse(const card::CardBank& bank, const card::Password& password,
-                                     const card::IssuerNumber& issuer, const std::filesystem::path& folder,
+                                     const card::IssuerNumber& issuer, const session::TablePlace& place,
                                      std::string_view first_text, std::string_view quantity_text, Dialogs& dialogs,
                                      const Clock& clock);
 

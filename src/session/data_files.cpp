@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "store/server_store.h"
+
 namespace tavelao::session {
 namespace {
 
@@ -133,10 +135,17 @@ Result<store::Table> OpenEmptyDurable(const std::filesystem::path& file, const s
   return table;
 }
 
+// A shared table: on the server when there is one, else the folder's file
+// made empty when missing.
+Result<store::Table> OpenShared(const TablePlace& place, const char* file, const store::Schema& schema) {
+  if (place.server) return store::OpenServerTable(place.server, file, schema);
+  return OpenEmptyDurable(place.folder / file, schema);
+}
+
 }  // namespace
 
-Result<store::Table> OpenJournal(const std::filesystem::path& folder) {
-  auto table = OpenEmptyDurable(folder / kJournalFile, JournalSchema());
+Result<store::Table> OpenJournal(const TablePlace& place) {
+  auto table = OpenShared(place, kJournalFile, JournalSchema());
   if (!table) return table;
   // Finds the last row at once, and refuses a second row with its number.
   if (auto status = table->AddIndex("AtasSeq", "Seq", true); !status) return std::move(status).take_error();
@@ -145,23 +154,20 @@ Result<store::Table> OpenJournal(const std::filesystem::path& folder) {
 
 store::Schema IssuedSchema() { return {IntegerField("Inicial"), IntegerField("Final"), DateField("Data")}; }
 
-Result<store::Table> OpenIssued(const std::filesystem::path& folder) {
-  return OpenEmptyDurable(folder / kIssuedFile, IssuedSchema());
-}
+Result<store::Table> OpenIssued(const TablePlace& place) { return OpenShared(place, kIssuedFile, IssuedSchema()); }
 
-Result<store::Table> OpenValidation(const std::filesystem::path& folder) {
-  if (auto status = EnsureValidation(folder); !status) return std::move(status).take_error();
-  auto table = store::Table::Open(folder / kValidationFile);
+Result<store::Table> OpenValidation(const TablePlace& place) {
+  auto table = OpenShared(place, kValidationFile, ValidationSchema());
   if (!table) return table;
-  for (const auto& field : ValidationSchema()) {
-    if (!table->HasField(field.name)) {
-      return Fail("A tabela \"" + table->file_name() + "\" não tem o campo " + field.name + ".");
-    }
-  }
   if (auto status = table->AddIndex(kValidationIndex, "Numero", /*unique=*/true); !status) {
     return std::move(status).take_error();
   }
   return table;
+}
+
+Result<bool> SharedTableExists(const TablePlace& place, const char* file) {
+  if (place.server) return true;
+  return store::TableFileExists(place.folder / file);
 }
 
 Result<store::Table> RebuildStandings(const std::filesystem::path& folder) {

@@ -3,8 +3,10 @@
 // fields in file order and their default rows.
 
 #include <filesystem>
+#include <memory>
 
 #include "common/result.h"
+#include "store/server_connection.h"
 #include "store/table.h"
 #include "store/value.h"
 
@@ -31,6 +33,14 @@ store::Schema DrawTypeSchema();    // Tipos, pattern flags, Ultima, letters, Col
 store::Schema JournalSchema();     // Seq, Sorteio, Quando, Evento, Dados, Selo
 store::Schema IssuedSchema();      // Inicial, Final, Data: one row per issue run
 
+// Where the tables that stations share live (the validated cards, the
+// issued ranges and the draw journal): the data folder's files, or the
+// server that the banco= setting names.
+struct TablePlace {
+  std::filesystem::path folder;
+  std::shared_ptr<store::ServerConnection> server;  // null: the folder's files
+};
+
 // The five title letters in the order Lb, Li, Ln, Lg, Lo.
 inline constexpr const char* kLetterFields[5] = {"Lb", "Li", "Ln", "Lg", "Lo"};
 
@@ -45,12 +55,14 @@ Status EnsureValidation(const std::filesystem::path& folder);
 Result<store::Table> OpenOptions(const std::filesystem::path& folder);
 // Opens the validation store (created empty when missing) with its unique
 // index on Numero.
-Result<store::Table> OpenValidation(const std::filesystem::path& folder);
+Result<store::Table> OpenValidation(const TablePlace& place);
 // The draw journal, created empty when missing; durable like the store.
-Result<store::Table> OpenJournal(const std::filesystem::path& folder);
+Result<store::Table> OpenJournal(const TablePlace& place);
 // The register of the card ranges issued, created empty when missing;
 // durable like the store, since validation asks about cards outside it.
-Result<store::Table> OpenIssued(const std::filesystem::path& folder);
+Result<store::Table> OpenIssued(const TablePlace& place);
+// Whether the place holds that shared table yet (a server always does).
+Result<bool> SharedTableExists(const TablePlace& place, const char* file);
 // The draw standings, deleted and created empty.
 Result<store::Table> RebuildStandings(const std::filesystem::path& folder);
 // The draw-type record, created afresh with the title letters of the

@@ -49,6 +49,7 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   auto ws = std::make_unique<Workspace>();
   ws->lock = std::move(*lock);
   ws->folder = folder;
+  ws->server = settings.server;
   ws->issuer = settings.issuer;
   ws->first_start = HasNoTables(folder);
 
@@ -76,7 +77,7 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   }
   if (auto status = EnsureSponsors(folder); !status) return std::move(status).take_error();
 
-  auto validation = OpenValidation(folder);
+  auto validation = OpenValidation(ws->place());
   if (!validation) return std::move(validation).take_error();
   ws->validation = std::move(*validation);
 
@@ -88,7 +89,7 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
   if (!draw_type) return std::move(draw_type).take_error();
   ws->draw_type = std::move(*draw_type);
 
-  auto journal = OpenJournal(folder);
+  auto journal = OpenJournal(ws->place());
   if (!journal) return std::move(journal).take_error();
   ws->journal = std::move(*journal);
 
@@ -99,17 +100,22 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
 }
 
 Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
-                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock) {
+                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock,
+                                                     std::shared_ptr<store::ServerConnection> server) {
   auto ws = std::make_unique<Workspace>();
   ws->folder = folder;
+  ws->server = std::move(server);
   ws->issuer = issuer;
   if (!lock) {
     if (auto bank = card::LoadCardBank(ws->bank, folder); !bank) ws->warnings.push_back(BankWarning(bank.error()));
     return ws;
   }
   ws->lock = std::move(lock);
-  for (auto ensure : {EnsureOptions, EnsureEvent, EnsureSponsors, EnsureValidation}) {
+  for (auto ensure : {EnsureOptions, EnsureEvent, EnsureSponsors}) {
     if (auto status = ensure(folder); !status) return std::move(status).take_error();
+  }
+  if (!ws->server) {
+    if (auto status = EnsureValidation(folder); !status) return std::move(status).take_error();
   }
   if (!Exists(folder / kStandingsFile)) {
     if (auto standings = RebuildStandings(folder); !standings) return std::move(standings).take_error();

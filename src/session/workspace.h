@@ -13,6 +13,7 @@
 #include "card/card_identity.h"
 #include "common/result.h"
 #include "session/card_options.h"
+#include "session/data_files.h"
 #include "session/folder_lock.h"
 #include "store/table.h"
 
@@ -23,6 +24,8 @@ struct Workspace {
   // program may take the folder.
   std::optional<FolderLock> lock;
   std::filesystem::path folder;
+  // The server of the shared tables, when the banco= setting names one.
+  std::shared_ptr<store::ServerConnection> server;
   card::CardBank bank;
   card::Password password;
   // With the installation's authentication scheme: every code is made
@@ -46,6 +49,7 @@ struct Workspace {
   bool first_start = false;
 
   std::filesystem::path File(const std::string& name) const { return folder / name; }
+  TablePlace place() const { return {folder, server}; }
 };
 
 struct StartupSettings {
@@ -53,6 +57,8 @@ struct StartupSettings {
   // The desktop folder that receives the shortcut; nullopt where the
   // platform has none.
   std::optional<std::filesystem::path> desktop;
+  // Connected already: the program does not start half-connected.
+  std::shared_ptr<store::ServerConnection> server;
 };
 
 // The desktop folder of the platform, when it has one.
@@ -74,7 +80,8 @@ Result<std::unique_ptr<Workspace>> RunStartup(const std::filesystem::path& folde
 // program has the folder, the command only reads) nothing is written. The
 // card bank is filled; no table is kept open.
 Result<std::unique_ptr<Workspace>> PrepareForCommand(const std::filesystem::path& folder,
-                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock);
+                                                     const card::IssuerNumber& issuer, std::optional<FolderLock> lock,
+                                                     std::shared_ptr<store::ServerConnection> server);
 
 // Reads prizes and letters again from the options table into
 // card_options; the number colours, which last for the run, stay.

@@ -2,12 +2,13 @@
 // A table file (*.cds): one SQLite database holding one table, whose field
 // definitions are kept in the file so that it reopens exactly as defined.
 // Every post is committed to disk when it returns, unless a Transaction
-// gathers several into one commit.
+// gathers several into one commit. The same table may instead be held by a
+// PostgreSQL server that several stations share (server_store.h); its
+// readers and writers do not tell the two apart.
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@
 #include "common/result.h"
 #include "store/query.h"
 #include "store/record.h"
-#include "store/sqlite_db.h"
+#include "store/table_engine.h"
 #include "store/value.h"
 
 namespace tavelao::store {
@@ -55,7 +56,12 @@ class Table {
   static Status CreateWhole(const std::filesystem::path& path, const Schema& schema,
                             const std::function<Status(Table&)>& fill = {});
 
-  bool is_open() const { return db_.is_open(); }
+  // A table over another store (a PostgreSQL server), with the fields
+  // given; `path` is the table file it stands for, as messages name it.
+  static Table FromEngine(std::unique_ptr<TableEngine> engine, const std::filesystem::path& path,
+                          std::shared_ptr<const Schema> schema);
+
+  bool is_open() const { return engine_ != nullptr; }
   void Close();
   const std::filesystem::path& path() const { return path_; }
   // The file name alone, as messages show it.
@@ -111,34 +117,19 @@ class Table {
 
    private:
     Table* table_;
+    Status begun_;
     bool active_ = false;
   };
 
  private:
-  struct UniqueIndex {
-    std::string name;
-    std::vector<std::size_t> fields;
-  };
-
+  Table(std::unique_ptr<TableEngine> engine, const std::filesystem::path& path, std::shared_ptr<const Schema> schema);
   static Result<Table> OpenCopy(const std::filesystem::path& copy, const Schema& schema);
   static Result<Table> OpenFile(const std::filesystem::path& path, Durability durability, bool read_only);
-  static Result<Table> Attach(Database db, const std::filesystem::path& path, std::optional<Durability> durability);
-  Result<Statement*> Cached(const std::string& sql);
-  Status Bind(Statement& stmt, int first, const std::vector<Value>& values);
-  // The columns from `first_column` on hold `fields` (schema positions).
-  Record ReadRecord(Statement& stmt, int first_column, const std::vector<std::size_t>& fields) const;
-  Error Failure(const std::string& what) const;
-  Error WriteFailure(int rc, const Record* record) const;
-  Status Run(Statement& stmt, const std::vector<Value>& params, const Record* record = nullptr);
+  Result<CompiledQuery> Compile(const Query& query) const { return CompileQuery(*schema_, query); }
 
-  Database db_;
+  std::unique_ptr<TableEngine> engine_;
   std::filesystem::path path_;
   std::shared_ptr<const Schema> schema_;
-  std::vector<UniqueIndex> unique_indexes_;
-  std::map<std::string, Statement> statements_;
-  std::string column_list_;  // every field, quoted, in schema order
-  std::string insert_sql_;   // made once: bulk writes post thousands of rows
-  std::string update_sql_;
 };
 
 }  // namespace tavelao::store

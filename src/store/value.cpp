@@ -1,6 +1,9 @@
 #include "store/value.h"
 
 #include <cctype>
+#include <cstdio>
+
+#include "common/text.h"
 
 namespace tavelao::store {
 
@@ -25,6 +28,20 @@ bool IsValidDate(const Date& d) {
   const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
   const int last = kDays[d.month - 1] + (d.month == 2 && leap ? 1 : 0);
   return d.day <= last;
+}
+
+std::string DateText(const Date& d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return text;
+}
+
+std::optional<Date> DateFromText(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  auto y = ParseInt32(text.substr(0, 4)), m = ParseInt32(text.substr(5, 2)), day = ParseInt32(text.substr(8, 2));
+  if (!y || !m || !day) return std::nullopt;
+  const Date d{*y, *m, *day};
+  return IsValidDate(d) ? std::optional<Date>(d) : std::nullopt;
 }
 
 }  // namespace tavelao::store

@@ -40,6 +40,10 @@ struct Date {
 
 // Gregorian dates only; 29/02 of a year that is not a leap year is not a date.
 bool IsValidDate(const Date& date);
+// A date as the stores keep it, "2026-12-09", and back (nullopt when the
+// text is not such a date).
+std::string DateText(const Date& date);
+std::optional<Date> DateFromText(std::string_view text);
 
 // A field value; std::monostate is the empty (null) value.
 using Value = std::variant<std::monostate, std::int32_t, double, std::string, bool, Date>;

@@ -22,12 +22,12 @@ bool LooksScanned(std::string_view text) {
 }  // namespace
 
 BatchValidation::BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
-                                 std::optional<std::filesystem::path> issued_folder)
+                                 std::optional<session::TablePlace> issued_place)
     : store_(store),
       keys_(keys),
       dialogs_(dialogs),
       sounds_(sounds),
-      issued_folder_(std::move(issued_folder)),
+      issued_place_(std::move(issued_place)),
       list_(NoBatchView()) {}
 
 std::string BatchValidation::CountText() const { return count_shown_ ? std::to_string(store_.Count()) : std::string(); }
@@ -143,6 +143,10 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
     return reply;
   }
 
+  const auto previously = [this](const Placement& placement) {
+    sounds_.Play(kSoundAlreadyValidated);
+    dialogs_.Inform(kPreviousTitle, PreviousValidationMessage(placement));
+  };
   auto found = store_.Find(card);
   if (!found) {
     dialogs_.Inform(kStoreErrorTitle, found.error());
@@ -150,17 +154,21 @@ BatchReply BatchValidation::EnterCard(std::string_view text) {
     return reply;
   }
   if (*found) {
-    sounds_.Play(kSoundAlreadyValidated);
-    dialogs_.Inform(kPreviousTitle, PreviousValidationMessage(**found));
+    previously(**found);
     return reply;
   }
-  if (!ReadIssuedForEntry(issued_folder_, dialogs_).Covers(card) &&
+  if (!ReadIssuedForEntry(issued_place_, dialogs_).Covers(card) &&
       !dialogs_.Ask(kNotIssuedTitle, NotIssuedQuestion(1, card, card))) {
     return reply;
   }
 
   const std::int32_t entry = highest_ + 1;
   if (auto status = store_.ValidateInBatch(card, batch_, entry); !status) {
+    // Another station sharing the store may have validated it a moment ago.
+    if (auto now = store_.Find(card); now && *now) {
+      previously(**now);
+      return reply;
+    }
     dialogs_.Inform(kStoreErrorTitle, status.error());
     // Someone else may have moved the batch on; the next card follows the store.
     if (auto highest = store_.HighestEntry(batch_); highest) highest_ = *highest;

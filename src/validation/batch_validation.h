@@ -13,6 +13,7 @@
 
 #include "common/dialogs.h"
 #include "common/sounds.h"
+#include "session/data_files.h"
 #include "store/query.h"
 #include "validation/entry_outcome.h"
 #include "validation/entry_parser.h"
@@ -59,10 +60,10 @@ struct BatchReply {
 
 class BatchValidation {
  public:
-  // With `issued_folder`, a card outside the register of issued cards of
-  // that folder is asked about before it is validated.
+  // With `issued_place`, a card outside the register of issued cards of
+  // that place is asked about before it is validated.
   BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
-                  std::optional<std::filesystem::path> issued_folder = std::nullopt);
+                  std::optional<session::TablePlace> issued_place = std::nullopt);
 
   BatchWindowView view() const;
 
@@ -91,7 +92,7 @@ class BatchValidation {
   EntryKeys keys_;
   Dialogs& dialogs_;
   Sounds& sounds_;
-  std::optional<std::filesystem::path> issued_folder_;
+  std::optional<session::TablePlace> issued_place_;
   BatchState state_ = BatchState::NoBatch;
   std::int32_t batch_ = 0;
   std::int32_t highest_ = 0;

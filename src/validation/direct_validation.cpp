@@ -6,11 +6,11 @@
 namespace tavelao::validation {
 
 DirectValidation::DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs,
-                                   std::optional<std::filesystem::path> issued_folder)
-    : store_(store), keys_(keys), dialogs_(dialogs), issued_folder_(std::move(issued_folder)) {}
+                                   std::optional<session::TablePlace> issued_place)
+    : store_(store), keys_(keys), dialogs_(dialogs), issued_place_(std::move(issued_place)) {}
 
 bool DirectValidation::ConfirmUnissued(const CodeRange& codes) {
-  const IssuedCards issued = ReadIssuedForEntry(issued_folder_, dialogs_);
+  const IssuedCards issued = ReadIssuedForEntry(issued_place_, dialogs_);
   if (issued.empty()) return true;
   std::int64_t count = 0;
   std::int32_t first = 0;
@@ -67,23 +67,26 @@ DirectEntryResult DirectValidation::Enter(std::string_view text) {
   std::int32_t last = 0;
   WalkEnd end;
   if (!failure) {
+    const auto already_validated = [&](std::int32_t card) {
+      if (codes.single && dialogs_.Ask(kRemoveCardTitle, kRemoveCardQuestion)) {
+        if (auto status = store_.Remove(card); !status) {
+          failure = status.error();
+          return false;
+        }
+        result.removed.push_back(card);
+      }
+      return true;
+    };
     end = WalkCodes(codes, keys_.bank.capacity(), [&](std::int32_t card) {
       auto found = store_.Find(card);
       if (!found) {
         failure = found.error();
         return false;
       }
-      if (*found) {
-        if (codes.single && dialogs_.Ask(kRemoveCardTitle, kRemoveCardQuestion)) {
-          if (auto status = store_.Remove(card); !status) {
-            failure = status.error();
-            return false;
-          }
-          result.removed.push_back(card);
-        }
-        return true;
-      }
+      if (*found) return already_validated(card);
       if (auto status = store_.ValidateDirectly(card); !status) {
+        // Another station sharing the store may have validated it a moment ago.
+        if (auto now = store_.Find(card); now && *now) return already_validated(card);
         failure = status.error();
         return false;
       }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/dialogs.h"
+#include "session/data_files.h"
 #include "validation/entry_outcome.h"
 #include "validation/entry_parser.h"
 #include "validation/validated_cards.h"
@@ -37,10 +38,10 @@ struct DirectEntryResult {
 
 class DirectValidation {
  public:
-  // With `issued_folder`, a card outside the register of issued cards of
-  // that folder is asked about before it is validated.
+  // With `issued_place`, a card outside the register of issued cards of
+  // that place is asked about before it is validated.
   DirectValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs,
-                   std::optional<std::filesystem::path> issued_folder = std::nullopt);
+                   std::optional<session::TablePlace> issued_place = std::nullopt);
 
   const DirectPanelView& view() const { return view_; }
 
@@ -60,7 +61,7 @@ class DirectValidation {
   ValidatedCards& store_;
   EntryKeys keys_;
   Dialogs& dialogs_;
-  std::optional<std::filesystem::path> issued_folder_;
+  std::optional<session::TablePlace> issued_place_;
   DirectPanelView view_;
 };
 

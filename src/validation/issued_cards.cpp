@@ -8,12 +8,12 @@
 
 namespace tavelao::validation {
 
-Result<IssuedCards> IssuedCards::Read(const std::filesystem::path& folder) {
-  const auto path = folder / session::kIssuedFile;
-  auto exists = store::TableFileExists(path);
+Result<IssuedCards> IssuedCards::Read(const session::TablePlace& place) {
+  const auto path = place.folder / session::kIssuedFile;
+  auto exists = session::SharedTableExists(place, session::kIssuedFile);
   if (!exists) return std::move(exists).take_error();
   if (!*exists) return IssuedCards();
-  auto table = store::Table::OpenReadOnly(path);
+  auto table = place.server ? session::OpenIssued(place) : store::Table::OpenReadOnly(path);
   if (!table) return std::move(table).take_error();
   auto rows = table->Select({"", "", {"Inicial", "Final"}});
   if (!rows) return std::move(rows).take_error();
@@ -32,9 +32,9 @@ bool IssuedCards::Covers(std::int32_t card) const {
                                 [card](const Range& r) { return card >= r.first && card <= r.last; });
 }
 
-IssuedCards ReadIssuedForEntry(const std::optional<std::filesystem::path>& folder, Dialogs& dialogs) {
-  if (!folder) return {};
-  auto issued = IssuedCards::Read(*folder);
+IssuedCards ReadIssuedForEntry(const std::optional<session::TablePlace>& place, Dialogs& dialogs) {
+  if (!place) return {};
+  auto issued = IssuedCards::Read(*place);
   if (issued) return std::move(*issued);
   dialogs.Inform(kIssuedErrorTitle, issued.error());
   return {};

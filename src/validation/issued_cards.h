@@ -11,6 +11,7 @@
 
 #include "common/dialogs.h"
 #include "common/result.h"
+#include "session/data_files.h"
 
 namespace tavelao::validation {
 
@@ -24,8 +25,8 @@ class IssuedCards {
   IssuedCards() = default;  // an empty register
   explicit IssuedCards(std::vector<Range> ranges) : ranges_(std::move(ranges)) {}
 
-  // The register as the folder holds it now; a missing file is empty.
-  static Result<IssuedCards> Read(const std::filesystem::path& folder);
+  // The register as the place holds it now; a missing file is empty.
+  static Result<IssuedCards> Read(const session::TablePlace& place);
 
   bool empty() const { return ranges_.empty(); }
   // Whether the card was issued here; true for every card when empty.
@@ -35,9 +36,9 @@ class IssuedCards {
   std::vector<Range> ranges_;
 };
 
-// The register of `folder` for one entry; none when there is no folder. A
+// The register of `place` for one entry; none when there is no place. A
 // register that cannot be read is reported and checks nothing: the hall
 // keeps validating.
-IssuedCards ReadIssuedForEntry(const std::optional<std::filesystem::path>& folder, Dialogs& dialogs);
+IssuedCards ReadIssuedForEntry(const std::optional<session::TablePlace>& place, Dialogs& dialogs);
 
 }  // namespace tavelao::validation

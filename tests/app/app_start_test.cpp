@@ -9,11 +9,13 @@
 namespace tavelao::testing {
 namespace {
 
+const Result<std::shared_ptr<store::ServerConnection>> kNoServer = std::shared_ptr<store::ServerConnection>();
+
 TEST(AppStart, ARefusedIssuerSettingIsShownAndNothingStarts) {
   TempFolder dir;
   ScriptedDialogs dialogs;
   const Result<card::IssuerNumber> refused = Fail("O número do emissor deve ter 5 dígitos.");
-  EXPECT_EQ(app::StartWorkspace(dir.path(), refused, dialogs), nullptr);
+  EXPECT_EQ(app::StartWorkspace(dir.path(), refused, kNoServer, dialogs), nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.last().title, app::kStartFailureTitle);
   EXPECT_EQ(dialogs.last().text, "O número do emissor deve ter 5 dígitos.");
@@ -24,7 +26,7 @@ TEST(AppStart, AnUnreadableOptionsTableStopsTheStartAndIsLeftAlone) {
   TempFolder dir;
   WriteBytes(dir / "premios.cds", "isto não é uma tabela");
   ScriptedDialogs dialogs;
-  EXPECT_EQ(app::StartWorkspace(dir.path(), card::IssuerNumber(), dialogs), nullptr);
+  EXPECT_EQ(app::StartWorkspace(dir.path(), card::IssuerNumber(), kNoServer, dialogs), nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.last().title, app::kStartFailureTitle);
   EXPECT_NE(dialogs.last().text.find("premios.cds"), std::string::npos) << dialogs.last().text;
@@ -35,12 +37,24 @@ TEST(AppStart, WarningsAreShownAndTheStartGoesOn) {
   TempFolder dir;
   WriteBytes(dir / "dados.cds", "estragado");
   ScriptedDialogs dialogs;
-  auto workspace = app::StartWorkspace(dir.path(), card::IssuerNumber(), dialogs);
+  auto workspace = app::StartWorkspace(dir.path(), card::IssuerNumber(), kNoServer, dialogs);
   ASSERT_NE(workspace, nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.last().title, app::kStartWarningTitle);
   EXPECT_NE(dialogs.last().text.find("dados.cds"), std::string::npos) << dialogs.last().text;
   EXPECT_TRUE(workspace->options.is_open());
+}
+
+TEST(AppStart, ASharedStoreThatCannotBeReachedIsShownAndNothingStarts) {
+  TempFolder dir;
+  ScriptedDialogs dialogs;
+  const Result<std::shared_ptr<store::ServerConnection>> unreachable =
+      Fail("Não foi possível conectar ao servidor do banco 127.0.0.1:1/x: recusado.");
+  EXPECT_EQ(app::StartWorkspace(dir.path(), card::IssuerNumber(), unreachable, dialogs), nullptr);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.last().title, app::kStartFailureTitle);
+  EXPECT_EQ(dialogs.last().text.rfind("Não foi possível conectar", 0), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "not half-connected: no table was made";
 }
 
 TEST(StartOptions, TheMenuEntrysFolderAndTheFreeTextAreRead) {

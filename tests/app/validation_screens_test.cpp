@@ -376,7 +376,7 @@ TEST_F(BatchWindow, SoundsAreFoundWhateverTheCaseOfTheirNames) {
 }
 
 TEST_F(BatchWindow, ACardNotIssuedIsAskedAbout) {
-  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {1, 10}, SystemClock()));
+  ASSERT_TRUE(issue::RecordIssuedRange({dir.path(), nullptr}, {1, 10}, SystemClock()));
   OpenBatch("2");
   app.dialogs.AnswerNo();
   EnterCard(Typed(999));

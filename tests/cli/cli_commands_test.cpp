@@ -47,6 +47,7 @@ TEST(CliCommands, TheOptionsScriptsUseAreStillDeclared) {
       {"valida", {"lote", "exclui", "forca"}},
       {"backup", {}},
       {"restaura", {}},
+      {"migra", {"para-servidor", "para-pasta"}},
   };
   std::map<std::string, std::vector<std::string>> declared;
   for (const CommandDeclaration* command : Commands()) {

@@ -18,7 +18,7 @@ using testing::TempFolder;
 
 // The cards validated directly, or, with a lot, in it from sequence `lan` on.
 void Validate(const std::filesystem::path& folder, std::initializer_list<int> cards, int lote = 0, int lan = 0) {
-  auto table = session::OpenValidation(folder);
+  auto table = session::OpenValidation({folder, nullptr});
   ASSERT_TRUE(table) << table.error();
   for (int card : cards) {
     store::Record r = table->NewRecord();
@@ -63,7 +63,7 @@ TEST(CliPremios, AsManyPrizesAsCardsListsEveryCardOnceFromPrizeOne) {
   const auto minutes = RunCli(dir.path(), "ata 0");
   EXPECT_EQ(minutes.status, 1) << "no draw, no minutes: " << minutes.out;
   EXPECT_EQ(minutes.err, "A ata não tem o sorteio 0. Veja a lista com tavelao-cli ata.\n");
-  auto journal = session::OpenJournal(dir.path());
+  auto journal = session::OpenJournal({dir.path(), nullptr});
   ASSERT_TRUE(journal) << journal.error();
   auto events = journal->Select({"", "Seq", {}});
   ASSERT_TRUE(events);

@@ -28,7 +28,7 @@ std::vector<std::string> Lines(const std::string& out) {
 
 std::vector<validation::ValidatedCard> Stored(const TempFolder& dir) {
   card::CardBank bank;
-  auto table = session::OpenValidation(dir.path());
+  auto table = session::OpenValidation({dir.path(), nullptr});
   EXPECT_TRUE(table) << table.error();
   std::vector<validation::ValidatedCard> cards;
   if (!table) return cards;
@@ -117,7 +117,7 @@ TEST(CliValida, CardsAsPrintedInBothModes) {
 // The register of issued cards as "first-last", in order; every range dated.
 std::vector<std::string> IssuedRanges(const TempFolder& dir) {
   std::vector<std::string> ranges;
-  auto table = session::OpenIssued(dir.path());
+  auto table = session::OpenIssued({dir.path(), nullptr});
   EXPECT_TRUE(table) << table.error();
   if (!table) return ranges;
   auto rows = table->Select();

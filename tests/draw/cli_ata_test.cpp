@@ -52,7 +52,7 @@ draw::EventFields Ball(int ball, int drawn) {
 // Draw 1 finished with a winner, draw 2 left open and so interrupted when
 // draw 3 began, draw 3 still open.
 void WriteJournal(const std::filesystem::path& folder) {
-  auto table = session::OpenJournal(folder);
+  auto table = session::OpenJournal({folder, nullptr});
   ASSERT_TRUE(table) << table.error();
   SetClock clock;
   draw::DrawJournal journal(*table, clock);
@@ -88,7 +88,7 @@ TEST(CliAta, ListsTheDrawsOfTheJournal) {
   EXPECT_EQ(none.status, 0) << none.err;
   EXPECT_EQ(none.out, "Nenhum sorteio na ata.\n") << "no journal yet";
   EXPECT_FALSE(std::filesystem::exists(dir / session::kJournalFile)) << "listing makes no journal";
-  ASSERT_TRUE(session::OpenJournal(dir.path()));
+  ASSERT_TRUE(session::OpenJournal({dir.path(), nullptr}));
   EXPECT_EQ(RunCli(dir.path(), "ata").out, "Nenhum sorteio na ata.\n") << "an empty journal";
 
   WriteJournal(dir.path());

@@ -30,7 +30,8 @@ std::int64_t Rows(store::Table& table) {
 }
 
 std::unique_ptr<session::Workspace> ToolWorkspace(const std::filesystem::path& folder) {
-  auto ws = session::PrepareForCommand(folder, card::IssuerNumber(), session::FolderLock::Acquire(folder).value());
+  auto ws =
+      session::PrepareForCommand(folder, card::IssuerNumber(), session::FolderLock::Acquire(folder).value(), nullptr);
   EXPECT_TRUE(ws) << ws.error();
   return ws ? std::move(*ws) : nullptr;
 }

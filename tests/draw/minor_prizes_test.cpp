@@ -16,7 +16,7 @@ using testing::TempFolder;
 class MinorPrizesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    auto table = session::OpenValidation(dir.path());
+    auto table = session::OpenValidation({dir.path(), nullptr});
     ASSERT_TRUE(table);
     validation = std::move(*table);
     for (int card : {7, 42, 100, 9999, 3}) {

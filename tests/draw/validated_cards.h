@@ -18,7 +18,7 @@ namespace tavelao::draw::testing {
 inline void ValidateCards(const std::filesystem::path& folder, int count = 2) {
   card::CardBank bank;
   bank.LoadBuiltIn();
-  auto table = session::OpenValidation(folder);
+  auto table = session::OpenValidation({folder, nullptr});
   ASSERT_TRUE(table) << table.error();
   store::Table::Transaction all(*table);
   for (int card = 1; card <= count; ++card) {

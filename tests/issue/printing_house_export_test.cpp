@@ -22,7 +22,7 @@ class ExportTest : public ::testing::Test {
  protected:
   void SetUp() override { bank.LoadBuiltIn(); }
   ExportOutcome Gera(std::string_view first, std::string_view quantity) {
-    return ExportForPrintingHouse(bank, password, card::IssuerNumber(), dir.path(), first, quantity, dialogs,
+    return ExportForPrintingHouse(bank, password, card::IssuerNumber(), {dir.path(), nullptr}, first, quantity, dialogs,
                                   SystemClock());
   }
   std::string File() { return ReadBytes(dir / kExportFile); }
@@ -93,8 +93,9 @@ TEST_F(ExportTest, BadFieldsAndMissingCardsWriteNothing) {
 
 TEST_F(ExportTest, FolderThatCannotBeWrittenIsNamedInTheMessage) {
   const auto gone = dir / "pasta-removida";
-  EXPECT_EQ(ExportForPrintingHouse(bank, password, card::IssuerNumber(), gone, "1", "1", dialogs, SystemClock()),
-            ExportOutcome::kRefused);
+  EXPECT_EQ(
+      ExportForPrintingHouse(bank, password, card::IssuerNumber(), {gone, nullptr}, "1", "1", dialogs, SystemClock()),
+      ExportOutcome::kRefused);
   EXPECT_NE(dialogs.last().text.find("CARTGRAF.CSV"), std::string::npos);
   EXPECT_NE(dialogs.last().text.find("pasta-removida"), std::string::npos);
 }

@@ -47,7 +47,7 @@ TEST(Backups, StartCopiesTheNightsTablesAndTheListTellsWhenAndHowMany) {
   {
     auto ws = Start(dir.path());
     Validate(ws->validation, 1, 7);
-    ASSERT_TRUE(OpenIssued(dir.path()));  // the first issue run makes it
+    ASSERT_TRUE(OpenIssued({dir.path(), nullptr}));  // the first issue run makes it
   }
   auto ws = Start(dir.path());
   ASSERT_TRUE(ws->warnings.empty());

@@ -187,7 +187,7 @@ TEST(PrepareForCommand, CreatesMissingTablesButRebuildsNothing) {
     CloseAtExit(*ws);
   }
   std::filesystem::remove(dir / kEventFile);
-  auto ws = PrepareForCommand(dir.path(), card::IssuerNumber(), FolderLock::Acquire(dir.path()).value());
+  auto ws = PrepareForCommand(dir.path(), card::IssuerNumber(), FolderLock::Acquire(dir.path()).value(), nullptr);
   ASSERT_TRUE(ws) << ws.error();
   EXPECT_TRUE(std::filesystem::exists(dir / kEventFile));
   auto standings = store::Table::Open(dir / kStandingsFile);

@@ -2,12 +2,56 @@
 
 #include <gtest/gtest.h>
 
+#include "store/server_store.h"
+#include "support/postgres_server.h"
 #include "support/temp_folder.h"
 
 namespace tavelao::store {
 namespace {
 
 using testing::TempFolder;
+
+// Every test of a table runs on both stores: a table file in a folder and a
+// table on a real PostgreSQL server.
+class TableTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  bool on_server() const { return std::string_view(GetParam()) == "servidor"; }
+
+  // A new empty table, replacing one of the same name.
+  Result<Table> Create(const std::string& name, const Schema& schema) {
+    if (!on_server()) return Table::CreateAfresh(dir / name, schema);
+    if (auto dropped = DropServerTable(*Station(), name); !dropped) return std::move(dropped).take_error();
+    return OpenServerTable(Station(), name, schema);
+  }
+  // The table opened again, as by another program or station.
+  Result<Table> Reopen(const std::string& name, const Schema& schema) {
+    if (!on_server()) return Table::Open(dir / name);
+    auto other = ServerConnection::Connect(Database(), "outra");
+    if (!other) return std::move(other).take_error();
+    return OpenServerTable(*other, name, schema);
+  }
+
+  const std::string& Database() {
+    if (database_.empty()) database_ = testing::PostgresServer::Shared().NewDatabase();
+    return database_;
+  }
+  const std::shared_ptr<ServerConnection>& Station() {
+    if (!station_) {
+      auto connected = ServerConnection::Connect(Database(), "estacao1");
+      EXPECT_TRUE(connected) << connected.error();
+      station_ = *connected;
+    }
+    return station_;
+  }
+
+  TempFolder dir;
+
+ private:
+  std::string database_;
+  std::shared_ptr<ServerConnection> station_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, TableTest, ::testing::Values("arquivo", "servidor"));
 
 Schema CardSchema() {
   return {IntegerField("Numero"), IntegerField("Lote"), IntegerField("Lan"), StringField("Nome", 5),
@@ -22,10 +66,9 @@ Record Card(Table& t, int numero, std::optional<int> lote = std::nullopt, std::o
   return r;
 }
 
-TEST(Table, ReopensWithItsFieldsAndValues) {
-  TempFolder dir;
+TEST_P(TableTest, ReopensWithItsFieldsAndValues) {
   {
-    auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+    auto t = Create("t.cds", CardSchema());
     ASSERT_TRUE(t) << t.error();
     Record r = t->NewRecord();
     r.Set("Numero", 42);
@@ -35,7 +78,7 @@ TEST(Table, ReopensWithItsFieldsAndValues) {
     r.Set("Col1", true);
     ASSERT_TRUE(t->Insert(r));
   }
-  auto t = Table::Open(dir / "t.cds");
+  auto t = Reopen("t.cds", CardSchema());
   ASSERT_TRUE(t) << t.error();
   ASSERT_EQ(t->schema().size(), 7u);
   EXPECT_EQ(t->schema()[3].name, "Nome");
@@ -54,9 +97,8 @@ TEST(Table, ReopensWithItsFieldsAndValues) {
   EXPECT_FALSE(r.Int("Lote").has_value()) << "an unset field stays empty";
 }
 
-TEST(Table, FiltersOrdersAndPositions) {
-  TempFolder dir;
-  auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+TEST_P(TableTest, FiltersOrdersAndPositions) {
+  auto t = Create("t.cds", CardSchema());
   ASSERT_TRUE(t);
   for (auto [n, lote, lan] : {std::tuple{5, 7, 2}, {3, 7, 1}, {9, 8, 1}, {1, 7, 3}})
     ASSERT_TRUE(t->Insert(Card(*t, n, lote, lan)));
@@ -91,9 +133,8 @@ TEST(Table, FiltersOrdersAndPositions) {
   EXPECT_FALSE(t->Select({"", "Lote;Nada"}));
 }
 
-TEST(Table, AReaderAsksForTheFieldsItNeedsAndTheRestStayEmpty) {
-  TempFolder dir;
-  auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+TEST_P(TableTest, AReaderAsksForTheFieldsItNeedsAndTheRestStayEmpty) {
+  auto t = Create("t.cds", CardSchema());
   ASSERT_TRUE(t);
   for (auto [n, lote, lan] : {std::tuple{5, 7, 2}, {3, 7, 1}, {9, 8, 1}}) {
     Record r = Card(*t, n, lote, lan);
@@ -120,9 +161,8 @@ TEST(Table, AReaderAsksForTheFieldsItNeedsAndTheRestStayEmpty) {
   EXPECT_EQ(unknown.error(), "Campo desconhecido \"Cartela\".");
 }
 
-TEST(Table, EqualKeysKeepInsertionOrder) {
-  TempFolder dir;
-  auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+TEST_P(TableTest, EqualKeysKeepInsertionOrder) {
+  auto t = Create("t.cds", CardSchema());
   ASSERT_TRUE(t);
   for (int n : {30, 10, 20}) ASSERT_TRUE(t->Insert(Card(*t, n, 1)));
   std::vector<int> numbers;
@@ -133,9 +173,8 @@ TEST(Table, EqualKeysKeepInsertionOrder) {
   EXPECT_EQ(numbers, (std::vector<int>{30, 10, 20}));
 }
 
-TEST(Table, UniqueIndexRefusesARepeatedKeyAndSaysWhich) {
-  TempFolder dir;
-  auto t = Table::CreateAfresh(dir / "Validadas.cds", CardSchema());
+TEST_P(TableTest, UniqueIndexRefusesARepeatedKeyAndSaysWhich) {
+  auto t = Create("Validadas.cds", CardSchema());
   ASSERT_TRUE(t);
   ASSERT_TRUE(t->AddIndex("Validadas", "Numero", true));
   ASSERT_TRUE(t->Insert(Card(*t, 42)));
@@ -152,25 +191,23 @@ TEST(Table, UniqueIndexRefusesARepeatedKeyAndSaysWhich) {
   EXPECT_EQ(*t->Count("Numero=43"), 1);
 
   t->Close();
-  auto reopened = Table::Open(dir / "Validadas.cds");
+  auto reopened = Reopen("Validadas.cds", CardSchema());
   ASSERT_TRUE(reopened);
   ASSERT_TRUE(reopened->AddIndex("Validadas", "Numero", true)) << "adding it again on every open is harmless";
   EXPECT_FALSE(reopened->Insert(Card(*reopened, 43)));
 }
 
-TEST(Table, EveryPostIsOnDiskWhenItReturns) {
-  TempFolder dir;
-  auto writer = Table::CreateAfresh(dir / "t.cds", CardSchema());
+TEST_P(TableTest, EveryPostIsOnDiskWhenItReturns) {
+  auto writer = Create("t.cds", CardSchema());
   ASSERT_TRUE(writer);
   ASSERT_TRUE(writer->Insert(Card(*writer, 1)));
-  auto reader = Table::Open(dir / "t.cds");
+  auto reader = Reopen("t.cds", CardSchema());
   ASSERT_TRUE(reader);
   EXPECT_EQ(*reader->Count(), 1) << "another reader sees the post without any close";
 }
 
-TEST(Table, TransactionCommitsAllOrNothing) {
-  TempFolder dir;
-  auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+TEST_P(TableTest, TransactionCommitsAllOrNothing) {
+  auto t = Create("t.cds", CardSchema());
   ASSERT_TRUE(t);
   {
     Table::Transaction tx(*t);
@@ -185,13 +222,12 @@ TEST(Table, TransactionCommitsAllOrNothing) {
   EXPECT_EQ(*t->Count(), 100);
 }
 
-TEST(Table, CreateAfreshReplacesWhatTheFileHeld) {
-  TempFolder dir;
+TEST_P(TableTest, CreateAfreshReplacesWhatTheFileHeld) {
   {
-    auto t = Table::CreateAfresh(dir / "t.cds", CardSchema());
+    auto t = Create("t.cds", CardSchema());
     ASSERT_TRUE(t->Insert(Card(*t, 1)));
   }
-  auto t = Table::CreateAfresh(dir / "t.cds", {StringField("cartela", 6)});
+  auto t = Create("t.cds", {StringField("cartela", 6)});
   ASSERT_TRUE(t);
   EXPECT_EQ(*t->Count(), 0);
   EXPECT_EQ(t->schema().size(), 1u);

@@ -23,7 +23,7 @@ namespace {
   bank.LoadBuiltIn();
   card::Password password;
   card::IssuerNumber issuer;
-  auto table = session::OpenValidation(folder);
+  auto table = session::OpenValidation({folder, nullptr});
   if (!table) _exit(2);
   auto store = ValidationStore::Attach(*table, bank);
   if (!store) _exit(3);
@@ -68,7 +68,7 @@ TEST(CrashDurability, EveryConfirmedCardSurvivesAKill) {
 
   card::CardBank bank;
   bank.LoadBuiltIn();
-  auto table = session::OpenValidation(dir.path());
+  auto table = session::OpenValidation({dir.path(), nullptr});
   ASSERT_TRUE(table) << table.error();
   auto store = ValidationStore::Attach(*table, bank);
   ASSERT_TRUE(store) << store.error();

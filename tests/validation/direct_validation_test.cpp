@@ -176,13 +176,13 @@ class FixedClock : public Clock {
 };
 
 TEST_F(DirectTest, ACardOutsideTheIssuedRangesIsAskedAbout) {
-  DirectValidation checked(*store, keys, dialogs, dir.path());
+  DirectValidation checked(*store, keys, dialogs, session::TablePlace{dir.path(), nullptr});
   // Nothing issued here yet: the cards were printed elsewhere.
   EXPECT_EQ(checked.Enter(Typed(999)).added, std::vector<std::int32_t>{999});
   EXPECT_TRUE(dialogs.shown.empty());
 
-  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {1, 10}, FixedClock()));
-  ASSERT_TRUE(issue::RecordIssuedRange(dir.path(), {41, 50}, FixedClock()));
+  ASSERT_TRUE(issue::RecordIssuedRange({dir.path(), nullptr}, {1, 10}, FixedClock()));
+  ASSERT_TRUE(issue::RecordIssuedRange({dir.path(), nullptr}, {41, 50}, FixedClock()));
   EXPECT_EQ(checked.Enter(Typed(45)).added, std::vector<std::int32_t>{45});
   EXPECT_TRUE(dialogs.shown.empty());
 

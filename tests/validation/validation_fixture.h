@@ -33,7 +33,7 @@ class ValidationFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     bank.LoadBuiltIn();
-    auto opened = session::OpenValidation(dir.path());
+    auto opened = session::OpenValidation({dir.path(), nullptr});
     ASSERT_TRUE(opened) << opened.error();
     table = std::move(*opened);
     auto attached = ValidationStore::Attach(table, bank);

@@ -16,7 +16,7 @@ TEST_F(StoreTest, RecordsCopyTheBankAndLeaveDirectPlacementEmpty) {
   ASSERT_TRUE(store->ValidateDirectly(10'001));  // empty bank record: empty numbers
   table.Close();
 
-  auto reopened = session::OpenValidation(dir.path());
+  auto reopened = session::OpenValidation({dir.path(), nullptr});
   ASSERT_TRUE(reopened) << reopened.error();
   auto rows = reopened->Select({"", "Numero"});
   ASSERT_TRUE(rows);

@@ -20,6 +20,7 @@
 #include "app/ui/window_placement.h"
 #include "draw/ui/audience_lettering.h"
 #include "session/issuer_setting.h"
+#include "session/store_setting.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
   }
   std::error_code ec;
   const auto folder = std::filesystem::current_path(ec);
-  auto workspace = tavelao::app::StartWorkspace(folder, tavelao::session::ReadInstalledIssuer(), dialogs);
+  auto workspace = tavelao::app::StartWorkspace(folder, tavelao::session::ReadInstalledIssuer(),
+                                                tavelao::session::ConnectInstalledStore(), dialogs);
   if (!workspace) return 1;
 
   tavelao::app::QtSounds sounds(workspace->folder);

@@ -74,7 +74,7 @@ void PanelTexto::Open() {
 void PanelTexto::ButtonGeraClick() {
   session::Workspace& ws = form_.workspace();
   const ExportOutcome outcome =
-      ExportForPrintingHouse(ws.bank, ws.password, ws.issuer, ws.folder, app::ToUtf8(first_->text()),
+      ExportForPrintingHouse(ws.bank, ws.password, ws.issuer, ws.place(), app::ToUtf8(first_->text()),
                              app::ToUtf8(quantity_->text()), form_.services().dialogs, SystemClock());
   if (outcome == ExportOutcome::kWritten) hide();
 }

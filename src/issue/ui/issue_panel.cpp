@@ -215,7 +215,7 @@ void PanelFiltraCar::ButtonOkClick() {
     return;
   }
   if (printed->kind != layouts::PrintKind::kNothingPrinted) {
-    const Status recorded = RecordIssuedCards(workspace.folder, std::move(issued), SystemClock());
+    const Status recorded = RecordIssuedCards(workspace.place(), std::move(issued), SystemClock());
     if (!recorded) dialogs.Inform(kTitle, "A emissão não foi anotada em Emitidas.cds: " + recorded.error());
   }
   if (printed->number_box_text) number_->setText(app::ToQString(*printed->number_box_text));

@@ -39,7 +39,7 @@ class TFormInc::FolderSounds : public Sounds {
 TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved)
     : QWidget(&form, Qt::Window),
       sounds_(std::make_unique<FolderSounds>(form.services().sounds, form.workspace().folder)),
-      batch_(store, keys, form.services().dialogs, *sounds_, form.workspace().folder),
+      batch_(store, keys, form.services().dialogs, *sounds_, form.workspace().place()),
       batch_saved_(std::move(batch_saved)),
       dialogs_(form.services().dialogs) {
   setObjectName(QStringLiteral("TFormInc"));

@@ -43,7 +43,7 @@ QLabel* MakeValueLabel(const QString& name, QWidget* parent) {
 }  // namespace
 
 PanelValidacao::PanelValidacao(app::TMainForm& form, ValidationStore& store, EntryKeys keys)
-    : form_(form), store_(store), direct_(store, keys, form.services().dialogs, form.workspace().folder) {
+    : form_(form), store_(store), direct_(store, keys, form.services().dialogs, form.workspace().place()) {
   setObjectName(QStringLiteral("PanelValidacao"));
   app::StylePanel(*this);
 
