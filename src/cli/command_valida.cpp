@@ -140,9 +140,14 @@ int RunValida(CliContext& context, const CommandArgs& args) {
   const validation::EntryKeys keys{ws->bank, ws->password, ws->issuer};
   bool refused = false;
   if (batch) {
-    validation::BatchValidation window(**store, keys, dialogs, sounds, ws->place());
+    const auto claims = validation::BatchClaimsFor(ws->server);
+    validation::BatchValidation window(**store, keys, dialogs, sounds, ws->place(), claims.get());
     (void)window.Activate();
     (void)window.LeaveLote(std::to_string(*batch));
+    if (window.view().state == validation::BatchState::NoBatch) {  // another station's batch
+      context.err << messages() << "\n";
+      return kExitRefused;
+    }
     // std::endl: each line is a confirmation, shown as soon as it is true.
     for (const auto& entry : args.arguments()) {
       const auto reply = window.EnterCard(entry);

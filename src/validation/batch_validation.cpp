@@ -22,12 +22,13 @@ bool LooksScanned(std::string_view text) {
 }  // namespace
 
 BatchValidation::BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
-                                 std::optional<session::TablePlace> issued_place)
+                                 std::optional<session::TablePlace> issued_place, BatchClaims* claims)
     : store_(store),
       keys_(keys),
       dialogs_(dialogs),
       sounds_(sounds),
       issued_place_(std::move(issued_place)),
+      claims_(claims),
       list_(NoBatchView()) {}
 
 std::string BatchValidation::CountText() const { return count_shown_ ? std::to_string(store_.Count()) : std::string(); }
@@ -88,6 +89,15 @@ BatchReply BatchValidation::LeaveLote(std::string_view text) {
   }
   const auto batch = ParseInt32(Trim(typed));
   if (!batch) return Reply();
+  if (claims_) {
+    if (auto claimed = claims_->Claim(*batch); !claimed) {
+      dialogs_.Inform(kBatchTakenTitle, claimed.error());
+      BatchReply reply = Reply();
+      reply.select_lote = true;
+      reply.focus = Focus::Lote;
+      return reply;
+    }
+  }
   auto highest = store_.HighestEntry(*batch);
   if (!highest) {
     dialogs_.Inform(kStoreErrorTitle, highest.error());

@@ -15,6 +15,7 @@
 #include "common/sounds.h"
 #include "session/data_files.h"
 #include "store/query.h"
+#include "validation/batch_claims.h"
 #include "validation/entry_outcome.h"
 #include "validation/entry_parser.h"
 #include "validation/validated_cards.h"
@@ -61,9 +62,10 @@ struct BatchReply {
 class BatchValidation {
  public:
   // With `issued_place`, a card outside the register of issued cards of
-  // that place is asked about before it is validated.
+  // that place is asked about before it is validated. With `claims`, a
+  // batch opened by another station sharing the store is refused.
   BatchValidation(ValidatedCards& store, EntryKeys keys, Dialogs& dialogs, Sounds& sounds,
-                  std::optional<session::TablePlace> issued_place = std::nullopt);
+                  std::optional<session::TablePlace> issued_place = std::nullopt, BatchClaims* claims = nullptr);
 
   BatchWindowView view() const;
 
@@ -93,6 +95,7 @@ class BatchValidation {
   Dialogs& dialogs_;
   Sounds& sounds_;
   std::optional<session::TablePlace> issued_place_;
+  BatchClaims* claims_;
   BatchState state_ = BatchState::NoBatch;
   std::int32_t batch_ = 0;
   std::int32_t highest_ = 0;

@@ -150,5 +150,19 @@ TEST(CliSharedStore, MigraCopiesAFoldersCardsToTheServerAndBackNamingThoseAlread
   EXPECT_EQ(RunCli(fresh.path(), "migra").status, 2);
 }
 
+TEST(CliSharedStore, ABatchBelongsToTheStationThatOpenedItFirst) {
+  const std::string database = PostgresServer::Shared().NewDatabase();
+  Station first(database, "mesa1"), second(database, "mesa2");
+  ASSERT_EQ(RunCli(first.path(), "valida --lote 7 " + Code(1)).status, 0);
+  const auto taken = RunCli(second.path(), "valida --lote 7 " + Code(2));
+  EXPECT_EQ(taken.status, 1);
+  EXPECT_NE(taken.err.find("O lote 7 foi aberto pela estação mesa1."), std::string::npos) << taken.err;
+  EXPECT_EQ(RunCli(second.path(), "valida --lote 8 " + Code(2)).status, 0);
+  const auto again = RunCli(first.path(), "valida --lote 7 " + Code(3));
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("lançamento 2"), std::string::npos) << again.out;
+  EXPECT_EQ(ServerCount(database, "SELECT count(*) FROM validadas WHERE \"Lote\" = 7"), "2");
+}
+
 }  // namespace
 }  // namespace tavelao

@@ -39,7 +39,8 @@ class TFormInc::FolderSounds : public Sounds {
 TFormInc::TFormInc(app::TMainForm& form, ValidationStore& store, EntryKeys keys, std::function<void()> batch_saved)
     : QWidget(&form, Qt::Window),
       sounds_(std::make_unique<FolderSounds>(form.services().sounds, form.workspace().folder)),
-      batch_(store, keys, form.services().dialogs, *sounds_, form.workspace().place()),
+      claims_(BatchClaimsFor(form.workspace().server)),
+      batch_(store, keys, form.services().dialogs, *sounds_, form.workspace().place(), claims_.get()),
       batch_saved_(std::move(batch_saved)),
       dialogs_(form.services().dialogs) {
   setObjectName(QStringLiteral("TFormInc"));

@@ -56,6 +56,7 @@ class TFormInc : public QWidget {
 
   bool returning_from_box_ = false;
   std::unique_ptr<FolderSounds> sounds_;
+  std::unique_ptr<BatchClaims> claims_;  // before batch_, which uses it
   BatchValidation batch_;
   std::function<void()> batch_saved_;
   Dialogs& dialogs_;
