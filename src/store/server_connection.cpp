@@ -2,6 +2,7 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tavelao::store {
@@ -79,6 +80,8 @@ std::optional<ServerFailure> ServerConnection::Lost(const std::string& message) 
 
 std::variant<ServerResult, ServerFailure> ServerConnection::Run(const std::string& sql,
                                                                 const std::vector<std::optional<std::string>>& params) {
+  // Nothing on a transaction the server lost; a connection lost earlier is
+  // tried again.
   if (transaction_lost_) return ServerFailure{"a transação se perdeu com a conexão", "", "", true};
   if (PQstatus(conn_) != CONNECTION_OK) {
     PQreset(conn_);
@@ -100,20 +103,14 @@ std::variant<ServerResult, ServerFailure> ServerConnection::Run(const std::strin
 }
 
 Status ServerConnection::Exec(const std::string& sql) {
-  if (transaction_lost_) return Fail(ServerMessage(*this, {"a transação se perdeu com a conexão", "", "", true}));
-  if (PQstatus(conn_) != CONNECTION_OK) {
-    PQreset(conn_);
-    if (PQstatus(conn_) != CONNECTION_OK)
-      return Fail(ServerMessage(*this, {Trimmed(PQerrorMessage(conn_)), "", "", true}));
-    if (auto configured = Configure(); !configured) return configured;
+  // One statement at a time: "; " separates them in what this file sends.
+  for (std::size_t at = 0; at < sql.size();) {
+    const auto end = std::min(sql.find("; ", at), sql.size());
+    auto done = Run(sql.substr(at, end - at));
+    if (auto* failure = std::get_if<ServerFailure>(&done)) return Fail(ServerMessage(*this, *failure));
+    at = end + 2;
   }
-  PGresult* result = PQexec(conn_, sql.c_str());
-  const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
-  ServerFailure failure{Trimmed(result ? PQresultErrorMessage(result) : PQerrorMessage(conn_)), "", "", false};
-  PQclear(result);
-  if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return {};
-  if (auto lost = Lost(failure.message)) return Fail(ServerMessage(*this, *lost));
-  return Fail(ServerMessage(*this, failure));
+  return {};
 }
 
 Status ServerConnection::Begin() {
